@@ -1,0 +1,203 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/Steuerelement.h"
+
+namespace plattform {
+
+class MenuBar;
+class Fenster;
+
+// The backend's side of a window.
+class FensterPeer {
+ public:
+  virtual ~FensterPeer() = default;
+  virtual void Geaendert() = 0;
+  virtual std::unique_ptr<ElementPeer> ErzeugeElement(Steuerelement& element) = 0;
+};
+
+// The window's own properties, applied in the layout step.
+struct Fensterlayout {
+  std::string titel;
+  int breite = 0, hoehe = 0;  // of the content area
+  int minBreite = 0, minHoehe = 0, maxBreite = 32000, maxHoehe = 32000;
+  bool schliessfeld = false;
+  bool minimierfeld = false;
+  bool maximierfeld = false;
+  bool groesseVeraenderbar = false;
+  bool menueleisteSichtbar = false;
+  std::optional<Farbe> hintergrund;
+  bool sichtbar = true;
+  MenuBar* menueleiste = nullptr;  // the window's own menu bar, if it takes one
+};
+
+// Properties of a control-table row that differ from the kind's defaults.
+// Designated initialisers name them in this order.
+struct Eigenschaften {
+  std::optional<std::string> text = {};  // text of a field or static text, caption of a button or check box
+  std::optional<Farbe> hintergrund = {};
+  int schriftgroesse = 0;
+  bool fett = false;
+  Ausrichtung ausrichtung = Ausrichtung::Standard;
+  bool versteckt = false;
+  bool nurLesen = false;
+  bool mehrzeilig = false;
+  bool zeilenZiehbar = false;
+  std::vector<std::string> eintraege = {};  // popup menu
+  std::optional<Bevel> kante = {};
+  bool nimmtFokus = false;
+  bool bild = false;
+  bool angekreuzt = false;
+  // slider
+  int minimum = 0, maximum = 100, wert = 0, lineStep = 1, pageStep = 10;
+};
+
+// Makes the handler of one event for a given window.
+struct Bindung {
+  std::string ereignis;
+  std::function<Handler(Fenster&)> erzeuge;
+};
+
+struct Steuerelementzeile {
+  Art art;
+  std::string name;
+  int left, top, width, height;
+  Eigenschaften eigenschaften = {};
+  std::vector<Bindung> handler = {};
+};
+
+// Window methods bound by event name; the overload follows the handler's signature.
+template <class F>
+Bindung Bind(std::string ereignis, void (F::*m)()) {
+  return {std::move(ereignis), [m](Fenster& f) -> Handler {
+            auto* w = static_cast<F*>(&f);
+            return [w, m](const Ereignis&) { (w->*m)(); return false; };
+          }};
+}
+template <class F>
+Bindung Bind(std::string ereignis, bool (F::*m)(const std::string&)) {
+  return {std::move(ereignis), [m](Fenster& f) -> Handler {
+            auto* w = static_cast<F*>(&f);
+            return [w, m](const Ereignis& e) { return (w->*m)(e.taste); };
+          }};
+}
+template <class F>
+Bindung Bind(std::string ereignis, bool (F::*m)(DragItem&, int)) {
+  return {std::move(ereignis), [m](Fenster& f) -> Handler {
+            auto* w = static_cast<F*>(&f);
+            return [w, m](const Ereignis& e) { return (w->*m)(*e.drag, e.zeile); };
+          }};
+}
+template <class F>
+Bindung Bind(std::string ereignis, void (F::*m)(Zeichenflaeche&)) {
+  return {std::move(ereignis), [m](Fenster& f) -> Handler {
+            auto* w = static_cast<F*>(&f);
+            return [w, m](const Ereignis& e) { (w->*m)(*e.grafik); return false; };
+          }};
+}
+
+// A window of one of the program's classes. At most one instance of a class
+// exists; it is made on first reference through Plattform::Instanz and built
+// there in a fixed order: layout, controls, menu handlers, Open.
+class Fenster {
+ public:
+  explicit Fenster(std::string klassenname);
+  virtual ~Fenster();
+  Fenster(const Fenster&) = delete;
+  Fenster& operator=(const Fenster&) = delete;
+
+  const std::string& Klassenname() const { return klassenname_; }
+
+  const std::string& Title() const { return layout_.titel; }
+  int Width() const { return layout_.breite; }
+  int Height() const { return layout_.hoehe; }
+  const Fensterlayout& Layout() const { return layout_; }
+  MenuBar* Menueleiste() const { return layout_.menueleiste; }
+  bool Visible() const { return sichtbar_; }
+  void SetzeVisible(bool sichtbar);
+  void Show() { SetzeVisible(true); }
+  void Hide() { SetzeVisible(false); }
+
+  // Controls, fetched by name within this window.
+  template <class T>
+  T& Element(std::string_view name) const {
+    if (auto* t = dynamic_cast<T*>(Finde(name))) return *t;
+    throw std::logic_error("Fenster " + klassenname_ + " hat kein passendes Steuerelement " + std::string(name));
+  }
+  Steuerelement* Finde(std::string_view name) const;
+  const std::vector<std::unique_ptr<Steuerelement>>& Elemente() const { return elemente_; }
+
+  Steuerelement* Fokus() const { return fokus_; }
+  void SetzeFokus(Steuerelement* element);
+  // Counts the program's requests for the focus, so that a backend applies each once.
+  int FokusAnforderungen() const { return fokusAnforderungen_; }
+
+  // Menu handlers, registered under the names of their items.
+  bool HatMenueHandler(std::string_view name) const;
+  bool RufeMenueHandler(std::string_view name);
+
+  // Window events; the classes implement those they have.
+  virtual void Open() {}
+  virtual bool KeyDown(const std::string& /*taste*/) { return false; }
+  virtual void MouseMove(int /*x*/, int /*y*/) {}
+  virtual void EnableMenuItems() {}
+  virtual void Resized() {}
+
+  // The user's side.
+  // A key goes to the focused control when that control handles keys, else to
+  // the window; True: the key is kept from the control.
+  bool BenutzerTaste(const std::string& taste);
+  void BenutzerBewegtMaus(int x, int y);
+  void BenutzerFokus(Steuerelement* element);
+  void BenutzerAendertGroesse(int breite, int hoehe);
+
+  // Construction, run once by the platform after the window is registered.
+  void Konstruiere();
+  void SetzePeer(std::unique_ptr<FensterPeer> peer);
+  FensterPeer* Peer() const { return peer_.get(); }
+  void Geaendert();
+
+  // Runs a window event or handler; an error escaping it is shown and the
+  // program goes on.
+  template <class Fn>
+  auto Sicher(Fn&& fn) -> decltype(fn()) {
+    try {
+      return fn();
+    } catch (const std::exception& e) {
+      ZeigeFehler(e.what());
+    } catch (...) {
+      ZeigeFehler("unbekannt");
+    }
+    return decltype(fn())();
+  }
+
+ protected:
+  virtual Fensterlayout Layoutschritt() = 0;
+  virtual const std::vector<Steuerelementzeile>& Steuerelementtabelle() const = 0;
+  virtual void MenueHandlerSchritt() {}
+  void RegistriereMenueHandler(std::string name, std::function<bool()> handler);
+
+ private:
+  static void ZeigeFehler(const std::string& was);
+  std::unique_ptr<Steuerelement> Erzeuge(const Steuerelementzeile& zeile);
+
+  std::string klassenname_;
+  Fensterlayout layout_;
+  bool sichtbar_ = false;
+  std::vector<std::unique_ptr<Steuerelement>> elemente_;
+  std::unordered_map<std::string, Steuerelement*> nachName_;
+  std::unordered_map<std::string, std::function<bool()>> menueHandler_;
+  Steuerelement* fokus_ = nullptr;
+  int fokusAnforderungen_ = 0;
+  std::unique_ptr<FensterPeer> peer_;
+};
+
+}  // namespace plattform

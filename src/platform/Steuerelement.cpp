@@ -1,0 +1,283 @@
+#include "platform/Steuerelement.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/Fenster.h"
+#include "platform/Zeichenflaeche.h"
+
+namespace plattform {
+
+Steuerelement::Steuerelement(Art art, std::string name, Fenster& fenster)
+    : art_(art), name_(std::move(name)), fenster_(fenster) {}
+
+Steuerelement::~Steuerelement() = default;
+
+void Steuerelement::Geaendert() {
+  if (peer_) peer_->Geaendert();
+}
+
+void Steuerelement::SetzePeer(std::unique_ptr<ElementPeer> peer) { peer_ = std::move(peer); }
+
+void Steuerelement::SetzeGeometrie(int left, int top, int width, int height) {
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  Geaendert();
+}
+
+void Steuerelement::SetzeVisible(bool sichtbar) {
+  if (visible_ == sichtbar) return;
+  visible_ = sichtbar;
+  Geaendert();
+}
+
+void Steuerelement::SetzeEnabled(bool aktiv) {
+  if (enabled_ == aktiv) return;
+  enabled_ = aktiv;
+  Geaendert();
+}
+
+void Steuerelement::SetzeSchriftgroesse(int groesse) {
+  schriftgroesse_ = groesse;
+  Geaendert();
+}
+
+void Steuerelement::SetzeFett(bool fett) {
+  fett_ = fett;
+  Geaendert();
+}
+
+void Steuerelement::SetzeHintergrund(std::optional<Farbe> farbe) {
+  hintergrund_ = farbe;
+  Geaendert();
+}
+
+void Steuerelement::SetzeAusrichtung(Ausrichtung a) {
+  ausrichtung_ = a;
+  Geaendert();
+}
+
+void Steuerelement::Binde(const std::string& ereignis, Handler handler) {
+  auto erlaubt = Ereignisse();
+  if (std::find(erlaubt.begin(), erlaubt.end(), ereignis) == erlaubt.end())
+    throw std::logic_error("Steuerelement " + name_ + " hat kein Ereignis " + ereignis);
+  handler_[ereignis] = std::move(handler);
+}
+
+bool Steuerelement::HatHandler(const std::string& ereignis) const { return handler_.count(ereignis) > 0; }
+
+bool Steuerelement::LoeseAus(const std::string& ereignis, const Ereignis& e) {
+  auto it = handler_.find(ereignis);
+  if (it == handler_.end()) return false;
+  Handler& h = it->second;
+  return fenster_.Sicher([&] { return h(e); });
+}
+
+// Edit field
+
+void EditFeld::SetzeText(std::string text) {
+  if (text_ == text) return;
+  text_ = std::move(text);
+  Geaendert();
+}
+
+void EditFeld::SetzeReadOnly(bool nurLesen) {
+  readOnly_ = nurLesen;
+  Geaendert();
+}
+
+void EditFeld::SetzeMultiLine(bool mehrzeilig) {
+  multiLine_ = mehrzeilig;
+  Geaendert();
+}
+
+void EditFeld::SetFocus() { Besitzer().SetzeFokus(this); }
+
+bool EditFeld::HatFokus() const { return Besitzer().Fokus() == this; }
+
+void EditFeld::BenutzerSetztText(std::string text) { text_ = std::move(text); }
+
+bool EditFeld::BenutzerTaste(const std::string& taste) {
+  Ereignis e;
+  e.taste = taste;
+  return LoeseAus("KeyDown", e);
+}
+
+void EditFeld::BenutzerLaesstFallen(const std::string& text) {
+  text_ = text;
+  Geaendert();
+}
+
+void EditFeld::BenutzerMausVerlaesst() { LoeseAus("MouseExit"); }
+
+// Static text
+
+void StatischerText::SetzeText(std::string text) {
+  if (text_ == text) return;
+  text_ = std::move(text);
+  Geaendert();
+}
+
+// List box
+
+void ListBox::SetzeInhalt(std::string_view text) {
+  zeilen_.clear();
+  std::size_t anfang = 0;
+  while (anfang < text.size()) {
+    std::size_t cr = text.find('\r', anfang);
+    if (cr == std::string_view::npos) cr = text.size();
+    zeilen_.emplace_back(text.substr(anfang, cr - anfang));
+    anfang = cr + 1;
+  }
+  listIndex_ = -1;
+  Geaendert();
+}
+
+std::string ListBox::Zeile(int zeile) const {
+  if (zeile < 0 || zeile >= ListCount()) return {};
+  return zeilen_[static_cast<std::size_t>(zeile)];
+}
+
+void ListBox::SetzeListIndex(int zeile) {
+  listIndex_ = (zeile >= 0 && zeile < ListCount()) ? zeile : -1;
+  Geaendert();
+}
+
+void ListBox::SetzeZeilenZiehbar(bool ziehbar) {
+  ziehbar_ = ziehbar;
+  Geaendert();
+}
+
+void ListBox::BenutzerWaehlt(int zeile) {
+  int neu = (zeile >= 0 && zeile < ListCount()) ? zeile : -1;
+  if (neu == listIndex_) return;
+  listIndex_ = neu;
+  LoeseAus("Change");
+}
+
+void ListBox::BenutzerDoppelklick(int zeile) {
+  BenutzerWaehlt(zeile);
+  LoeseAus("DoubleClick");
+}
+
+std::optional<std::string> ListBox::BenutzerZiehtZeile(int zeile) {
+  if (!ziehbar_ || zeile < 0 || zeile >= ListCount()) return std::nullopt;
+  DragItem item;
+  Ereignis e;
+  e.drag = &item;
+  e.zeile = zeile;
+  if (!LoeseAus("DragRow", e)) return std::nullopt;
+  return item.Text;
+}
+
+// Bevel button
+
+void BevelButton::SetzeCaption(std::string caption) {
+  caption_ = std::move(caption);
+  Geaendert();
+}
+
+void BevelButton::SetzeKante(Bevel b) {
+  bevel_ = b;
+  Geaendert();
+}
+
+void BevelButton::SetzeNimmtFokus(bool ja) {
+  nimmtFokus_ = ja;
+  Geaendert();
+}
+
+void BevelButton::SetzeBild(bool ja) {
+  bild_ = ja;
+  Geaendert();
+}
+
+void BevelButton::BenutzerKlickt() {
+  if (Enabled()) LoeseAus("Action");
+}
+
+// Popup menu
+
+void PopupMenu::SetzeEintraege(std::vector<std::string> eintraege) {
+  eintraege_ = std::move(eintraege);
+  listIndex_ = eintraege_.empty() ? -1 : 0;
+  Geaendert();
+}
+
+void PopupMenu::SetzeListIndex(int index) {
+  listIndex_ = (index >= 0 && index < static_cast<int>(eintraege_.size())) ? index : -1;
+  Geaendert();
+}
+
+void PopupMenu::BenutzerWaehlt(int index) {
+  if (index < 0 || index >= static_cast<int>(eintraege_.size()) || index == listIndex_) return;
+  listIndex_ = index;
+  LoeseAus("Change");
+}
+
+// Canvas
+
+Zeichenflaeche& Canvas::Graphics() {
+  if (!Peer() || !Peer()->Grafik()) throw std::logic_error("Canvas " + Name() + " hat keine Zeichenfläche");
+  return *Peer()->Grafik();
+}
+
+void Canvas::Refresh() {
+  Zeichenflaeche& g = Graphics();
+  g.Loeschen();
+  Ereignis e;
+  e.grafik = &g;
+  LoeseAus("Paint", e);
+}
+
+// Check box
+
+void CheckBox::SetzeCaption(std::string caption) {
+  caption_ = std::move(caption);
+  Geaendert();
+}
+
+void CheckBox::SetzeValue(bool an) {
+  if (wert_ == an) return;
+  wert_ = an;
+  Geaendert();
+}
+
+void CheckBox::BenutzerKlickt() {
+  if (!Enabled()) return;
+  wert_ = !wert_;
+  Geaendert();
+  LoeseAus("Action");
+}
+
+// Slider
+
+void Slider::SetzeBereich(int minimum, int maximum) {
+  minimum_ = minimum;
+  maximum_ = std::max(minimum, maximum);
+  wert_ = std::clamp(wert_, minimum_, maximum_);
+  Geaendert();
+}
+
+void Slider::SetzeValue(int wert) {
+  wert_ = std::clamp(wert, minimum_, maximum_);
+  Geaendert();
+}
+
+void Slider::SetzeSchritte(int lineStep, int pageStep) {
+  lineStep_ = lineStep;
+  pageStep_ = pageStep;
+  Geaendert();
+}
+
+void Slider::BenutzerSchiebt(int wert) {
+  int neu = std::clamp(wert, minimum_, maximum_);
+  if (neu == wert_) return;
+  wert_ = neu;
+  Geaendert();
+  LoeseAus("ValueChanged");
+}
+
+}  // namespace plattform

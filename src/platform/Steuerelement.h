@@ -1,0 +1,285 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plattform {
+
+class Fenster;
+class Zeichenflaeche;
+
+struct Farbe {
+  int rot = 0, gruen = 0, blau = 0;
+  bool operator==(const Farbe&) const = default;
+};
+
+enum class Art { EditFeld, StatischerText, ListBox, BevelButton, PopupMenu, Separator, Canvas, CheckBox, Slider };
+
+enum class Ausrichtung { Standard, Links, Mitte, Rechts };
+
+enum class Bevel { Klein, Normal, Abgerundet };
+
+// What a drag started from a list row carries.
+struct DragItem {
+  std::string Text;
+};
+
+// The arguments an event hands to its handler; each event fills what it has.
+struct Ereignis {
+  std::string taste;                    // KeyDown: the key's text (Return is CR)
+  DragItem* drag = nullptr;             // DragRow
+  int zeile = -1;                       // DragRow: the dragged row
+  Zeichenflaeche* grafik = nullptr;     // Paint
+};
+
+// A handler answers True to keep a key from its control or to allow a drag.
+using Handler = std::function<bool(const Ereignis&)>;
+
+// The backend's side of one control: told of every change the program makes,
+// so that it can bring its widget up to date before control returns to the user.
+class ElementPeer {
+ public:
+  virtual ~ElementPeer() = default;
+  virtual void Geaendert() = 0;
+  virtual Zeichenflaeche* Grafik() { return nullptr; }
+};
+
+// A control of a window. It holds its properties itself; the backend shows them.
+// The Benutzer… operations are what the user does to the control: the backends
+// call them from their widgets, tests call them directly.
+class Steuerelement {
+ public:
+  Steuerelement(Art art, std::string name, Fenster& fenster);
+  virtual ~Steuerelement();
+  Steuerelement(const Steuerelement&) = delete;
+  Steuerelement& operator=(const Steuerelement&) = delete;
+
+  Art Typ() const { return art_; }
+  const std::string& Name() const { return name_; }
+  Fenster& Besitzer() const { return fenster_; }
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetzeGeometrie(int left, int top, int width, int height);
+  bool Visible() const { return visible_; }
+  void SetzeVisible(bool sichtbar);
+  bool Enabled() const { return enabled_; }
+  void SetzeEnabled(bool aktiv);
+
+  // Text style of the kinds that show text.
+  int Schriftgroesse() const { return schriftgroesse_; }  // 0: the system's default size
+  void SetzeSchriftgroesse(int groesse);
+  bool Fett() const { return fett_; }
+  void SetzeFett(bool fett);
+  const std::optional<Farbe>& Hintergrund() const { return hintergrund_; }
+  void SetzeHintergrund(std::optional<Farbe> farbe);
+  Ausrichtung TextAusrichtung() const { return ausrichtung_; }
+  void SetzeAusrichtung(Ausrichtung a);
+
+  // Binding by the event's name; an event this kind does not have is a fault
+  // of the control table.
+  void Binde(const std::string& ereignis, Handler handler);
+  bool HatHandler(const std::string& ereignis) const;
+  // Runs the bound handler; an error escaping it is shown, not passed on.
+  bool LoeseAus(const std::string& ereignis, const Ereignis& e = {});
+
+  void SetzePeer(std::unique_ptr<ElementPeer> peer);
+  ElementPeer* Peer() const { return peer_.get(); }
+
+ protected:
+  void Geaendert();
+  virtual std::vector<std::string_view> Ereignisse() const = 0;
+
+ private:
+  Art art_;
+  std::string name_;
+  Fenster& fenster_;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+  int schriftgroesse_ = 0;
+  bool fett_ = false;
+  std::optional<Farbe> hintergrund_;
+  Ausrichtung ausrichtung_ = Ausrichtung::Standard;
+  std::map<std::string, Handler, std::less<>> handler_;
+  std::unique_ptr<ElementPeer> peer_;
+};
+
+class EditFeld : public Steuerelement {
+ public:
+  EditFeld(std::string name, Fenster& f) : Steuerelement(Art::EditFeld, std::move(name), f) {}
+  const std::string& Text() const { return text_; }
+  void SetzeText(std::string text);
+  bool ReadOnly() const { return readOnly_; }
+  void SetzeReadOnly(bool nurLesen);
+  bool MultiLine() const { return multiLine_; }
+  void SetzeMultiLine(bool mehrzeilig);
+  void SetFocus();
+  bool HatFokus() const;
+
+  // The user's side.
+  void BenutzerSetztText(std::string text);  // typing, pasting, dropping
+  bool BenutzerTaste(const std::string& taste);  // True: the key is kept from the field
+  void BenutzerLaesstFallen(const std::string& text);
+  void BenutzerMausVerlaesst();
+
+ protected:
+  std::vector<std::string_view> Ereignisse() const override { return {"KeyDown", "MouseExit"}; }
+
+ private:
+  std::string text_;
+  bool readOnly_ = false;
+  bool multiLine_ = false;
+};
+
+class StatischerText : public Steuerelement {
+ public:
+  StatischerText(std::string name, Fenster& f) : Steuerelement(Art::StatischerText, std::move(name), f) {}
+  const std::string& Text() const { return text_; }
+  void SetzeText(std::string text);
+
+ protected:
+  std::vector<std::string_view> Ereignisse() const override { return {}; }
+
+ private:
+  std::string text_;
+};
+
+class ListBox : public Steuerelement {
+ public:
+  ListBox(std::string name, Fenster& f) : Steuerelement(Art::ListBox, std::move(name), f) {}
+  // The whole content as one text, rows separated by CR; a last CR ends the
+  // last row. Fills fire no event and leave no row selected.
+  void SetzeInhalt(std::string_view text);
+  const std::vector<std::string>& Zeilen() const { return zeilen_; }
+  int ListCount() const { return static_cast<int>(zeilen_.size()); }
+  std::string Zeile(int zeile) const;  // empty outside the rows
+  int ListIndex() const { return listIndex_; }  // -1: no row selected
+  void SetzeListIndex(int zeile);
+  std::string Text() const { return Zeile(listIndex_); }  // the selected row
+  bool ZeilenZiehbar() const { return ziehbar_; }
+  void SetzeZeilenZiehbar(bool ziehbar);
+
+  void BenutzerWaehlt(int zeile);
+  void BenutzerDoppelklick(int zeile);
+  // Starting to drag a row: what the drag carries, or nothing when refused.
+  std::optional<std::string> BenutzerZiehtZeile(int zeile);
+
+ protected:
+  std::vector<std::string_view> Ereignisse() const override { return {"Change", "DoubleClick", "DragRow"}; }
+
+ private:
+  std::vector<std::string> zeilen_;
+  int listIndex_ = -1;
+  bool ziehbar_ = false;
+};
+
+class BevelButton : public Steuerelement {
+ public:
+  BevelButton(std::string name, Fenster& f) : Steuerelement(Art::BevelButton, std::move(name), f) {}
+  const std::string& Caption() const { return caption_; }
+  void SetzeCaption(std::string caption);
+  Bevel Kante() const { return bevel_; }
+  void SetzeKante(Bevel b);
+  bool NimmtFokus() const { return nimmtFokus_; }
+  void SetzeNimmtFokus(bool ja);
+  bool HatBild() const { return bild_; }
+  void SetzeBild(bool ja);
+
+  void BenutzerKlickt();
+
+ protected:
+  std::vector<std::string_view> Ereignisse() const override { return {"Action"}; }
+
+ private:
+  std::string caption_;
+  Bevel bevel_ = Bevel::Klein;
+  bool nimmtFokus_ = false;
+  bool bild_ = false;
+};
+
+class PopupMenu : public Steuerelement {
+ public:
+  PopupMenu(std::string name, Fenster& f) : Steuerelement(Art::PopupMenu, std::move(name), f) {}
+  void SetzeEintraege(std::vector<std::string> eintraege);  // selects the first
+  const std::vector<std::string>& Eintraege() const { return eintraege_; }
+  int ListIndex() const { return listIndex_; }
+  void SetzeListIndex(int index);
+
+  void BenutzerWaehlt(int index);
+
+ protected:
+  std::vector<std::string_view> Ereignisse() const override { return {"Change"}; }
+
+ private:
+  std::vector<std::string> eintraege_;
+  int listIndex_ = -1;
+};
+
+class Separator : public Steuerelement {
+ public:
+  Separator(std::string name, Fenster& f) : Steuerelement(Art::Separator, std::move(name), f) {}
+
+ protected:
+  std::vector<std::string_view> Ereignisse() const override { return {}; }
+};
+
+class Canvas : public Steuerelement {
+ public:
+  Canvas(std::string name, Fenster& f) : Steuerelement(Art::Canvas, std::move(name), f) {}
+  // Where the program draws; what it draws stays until the next Refresh.
+  Zeichenflaeche& Graphics();
+  // Clears the picture and lets the Paint handler draw it again.
+  void Refresh();
+
+ protected:
+  std::vector<std::string_view> Ereignisse() const override { return {"Paint"}; }
+};
+
+class CheckBox : public Steuerelement {
+ public:
+  CheckBox(std::string name, Fenster& f) : Steuerelement(Art::CheckBox, std::move(name), f) {}
+  const std::string& Caption() const { return caption_; }
+  void SetzeCaption(std::string caption);
+  bool Value() const { return wert_; }
+  void SetzeValue(bool an);
+
+  void BenutzerKlickt();
+
+ protected:
+  std::vector<std::string_view> Ereignisse() const override { return {"Action"}; }
+
+ private:
+  std::string caption_;
+  bool wert_ = false;
+};
+
+class Slider : public Steuerelement {
+ public:
+  Slider(std::string name, Fenster& f) : Steuerelement(Art::Slider, std::move(name), f) {}
+  int Minimum() const { return minimum_; }
+  int Maximum() const { return maximum_; }
+  int Value() const { return wert_; }
+  int LineStep() const { return lineStep_; }
+  int PageStep() const { return pageStep_; }
+  void SetzeBereich(int minimum, int maximum);
+  void SetzeValue(int wert);  // kept within the range
+  void SetzeSchritte(int lineStep, int pageStep);
+
+  void BenutzerSchiebt(int wert);
+
+ protected:
+  std::vector<std::string_view> Ereignisse() const override { return {"ValueChanged"}; }
+
+ private:
+  int minimum_ = 0, maximum_ = 100, wert_ = 0, lineStep_ = 1, pageStep_ = 10;
+};
+
+}  // namespace plattform

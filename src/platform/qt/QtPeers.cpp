@@ -1,0 +1,544 @@
+#include "platform/qt/QtPeers.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDrag>
+#include <QDropEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+
+#include "platform/Menue.h"
+
+namespace plattform::qt {
+
+QString ZuQt(const std::string& text) {
+  QString t = QString::fromStdString(text);
+  t.replace('\r', '\n');
+  return t;
+}
+
+std::string VonQt(const QString& text) {
+  QString t = text;
+  t.replace('\n', '\r');
+  return t.toStdString();
+}
+
+// The main window of one model window; its content widget has the model's size.
+class FensterWidget : public QMainWindow {
+ public:
+  FensterWidget(QtPlattform& p, Fenster& f) : plattform_(p), fenster_(f) {}
+
+ protected:
+  void closeEvent(QCloseEvent* e) override {
+    // A window without a close box stays, whatever the window manager sends.
+    if (!fenster_.Layout().schliessfeld) {
+      e->ignore();
+      return;
+    }
+    e->accept();
+    plattform_.BenutzerSchliesst(fenster_);
+  }
+
+ private:
+  QtPlattform& plattform_;
+  Fenster& fenster_;
+};
+
+QtFensterPeer::QtFensterPeer(QtPlattform& p, Fenster& f) : plattform_(p), fenster_(f) {
+  widget_ = new FensterWidget(p, f);
+  widget_->setAttribute(Qt::WA_DeleteOnClose, false);
+  widget_->setObjectName(QString::fromStdString(f.Klassenname()));
+  inhalt_ = new QWidget(widget_);
+  inhalt_->setMouseTracking(true);
+  widget_->setCentralWidget(inhalt_);
+  widget_->setMouseTracking(true);
+  widget_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  plattform_.Melde(widget_, this);
+  plattform_.Melde(inhalt_, this);
+}
+
+QtFensterPeer::~QtFensterPeer() {
+  plattform_.Vergessen(this);
+  if (widget_) {
+    plattform_.Abmelden(inhalt_);
+    plattform_.Abmelden(widget_);
+    widget_->hide();
+    // This may run inside the widget's own close event.
+    widget_->deleteLater();
+  }
+}
+
+QMainWindow* QtFensterPeer::Widget() const { return widget_.data(); }
+
+std::unique_ptr<ElementPeer> QtFensterPeer::ErzeugeElement(Steuerelement& element) {
+  return std::make_unique<QtElementPeer>(plattform_, *this, element);
+}
+
+void QtFensterPeer::Abgleichen() {
+  if (!widget_) return;
+  const Fensterlayout& l = fenster_.Layout();
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (l.minimierfeld) flags |= Qt::WindowMinimizeButtonHint;
+  if (l.maximierfeld) flags |= Qt::WindowMaximizeButtonHint;
+  if (l.schliessfeld) flags |= Qt::WindowCloseButtonHint;
+  if (widget_->windowFlags() != flags) widget_->setWindowFlags(flags);
+  widget_->setWindowTitle(ZuQt(l.titel));
+  inhalt_->setFixedSize(l.breite, l.hoehe);
+  if (l.hintergrund) {
+    QPalette pal = inhalt_->palette();
+    pal.setColor(QPalette::Window, QColor(l.hintergrund->rot, l.hintergrund->gruen, l.hintergrund->blau));
+    inhalt_->setPalette(pal);
+    inhalt_->setAutoFillBackground(true);
+  }
+  if (!menueEingerichtet_ && l.menueleisteSichtbar) {
+    if (MenuBar* leiste = plattform_.MenueleisteVon(fenster_)) {
+      auto* bar = new QMenuBar(widget_);
+      bar->setNativeMenuBar(false);
+      for (const auto& menue : leiste->Kinder()) bar->addMenu(plattform_.Menue(*menue));
+      widget_->setMenuBar(bar);
+      menueEingerichtet_ = true;
+    }
+  }
+  // Only a focus the program asked for since the last time: the user's own
+  // clicks move the focus in between.
+  if (Steuerelement* fokus = fenster_.Fokus(); fokus && fokusAngewandt_ != fenster_.FokusAnforderungen()) {
+    fokusAngewandt_ = fenster_.FokusAnforderungen();
+    if (auto* peer = dynamic_cast<QtElementPeer*>(fokus->Peer()); peer && peer->Widget()) {
+      peer->Widget()->setFocus(Qt::OtherFocusReason);
+    }
+  }
+  if (fenster_.Visible() != widget_->isVisible()) widget_->setVisible(fenster_.Visible());
+}
+
+// The canvas widget shows the persistent picture.
+class QtElementPeer::Leinwand : public QWidget {
+ public:
+  Leinwand(QWidget* eltern, QtElementPeer& peer) : QWidget(eltern), peer_(peer) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (const QImage* bild = peer_.Bild()) {
+      QPainter p(this);
+      p.drawImage(0, 0, *bild);
+    }
+  }
+
+ private:
+  QtElementPeer& peer_;
+};
+
+// Draws straight into the persistent picture, without antialiasing.
+class QtElementPeer::Flaeche : public Zeichenflaeche {
+ public:
+  Flaeche(QImage& bild, QtElementPeer& peer) : bild_(bild), peer_(peer) {
+    stift_.setWidth(1);
+    stift_.setColor(Qt::black);
+  }
+  ~Flaeche() override { Beenden(); }
+  void SetzeFarbe(int rot, int gruen, int blau) override {
+    stift_.setColor(QColor(rot, gruen, blau));
+    if (maler_.isActive()) maler_.setPen(stift_);
+  }
+  void SetzeStiftbreite(int breite) override {
+    stift_.setWidth(breite);
+    if (maler_.isActive()) maler_.setPen(stift_);
+  }
+  void SetzeTextgroesse(int groesse) override {
+    schrift_.setPixelSize(groesse > 0 ? groesse : 12);
+    if (maler_.isActive()) maler_.setFont(schrift_);
+  }
+  void Linie(int x1, int y1, int x2, int y2) override {
+    Maler().drawLine(x1, y1, x2, y2);
+    peer_.Neuzeichnen();
+  }
+  void Oval(int links, int oben, int breite, int hoehe) override {
+    Maler().drawEllipse(links, oben, breite, hoehe);
+    peer_.Neuzeichnen();
+  }
+  void Text(const std::string& text, int x, int y) override {
+    Maler().drawText(x, y, ZuQt(text));
+    peer_.Neuzeichnen();
+  }
+  void Loeschen() override {
+    Beenden();
+    bild_.fill(Qt::white);
+    peer_.Neuzeichnen();
+  }
+  void Beenden() {
+    if (maler_.isActive()) maler_.end();
+  }
+
+ private:
+  QPainter& Maler() {
+    if (!maler_.isActive()) {
+      maler_.begin(&bild_);
+      maler_.setRenderHint(QPainter::Antialiasing, false);
+      maler_.setRenderHint(QPainter::TextAntialiasing, false);
+      maler_.setPen(stift_);
+      maler_.setBrush(Qt::NoBrush);
+      maler_.setFont(schrift_);
+    }
+    return maler_;
+  }
+  QImage& bild_;
+  QtElementPeer& peer_;
+  QPainter maler_;
+  QPen stift_;
+  QFont schrift_;
+};
+
+namespace {
+
+// A line edit that takes a dropped text as its whole content.
+class Eingabezeile : public QLineEdit {
+ public:
+  Eingabezeile(QWidget* eltern, QtPlattform& p, QtElementPeer& peer) : QLineEdit(eltern), plattform_(p), peer_(peer) {}
+
+ protected:
+  void dropEvent(QDropEvent* e) override {
+    if (!e->mimeData()->hasText()) return;
+    e->acceptProposedAction();
+    static_cast<EditFeld&>(peer_.Modell()).BenutzerLaesstFallen(VonQt(e->mimeData()->text()));
+    plattform_.FeldNachDrop(&peer_);
+    plattform_.Abgleichen();
+  }
+
+ private:
+  QtPlattform& plattform_;
+  QtElementPeer& peer_;
+};
+
+// A list whose rows are dragged as the text the model's DragRow gives.
+class Liste : public QListWidget {
+ public:
+  Liste(QWidget* eltern, QtPlattform& p, ListBox& modell) : QListWidget(eltern), plattform_(p), modell_(modell) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    gezogeneZeile_ = row(itemAt(e->position().toPoint()));
+    QListWidget::mousePressEvent(e);
+  }
+  void startDrag(Qt::DropActions) override {
+    int zeile = gezogeneZeile_ >= 0 ? gezogeneZeile_ : currentRow();
+    auto text = modell_.BenutzerZiehtZeile(zeile);
+    plattform_.Abgleichen();
+    if (!text) return;
+    auto* daten = new QMimeData;
+    daten->setText(ZuQt(*text));
+    auto* drag = new QDrag(this);
+    drag->setMimeData(daten);
+    drag->exec(Qt::CopyAction);
+  }
+
+ private:
+  QtPlattform& plattform_;
+  ListBox& modell_;
+  int gezogeneZeile_ = -1;
+};
+
+Qt::Alignment Ausrichten(Ausrichtung a) {
+  switch (a) {
+    case Ausrichtung::Mitte: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Ausrichtung::Rechts: return Qt::AlignRight | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+  }
+}
+
+QIcon AboutBild() {
+  QPixmap bild(28, 28);
+  bild.fill(Qt::transparent);
+  QPainter p(&bild);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(QColor(40, 90, 200));
+  p.setPen(Qt::NoPen);
+  p.drawEllipse(1, 1, 26, 26);
+  p.setPen(Qt::white);
+  QFont f;
+  f.setPixelSize(20);
+  f.setBold(true);
+  p.setFont(f);
+  p.drawText(QRect(0, 0, 28, 28), Qt::AlignCenter, "i");
+  return QIcon(bild);
+}
+
+}  // namespace
+
+QtElementPeer::QtElementPeer(QtPlattform& p, QtFensterPeer& f, Steuerelement& s)
+    : plattform_(p), fensterPeer_(f), element_(s) {}
+
+QtElementPeer::~QtElementPeer() {
+  plattform_.Vergessen(this);
+  if (widget_) widget_->disconnect(&kontext_);
+  flaeche_.reset();
+  if (widget_) {
+    plattform_.Abmelden(widget_);
+    widget_->hide();
+    widget_->deleteLater();
+  }
+}
+
+void QtElementPeer::Neuzeichnen() {
+  if (widget_) widget_->update();
+}
+
+Zeichenflaeche* QtElementPeer::Grafik() {
+  if (element_.Typ() != Art::Canvas) return nullptr;
+  if (!flaeche_) {
+    bild_ = std::make_unique<QImage>(std::max(1, element_.Width()), std::max(1, element_.Height()),
+                                     QImage::Format_RGB32);
+    bild_->fill(Qt::white);
+    flaeche_ = std::make_unique<Flaeche>(*bild_, *this);
+  }
+  return flaeche_.get();
+}
+
+void QtElementPeer::MausVerlaesst() {
+  if (auto* f = dynamic_cast<EditFeld*>(&element_)) f->BenutzerMausVerlaesst();
+}
+
+void QtElementPeer::WidgetAnlegen() {
+  QWidget* eltern = fensterPeer_.Inhalt();
+  QWidget* w = nullptr;
+  switch (element_.Typ()) {
+    case Art::EditFeld: {
+      auto& feld = static_cast<EditFeld&>(element_);
+      mehrzeilig_ = feld.MultiLine();
+      if (mehrzeilig_) {
+        auto* t = new QPlainTextEdit(eltern);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        t->viewport()->setMouseTracking(true);
+        QObject::connect(t, &QPlainTextEdit::textChanged, &kontext_, [this, t, &feld] {
+          // Only what the user types: the model's own texts are set with signals blocked.
+          feld.BenutzerSetztText(VonQt(t->toPlainText()));
+        });
+        w = t;
+      } else {
+        auto* l = new Eingabezeile(eltern, plattform_, *this);
+        QObject::connect(l, &QLineEdit::textEdited, &kontext_,
+                         [&feld](const QString& text) { feld.BenutzerSetztText(VonQt(text)); });
+        w = l;
+      }
+      break;
+    }
+    case Art::StatischerText: w = new QLabel(eltern); break;
+    case Art::ListBox: {
+      auto& modell = static_cast<ListBox&>(element_);
+      auto* l = new Liste(eltern, plattform_, modell);
+      l->setSelectionMode(QAbstractItemView::SingleSelection);
+      l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      l->viewport()->setMouseTracking(true);
+      QObject::connect(l, &QListWidget::currentRowChanged, &kontext_, [this, &modell](int zeile) {
+        modell.BenutzerWaehlt(zeile);
+        plattform_.Abgleichen();
+      });
+      QObject::connect(l, &QListWidget::itemDoubleClicked, &kontext_, [this, l, &modell](QListWidgetItem* item) {
+        modell.BenutzerDoppelklick(l->row(item));
+        plattform_.Abgleichen();
+      });
+      w = l;
+      break;
+    }
+    case Art::BevelButton: {
+      auto* b = new QPushButton(eltern);
+      auto& modell = static_cast<BevelButton&>(element_);
+      QObject::connect(b, &QPushButton::clicked, &kontext_, [this, &modell] {
+        modell.BenutzerKlickt();
+        plattform_.Abgleichen();
+      });
+      w = b;
+      break;
+    }
+    case Art::PopupMenu: {
+      auto* c = new QComboBox(eltern);
+      auto& modell = static_cast<PopupMenu&>(element_);
+      QObject::connect(c, &QComboBox::activated, &kontext_, [this, &modell](int index) {
+        modell.BenutzerWaehlt(index);
+        plattform_.Abgleichen();
+      });
+      w = c;
+      break;
+    }
+    case Art::Separator: {
+      auto* f = new QFrame(eltern);
+      f->setFrameShape(QFrame::HLine);
+      f->setFrameShadow(QFrame::Sunken);
+      w = f;
+      break;
+    }
+    case Art::Canvas: {
+      Grafik();
+      w = new Leinwand(eltern, *this);
+      w->setFocusPolicy(Qt::NoFocus);
+      break;
+    }
+    case Art::CheckBox: {
+      auto* c = new QCheckBox(eltern);
+      auto& modell = static_cast<CheckBox&>(element_);
+      QObject::connect(c, &QCheckBox::clicked, &kontext_, [this, &modell] {
+        modell.BenutzerKlickt();
+        plattform_.Abgleichen();
+      });
+      w = c;
+      break;
+    }
+    case Art::Slider: {
+      auto* s = new QSlider(Qt::Horizontal, eltern);
+      s->setTracking(true);
+      auto& modell = static_cast<Slider&>(element_);
+      QObject::connect(s, &QSlider::valueChanged, &kontext_, [this, &modell](int wert) {
+        modell.BenutzerSchiebt(wert);
+        plattform_.Abgleichen();
+      });
+      w = s;
+      break;
+    }
+  }
+  w->setObjectName(QString::fromStdString(element_.Name()));
+  w->setMouseTracking(true);
+  widget_ = w;
+  plattform_.Melde(w, this);
+}
+
+void QtElementPeer::Gemeinsames() {
+  QWidget* w = widget_;
+  w->setGeometry(element_.Left(), element_.Top(), element_.Width(), element_.Height());
+  w->setEnabled(element_.Enabled());
+  QFont schrift = w->font();
+  if (element_.Schriftgroesse() > 0) schrift.setPixelSize(element_.Schriftgroesse());
+  schrift.setBold(element_.Fett());
+  w->setFont(schrift);
+  if (const auto& h = element_.Hintergrund()) {
+    QPalette pal = w->palette();
+    QColor farbe(h->rot, h->gruen, h->blau);
+    pal.setColor(QPalette::Base, farbe);
+    pal.setColor(QPalette::Window, farbe);
+    pal.setColor(QPalette::Button, farbe);
+    w->setPalette(pal);
+    if (element_.Typ() == Art::StatischerText) w->setAutoFillBackground(true);
+  }
+  if (w->isVisibleTo(w->parentWidget()) != element_.Visible()) w->setVisible(element_.Visible());
+}
+
+void QtElementPeer::EditFeldAbgleichen(EditFeld& f) {
+  if (mehrzeilig_) {
+    auto* t = static_cast<QPlainTextEdit*>(widget_.data());
+    QString soll = ZuQt(f.Text());
+    if (t->toPlainText() != soll) {
+      QSignalBlocker still(t);
+      t->setPlainText(soll);
+    }
+    t->setReadOnly(f.ReadOnly());
+  } else {
+    auto* l = static_cast<QLineEdit*>(widget_.data());
+    QString soll = ZuQt(f.Text());
+    if (l->text() != soll) {
+      QSignalBlocker still(l);
+      l->setText(soll);
+    }
+    l->setReadOnly(f.ReadOnly());
+    l->setAlignment(Ausrichten(f.TextAusrichtung()));
+    l->setDragEnabled(false);
+  }
+}
+
+void QtElementPeer::ListeAbgleichen(ListBox& l) {
+  auto* w = static_cast<QListWidget*>(widget_.data());
+  QSignalBlocker still(w);
+  if (angezeigteZeilen_ != l.Zeilen()) {
+    angezeigteZeilen_ = l.Zeilen();
+    QStringList zeilen;
+    zeilen.reserve(static_cast<qsizetype>(angezeigteZeilen_.size()));
+    for (const std::string& z : angezeigteZeilen_) zeilen << QString::fromStdString(z);
+    w->clear();
+    w->addItems(zeilen);
+  }
+  if (w->currentRow() != l.ListIndex()) w->setCurrentRow(l.ListIndex());
+  auto modus = l.ZeilenZiehbar() ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop;
+  if (w->dragDropMode() != modus) {
+    w->setDragEnabled(l.ZeilenZiehbar());
+    w->setDragDropMode(modus);
+  }
+}
+
+void QtElementPeer::Abgleichen() {
+  if (!fensterPeer_.Inhalt()) return;
+  if (widget_ && element_.Typ() == Art::EditFeld &&
+      static_cast<EditFeld&>(element_).MultiLine() != mehrzeilig_) {
+    // One line or several is a different widget.
+    plattform_.Abmelden(widget_);
+    delete widget_.data();
+  }
+  if (!widget_) WidgetAnlegen();
+  Gemeinsames();
+  switch (element_.Typ()) {
+    case Art::EditFeld: EditFeldAbgleichen(static_cast<EditFeld&>(element_)); break;
+    case Art::StatischerText: {
+      auto& t = static_cast<StatischerText&>(element_);
+      auto* l = static_cast<QLabel*>(widget_.data());
+      l->setText(ZuQt(t.Text()));
+      l->setAlignment(Ausrichten(t.TextAusrichtung()));
+      break;
+    }
+    case Art::ListBox: ListeAbgleichen(static_cast<ListBox&>(element_)); break;
+    case Art::BevelButton: {
+      auto& b = static_cast<BevelButton&>(element_);
+      auto* w = static_cast<QPushButton*>(widget_.data());
+      w->setText(ZuQt(b.Caption()));
+      w->setFocusPolicy(b.NimmtFokus() ? Qt::StrongFocus : Qt::NoFocus);
+      if (b.HatBild() && w->icon().isNull()) {
+        w->setIcon(AboutBild());
+        w->setIconSize(QSize(28, 28));
+      }
+      break;
+    }
+    case Art::PopupMenu: {
+      auto& p = static_cast<PopupMenu&>(element_);
+      auto* c = static_cast<QComboBox*>(widget_.data());
+      QSignalBlocker still(c);
+      QStringList eintraege;
+      for (const std::string& e : p.Eintraege()) eintraege << QString::fromStdString(e);
+      QStringList bisher;
+      for (int i = 0; i < c->count(); ++i) bisher << c->itemText(i);
+      if (bisher != eintraege) {
+        c->clear();
+        c->addItems(eintraege);
+      }
+      c->setCurrentIndex(p.ListIndex());
+      break;
+    }
+    case Art::Separator: break;
+    case Art::Canvas: widget_->update(); break;
+    case Art::CheckBox: {
+      auto& m = static_cast<CheckBox&>(element_);
+      auto* c = static_cast<QCheckBox*>(widget_.data());
+      QSignalBlocker still(c);
+      c->setText(ZuQt(m.Caption()));
+      c->setChecked(m.Value());
+      break;
+    }
+    case Art::Slider: {
+      auto& m = static_cast<Slider&>(element_);
+      auto* s = static_cast<QSlider*>(widget_.data());
+      QSignalBlocker still(s);
+      s->setRange(m.Minimum(), m.Maximum());
+      s->setSingleStep(m.LineStep());
+      s->setPageStep(m.PageStep());
+      s->setValue(m.Value());
+      break;
+    }
+  }
+}
+
+}  // namespace plattform::qt

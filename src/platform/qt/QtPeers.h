@@ -1,0 +1,86 @@
+#pragma once
+
+// The peers of the Qt backend: each keeps one widget in step with its model.
+
+#include <QImage>
+#include <QMainWindow>
+#include <QObject>
+#include <QPainter>
+#include <QPointer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Fenster.h"
+#include "platform/Zeichenflaeche.h"
+#include "platform/qt/QtPlattform.h"
+
+class QListWidget;
+
+namespace plattform::qt {
+
+QString ZuQt(const std::string& text);    // CR becomes the widget's line break
+std::string VonQt(const QString& text);   // and back
+
+class FensterWidget;
+
+class QtFensterPeer : public FensterPeer, public Abgleichbar {
+ public:
+  QtFensterPeer(QtPlattform& p, Fenster& f);
+  ~QtFensterPeer() override;
+  void Geaendert() override { plattform_.Vormerken(this); }
+  std::unique_ptr<ElementPeer> ErzeugeElement(Steuerelement& element) override;
+  void Abgleichen() override;
+
+  Fenster& Modell() { return fenster_; }
+  QMainWindow* Widget() const;
+  QWidget* Inhalt() const { return inhalt_; }
+
+ private:
+  QtPlattform& plattform_;
+  Fenster& fenster_;
+  QPointer<FensterWidget> widget_;
+  QWidget* inhalt_ = nullptr;
+  bool menueEingerichtet_ = false;
+  int fokusAngewandt_ = 0;
+};
+
+class QtElementPeer : public ElementPeer, public Abgleichbar {
+ public:
+  QtElementPeer(QtPlattform& p, QtFensterPeer& f, Steuerelement& s);
+  ~QtElementPeer() override;
+  void Geaendert() override { plattform_.Vormerken(this); }
+  void Abgleichen() override;
+  Zeichenflaeche* Grafik() override;
+
+  Steuerelement& Modell() { return element_; }
+  QWidget* Widget() const { return widget_; }
+  const QImage* Bild() const { return bild_ ? &*bild_ : nullptr; }
+
+  // Events that the platform's filter brings.
+  void MausVerlaesst();
+  // The canvas picture changed.
+  void Neuzeichnen();
+
+ private:
+  class Leinwand;
+  class Flaeche;
+  void WidgetAnlegen();
+  void Gemeinsames();
+  void EditFeldAbgleichen(EditFeld& f);
+  void ListeAbgleichen(ListBox& l);
+
+  QtPlattform& plattform_;
+  QtFensterPeer& fensterPeer_;
+  Steuerelement& element_;
+  QPointer<QWidget> widget_;
+  bool mehrzeilig_ = false;
+  // Connections live as long as this peer.
+  QObject kontext_;
+  std::vector<std::string> angezeigteZeilen_;
+  // Canvas: the persistent picture and the surface drawing on it.
+  std::unique_ptr<QImage> bild_;
+  std::unique_ptr<Flaeche> flaeche_;
+};
+
+}  // namespace plattform::qt

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/Fenster.h"
+#include "platform/Plattform.h"
+#include "ui/MenuBar1.h"
+
+class FiguratT;
+class BefehlT;
+class VektorT;
+
+// The main window and the program-wide context at once: it holds the figure
+// list, the command list, the pools, the name lists, the texts, the settings
+// and the projection state. Its operations are defined in the folders of the
+// subsystems that own them.
+class HauptF : public plattform::Fenster {
+ public:
+  static constexpr const char* Klasse = "HauptF";
+  static HauptF& Instanz() { return plattform::plattform().Instanz<HauptF>(); }
+
+  HauptF();
+  ~HauptF() override;
+
+  // Properties, in declared order; the owner of each in the comment.
+  FiguratT* GListe = nullptr;            // core: head of the figure list
+  BefehlT* BListe = nullptr;             // commands: first command of the command list
+  std::string NListe;                    // core
+  std::string Protokoll;                 // commands: the command-list text
+  std::string PNListe;                   // core
+  std::string ErwNListe;                 // core: rows of the figure list box
+  std::string oPNListe;                  // core
+  std::string InfoFenster;               // descriptions: the description text, newest first
+  BefehlT* AktuellerBZeiger = nullptr;   // commands: execution cursor
+  std::array<std::string, 61> BefehlsSchluessel;  // commands: key phrase per command kind
+  bool destruktiv = false;               // commands
+  std::string gNListe;                   // core
+  std::array<bool, 501> VerbrauchteNr{};  // core: automatic numbers in use
+  std::string DNListe;                   // core
+  std::string EckNListe;                 // core
+  std::string oEckNliste;                // core
+  std::string CR;                        // shell: the line separator, character 13
+  int Dezimalen = 0;                     // core: decimals of number output, 1 to 6
+  BefehlT* BLager = nullptr;             // core, commands: command pool and undo stack
+  FiguratT* GLager = nullptr;            // core: figure pool
+  VektorT* VLager = nullptr;             // core: vector pool
+  int AktuelleKennung = 0;               // shell: the kind the input bars are set up for
+  bool ProtokollAn = false;              // descriptions: description mode
+  bool doppelklick = false;              // shell
+  std::string gPNListe;                  // core
+  bool AufHinweisWarten = false;         // shell
+  std::string AktuelleSammlung;          // shell
+  std::string mSoEckNListe;              // core
+  bool IgnoreReturn = false;             // shell: the Return latch
+  VektorT* Augenpunkt = nullptr;         // graphics: eye point
+  VektorT* SchnittrichtungV = nullptr;   // graphics
+  double alphaW = 0;                     // graphics
+  double betaW = 0;                      // graphics
+  double Augenabstand = 0;               // graphics
+
+  // Window events.
+  void Open() override;
+
+  // One accessor per menu item, named like the item.
+#define FIGURAT_TYP_Menue plattform::MenuItem
+#define FIGURAT_TYP_Unter plattform::MenuItem
+#define FIGURAT_TYP_Trenn plattform::MenuItem
+#define FIGURAT_TYP_Befehl plattform::MenuItem
+#define FIGURAT_TYP_AppleBefehl plattform::AppleMenuItem
+#define X(name, art, text, kuerzel, menue, unter) \
+  FIGURAT_TYP_##art& name() const { return static_cast<FIGURAT_TYP_##art&>(Menuepunkt(#name)); }
+  FIGURAT_MENUEPUNKTE(X)
+#undef X
+
+ protected:
+  plattform::Fensterlayout Layoutschritt() override;
+  const std::vector<plattform::Steuerelementzeile>& Steuerelementtabelle() const override;
+
+ private:
+  plattform::MenuItem& Menuepunkt(const char* name) const;
+};

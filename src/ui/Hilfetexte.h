@@ -1,0 +1,4 @@
+#pragma once
+
+extern const char* const kHilfetext;
+extern const char* const kInfotext;

@@ -1,0 +1,446 @@
+// One contract for both backends: the same window, the same user actions, the
+// same answers. The headless backend acts directly on the model; the Qt
+// backend acts on the real widgets under the offscreen platform.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <filesystem>
+
+#include "platform/Zahltext.h"
+#include "platform/Zeichenflaeche.h"
+#include "support/Umgebung.h"
+
+using namespace plattform;
+
+namespace {
+
+// A menu bar with one menu and one command on Cmd+C.
+class Probeleiste : public MenuBar {
+ public:
+  Probeleiste() {
+    auto menue = std::make_unique<MenuItem>();
+    menue->Name = "ProbeMenue";
+    menue->Text = "Probe";
+    auto punkt = std::make_unique<MenuItem>();
+    punkt->Name = "Probepunkt";
+    punkt->Text = "Punkt";
+    punkt->KeyboardShortcut = "Cmd+C";
+    menue->Append(std::move(punkt));
+    Append(std::move(menue));
+  }
+};
+
+// A window with one control of every kind, whose handlers write down what happened.
+class Probefenster : public Fenster {
+ public:
+  static constexpr const char* Klasse = "Probefenster";
+  Probefenster() : Fenster(Klasse) {}
+
+  std::vector<std::string> protokoll;
+  bool tasteBehalten = false;
+  bool openFandSichSelbst = false;
+  int elementeBeiOpen = 0;
+
+  void Open() override {
+    elementeBeiOpen = static_cast<int>(Elemente().size());
+    openFandSichSelbst = &plattform::plattform().Instanz<Probefenster>() == this;
+    RegistriereMenueHandler("Probepunkt", [this] { protokoll.push_back("Menü"); return false; });
+  }
+  bool KeyDown(const std::string& taste) override {
+    protokoll.push_back("Fenster.KeyDown " + taste);
+    return false;
+  }
+  bool Feld_KeyDown(const std::string& taste) {
+    protokoll.push_back("Feld.KeyDown " + taste);
+    return tasteBehalten;
+  }
+  void Feld_MouseExit() { protokoll.push_back("Feld.MouseExit " + Element<EditFeld>("Feld").Text()); }
+  void Knopf_Action() { protokoll.push_back("Knopf.Action"); }
+  void Liste_Change() { protokoll.push_back("Liste.Change " + Element<ListBox>("Liste").Text()); }
+  void Liste_DoubleClick() { protokoll.push_back("Liste.DoubleClick " + Element<ListBox>("Liste").Text()); }
+  bool Liste_DragRow(DragItem& item, int zeile) {
+    item.Text = Element<ListBox>("Liste").Zeile(zeile);
+    return true;
+  }
+  void Popup_Change() { protokoll.push_back("Popup.Change " + std::to_string(Element<PopupMenu>("Popup").ListIndex())); }
+  void Kasten_Action() { protokoll.push_back(std::string("Kasten.Action ") + (Element<CheckBox>("Kasten").Value() ? "an" : "aus")); }
+  void Regler_ValueChanged() { protokoll.push_back("Regler " + std::to_string(Element<Slider>("Regler").Value())); }
+  void Leinwand_Paint(Zeichenflaeche& g) {
+    protokoll.push_back("Paint");
+    g.SetzeFarbe(255, 0, 0);
+    g.Linie(0, 5, 49, 5);
+  }
+  void Fehler_Action() { throw std::runtime_error("kaputt"); }
+
+ protected:
+  Fensterlayout Layoutschritt() override {
+    Fensterlayout l;
+    l.titel = "Probe";
+    l.breite = 400;
+    l.hoehe = 300;
+    l.schliessfeld = true;
+    l.sichtbar = true;
+    l.menueleiste = &plattform::plattform().Menueleiste<Probeleiste>();
+    l.menueleisteSichtbar = true;
+    return l;
+  }
+  const std::vector<Steuerelementzeile>& Steuerelementtabelle() const override {
+    static const std::vector<Steuerelementzeile> t = {
+        {Art::EditFeld, "Feld", 10, 10, 100, 22, {},
+         {Bind("KeyDown", &Probefenster::Feld_KeyDown), Bind("MouseExit", &Probefenster::Feld_MouseExit)}},
+        {Art::EditFeld, "Frei", 120, 10, 100, 22},
+        {Art::EditFeld, "Text", 10, 40, 200, 60, {.text = "a\rb", .nurLesen = true, .mehrzeilig = true}},
+        {Art::StatischerText, "Schild", 230, 10, 100, 20, {.text = "Schild"}},
+        {Art::ListBox, "Liste", 10, 110, 100, 80, {.zeilenZiehbar = true},
+         {Bind("Change", &Probefenster::Liste_Change), Bind("DoubleClick", &Probefenster::Liste_DoubleClick),
+          Bind("DragRow", &Probefenster::Liste_DragRow)}},
+        {Art::BevelButton, "Knopf", 120, 110, 80, 30, {.text = "Los"}, {Bind("Action", &Probefenster::Knopf_Action)}},
+        {Art::PopupMenu, "Popup", 210, 110, 100, 22, {.eintraege = {"null", "eins", "zwei"}},
+         {Bind("Change", &Probefenster::Popup_Change)}},
+        {Art::Separator, "Linie", 10, 195, 380, 4},
+        {Art::Canvas, "Leinwand", 10, 200, 50, 50, {}, {Bind("Paint", &Probefenster::Leinwand_Paint)}},
+        {Art::CheckBox, "Kasten", 70, 200, 100, 20, {.text = "Kasten"}, {Bind("Action", &Probefenster::Kasten_Action)}},
+        {Art::Slider, "Regler", 70, 230, 150, 16, {.minimum = -5, .maximum = 5, .wert = 1, .lineStep = 0, .pageStep = 2},
+         {Bind("ValueChanged", &Probefenster::Regler_ValueChanged)}},
+        {Art::BevelButton, "Fehler", 230, 230, 80, 30, {.text = "Fehler"}, {Bind("Action", &Probefenster::Fehler_Action)}},
+    };
+    return t;
+  }
+};
+
+class Kontrakt : public PlattformTest, public ::testing::WithParamInterface<PlattformTest::Backend> {
+ protected:
+  Kontrakt() : PlattformTest(GetParam()) {}
+  void SetUp() override {
+    PlattformTest::SetUp();
+    f_ = &P().Instanz<Probefenster>();
+    P().Abgleichen();
+  }
+  bool IstQt() const { return GetParam() == Backend::Qt; }
+  Probefenster& F() { return *f_; }
+  template <class T>
+  T* W(const char* name) {
+    return qobject_cast<T*>(Qt().Widget(F().Finde(name) ? *F().Finde(name) : throw std::logic_error(name)));
+  }
+  std::vector<std::string> Protokoll() {
+    auto p = F().protokoll;
+    F().protokoll.clear();
+    return p;
+  }
+
+  // The user's actions, on whichever backend runs.
+  void Tippe(const char* feld, const std::string& text) {
+    if (IstQt()) {
+      QTest::keyClicks(W<QLineEdit>(feld), QString::fromStdString(text));
+    } else {
+      auto& f = F().Element<EditFeld>(feld);
+      F().BenutzerFokus(&f);
+      for (char c : text)
+        if (!F().BenutzerTaste(std::string(1, c))) f.BenutzerSetztText(f.Text() + c);
+    }
+  }
+  void Return(const char* feld) {
+    if (IstQt()) {
+      QTest::keyClick(W<QLineEdit>(feld), Qt::Key_Return);
+    } else {
+      F().BenutzerFokus(&F().Element<EditFeld>(feld));
+      F().BenutzerTaste("\r");
+    }
+  }
+  void Klicke(const char* knopf) {
+    if (IstQt()) {
+      QWidget* w = Qt().Widget(*F().Finde(knopf));
+      QTest::mouseClick(w, Qt::LeftButton);
+    } else if (auto* b = dynamic_cast<BevelButton*>(F().Finde(knopf))) {
+      b->BenutzerKlickt();
+    } else {
+      F().Element<CheckBox>(knopf).BenutzerKlickt();
+    }
+  }
+  QPoint Zeilenmitte(QListWidget* l, int zeile) { return l->visualItemRect(l->item(zeile)).center(); }
+  void Waehle(int zeile) {
+    if (IstQt()) {
+      auto* l = W<QListWidget>("Liste");
+      QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, Zeilenmitte(l, zeile));
+    } else {
+      F().Element<ListBox>("Liste").BenutzerWaehlt(zeile);
+    }
+  }
+  void Doppelklick(int zeile) {
+    if (IstQt()) {
+      // A real double-click arrives as press, release and then the double-click.
+      auto* l = W<QListWidget>("Liste");
+      QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, Zeilenmitte(l, zeile));
+      QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, Zeilenmitte(l, zeile));
+    } else {
+      F().Element<ListBox>("Liste").BenutzerDoppelklick(zeile);
+    }
+  }
+  // Drags a row of the list onto the field "Feld" and then moves the pointer away.
+  void ZieheAufFeld(int zeile) {
+    auto text = F().Element<ListBox>("Liste").BenutzerZiehtZeile(zeile);
+    ASSERT_TRUE(text);
+    if (IstQt()) {
+      auto* feld = W<QLineEdit>("Feld");
+      QMimeData daten;
+      daten.setText(QString::fromStdString(*text));
+      QPoint mitte = feld->rect().center();
+      QDragEnterEvent enter(mitte, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(feld, &enter);
+      QDropEvent drop(QPointF(mitte), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(feld, &drop);
+      QTest::mouseMove(Qt().Widget(F()), QPoint(390, 290));
+    } else {
+      auto& feld = F().Element<EditFeld>("Feld");
+      feld.BenutzerLaesstFallen(*text);
+      feld.BenutzerMausVerlaesst();
+    }
+  }
+  void Schiebe(int wert) {
+    if (IstQt())
+      W<QSlider>("Regler")->setSliderPosition(wert);
+    else
+      F().Element<Slider>("Regler").BenutzerSchiebt(wert);
+  }
+  void PopupRunter() {
+    if (IstQt()) {
+      QTest::keyClick(W<QComboBox>("Popup"), Qt::Key_Down);
+    } else {
+      // The arrow key reaches the window first, since the popup handles no keys.
+      auto& p = F().Element<PopupMenu>("Popup");
+      F().BenutzerFokus(&p);
+      F().BenutzerTaste("\x1f");
+      p.BenutzerWaehlt(p.ListIndex() + 1);
+    }
+  }
+
+  Probefenster* f_ = nullptr;
+};
+
+TEST_P(Kontrakt, WindowIsMadeOnceAndBuiltBeforeItsOpen) {
+  EXPECT_EQ(&P().Instanz<Probefenster>(), &F());
+  EXPECT_EQ(F().elementeBeiOpen, 12);
+  EXPECT_TRUE(F().openFandSichSelbst);
+  EXPECT_TRUE(F().Visible());
+  EXPECT_EQ(F().Width(), 400);
+  EXPECT_EQ(F().Height(), 300);
+  if (IstQt()) {
+    auto* w = qobject_cast<QMainWindow*>(Qt().Widget(F()));
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), "Probe");
+    EXPECT_EQ(w->centralWidget()->size(), QSize(400, 300));
+    EXPECT_EQ(W<QLineEdit>("Feld")->geometry(), QRect(10, 10, 100, 22));
+  }
+}
+
+TEST_P(Kontrakt, ClosedWindowLeavesTheRegistryAndComesBackFresh) {
+  F().Element<EditFeld>("Frei").SetzeText("alt");
+  if (IstQt())
+    Qt().Widget(F())->close();
+  else
+    P().BenutzerSchliesst(F());
+  EXPECT_EQ(P().FindeFenster("Probefenster"), nullptr);
+  auto& neu = P().Instanz<Probefenster>();
+  EXPECT_EQ(neu.Element<EditFeld>("Frei").Text(), "");
+  EXPECT_TRUE(neu.Visible());
+}
+
+TEST_P(Kontrakt, PropertiesReachTheWidgets) {
+  F().Element<EditFeld>("Frei").SetzeText("Hallo");
+  F().Element<StatischerText>("Schild").SetzeText("zwei\rZeilen");
+  F().Element<ListBox>("Liste").SetzeInhalt("A\rB\rC\r");
+  F().Element<EditFeld>("Frei").SetzeVisible(false);
+  EXPECT_EQ(F().Element<ListBox>("Liste").ListCount(), 3);
+  EXPECT_EQ(F().Element<ListBox>("Liste").Zeile(2), "C");
+  EXPECT_EQ(F().Element<ListBox>("Liste").Text(), "");
+  EXPECT_EQ(F().Element<EditFeld>("Text").Text(), "a\rb");
+  if (IstQt()) {
+    EXPECT_EQ(W<QLineEdit>("Frei")->text(), "Hallo");
+    EXPECT_FALSE(W<QLineEdit>("Frei")->isVisibleTo(Qt().Widget(F())));
+    EXPECT_EQ(W<QLabel>("Schild")->text(), "zwei\nZeilen");
+    EXPECT_EQ(W<QListWidget>("Liste")->count(), 3);
+    EXPECT_EQ(W<QPlainTextEdit>("Text")->toPlainText(), "a\nb");
+    EXPECT_TRUE(W<QPlainTextEdit>("Text")->isReadOnly());
+    EXPECT_EQ(W<QSlider>("Regler")->value(), 1);
+    EXPECT_EQ(W<QComboBox>("Popup")->currentText(), "null");
+  }
+  // Filling a list or setting a value from the program fires no event.
+  EXPECT_EQ(Protokoll(), std::vector<std::string>{});
+}
+
+TEST_P(Kontrakt, TypingKeysAndReturn) {
+  Tippe("Feld", "ab");
+  EXPECT_EQ(F().Element<EditFeld>("Feld").Text(), "ab");
+  Return("Feld");
+  // The field handles its keys, so the window sees none of them.
+  EXPECT_EQ(Protokoll(), (std::vector<std::string>{"Feld.KeyDown a", "Feld.KeyDown b", "Feld.KeyDown \r"}));
+  F().tasteBehalten = true;
+  Tippe("Feld", "c");
+  EXPECT_EQ(F().Element<EditFeld>("Feld").Text(), "ab");
+  Protokoll();
+  // A field without a KeyDown handler passes its keys on to the window.
+  Tippe("Frei", "x");
+  Return("Frei");
+  EXPECT_EQ(F().Element<EditFeld>("Frei").Text(), "x");
+  EXPECT_EQ(Protokoll(), (std::vector<std::string>{"Fenster.KeyDown x", "Fenster.KeyDown \r"}));
+}
+
+TEST_P(Kontrakt, ListSelectionDoubleClickAndDrag) {
+  F().Element<ListBox>("Liste").SetzeInhalt("A\rB\rC\r");
+  P().Abgleichen();
+  Waehle(1);
+  EXPECT_EQ(F().Element<ListBox>("Liste").ListIndex(), 1);
+  Doppelklick(2);
+  auto p = Protokoll();
+  ASSERT_FALSE(p.empty());
+  EXPECT_EQ(p.front(), "Liste.Change B");
+  EXPECT_EQ(p.back(), "Liste.DoubleClick C");
+  ZieheAufFeld(0);
+  EXPECT_EQ(F().Element<EditFeld>("Feld").Text(), "A");
+  EXPECT_EQ(Protokoll(), std::vector<std::string>{"Feld.MouseExit A"});
+}
+
+TEST_P(Kontrakt, ButtonsPopupCheckBoxAndSlider) {
+  Klicke("Knopf");
+  PopupRunter();
+  Klicke("Kasten");
+  Schiebe(4);
+  Schiebe(99);
+  EXPECT_EQ(Protokoll(),
+            (std::vector<std::string>{"Knopf.Action", "Fenster.KeyDown \x1f", "Popup.Change 1", "Kasten.Action an",
+                                      "Regler 4", "Regler 5"}));
+  EXPECT_EQ(F().Element<Slider>("Regler").Value(), 5);
+}
+
+TEST_P(Kontrakt, CanvasKeepsItsPictureUntilRefresh) {
+  auto& c = F().Element<Canvas>("Leinwand");
+  c.Graphics().SetzeFarbe(0, 0, 255);
+  c.Graphics().Linie(0, 20, 49, 20);
+  c.Refresh();
+  EXPECT_EQ(Protokoll(), std::vector<std::string>{"Paint"});
+  c.Graphics().SetzeFarbe(0, 255, 0);
+  c.Graphics().Oval(10, 30, 10, 10);
+  if (IstQt()) {
+    const QImage* bild = Qt().Bild(c);
+    ASSERT_TRUE(bild);
+    EXPECT_EQ(bild->pixelColor(20, 5), QColor(255, 0, 0));   // drawn by Paint
+    EXPECT_EQ(bild->pixelColor(20, 20), QColor(Qt::white));  // cleared by the refresh
+    EXPECT_EQ(bild->pixelColor(10, 35), QColor(0, 255, 0));  // drawn over the picture
+  } else {
+    auto bild = headless::Aufzeichnung(c).SeitLoeschen();
+    ASSERT_EQ(bild.size(), 2u);
+    EXPECT_EQ(bild[0].art, headless::Primitiv::Art::Linie);
+    EXPECT_EQ(bild[0].farbe, (Farbe{255, 0, 0}));
+    EXPECT_EQ(bild[1].art, headless::Primitiv::Art::Oval);
+  }
+}
+
+TEST_P(Kontrakt, ErrorInAHandlerIsShownAndTheProgramGoesOn) {
+  Klicke("Fehler");
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{"Unerwarteter Fehler: kaputt"});
+  Klicke("Knopf");
+  EXPECT_EQ(Protokoll(), std::vector<std::string>{"Knopf.Action"});
+}
+
+TEST_P(Kontrakt, DialogsAnswerThroughTheScript) {
+  Skript().Antworte(6);
+  Skript().Antworte(2);
+  Skript().WaehleDatei("/tmp/x.txt");
+  Skript().WaehleDatei(std::nullopt);
+  P().MsgBox("Hallo");
+  EXPECT_EQ(P().Dialogdienst().FrageJaNeinAbbrechen("Frage?"), 6);
+  EXPECT_EQ(P().Dialogdienst().FrageOkAbbrechen("Sicher?"), 2);
+  EXPECT_EQ(P().Dialogdienst().DateiOeffnen(), std::optional<std::string>("/tmp/x.txt"));
+  EXPECT_EQ(P().Dialogdienst().DateiSpeichern("FiguratDaten", "text"), std::nullopt);
+  EXPECT_EQ(Meldungen(), (std::vector<std::string>{"Hallo", "Frage?", "Sicher?"}));
+}
+
+TEST_P(Kontrakt, ClipboardKeepsTheProgramsText) {
+  P().SetzeZwischenablage("\rA\rB\r");
+  EXPECT_EQ(P().Zwischenablage(), "\rA\rB\r");
+}
+
+TEST_P(Kontrakt, MenuItemReachesTheWindowThatAnswersIt) {
+  EXPECT_TRUE(P().BenutzerWaehltMenue("Probepunkt"));
+  EXPECT_FALSE(P().BenutzerWaehltMenue("Unbekannt"));
+  EXPECT_EQ(Protokoll(), std::vector<std::string>{"Menü"});
+}
+
+TEST_P(Kontrakt, ProgramShortcutWinsOverTheEditField) {
+  if (!IstQt()) GTEST_SKIP() << "keyboard shortcuts exist only with real widgets";
+  QWidget* fenster = Qt().Widget(F());
+  fenster->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+  auto* feld = W<QLineEdit>("Frei");
+  feld->setFocus();
+  feld->setText("abc");
+  feld->selectAll();
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(feld, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(Protokoll(), std::vector<std::string>{"Menü"});
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(BeideBackends, Kontrakt,
+                         ::testing::Values(PlattformTest::Backend::Headless, PlattformTest::Backend::Qt),
+                         [](const auto& info) {
+                           return info.param == PlattformTest::Backend::Qt ? std::string("Qt") : std::string("Headless");
+                         });
+
+TEST(Datei, WholeFileReadAndWrite) {
+  auto pfad = (std::filesystem::temp_directory_path() / "figurat_datei_test.txt").string();
+  std::string inhalt = "<1>    Zeile\r<2>    \xC3\xA4\r";
+  ASSERT_TRUE(Plattform::SchreibeDatei(pfad, inhalt));
+  std::string gelesen;
+  ASSERT_TRUE(Plattform::LeseDatei(pfad, gelesen));
+  EXPECT_EQ(gelesen, inhalt);
+  std::filesystem::remove(pfad);
+  EXPECT_FALSE(Plattform::LeseDatei(pfad, gelesen));
+  EXPECT_FALSE(Plattform::SchreibeDatei("/nonexistent-dir/x.txt", inhalt));
+}
+
+TEST(Zahltext, StrWritesPlainShortestDecimals) {
+  struct Fall { double x; const char* text; };
+  for (Fall f : std::initializer_list<Fall>{{0.0, "0"}, {-0.0, "0"}, {1.0, "1"}, {30.0, "30"}, {-2.5, "-2.5"},
+                                            {1.0 / 3.0, "0.3333333333333333"}, {1e-7, "0.0000001"},
+                                            {1e21, "1000000000000000000000"}, {0.1 + 0.2, "0.30000000000000004"}}) {
+    EXPECT_EQ(Str(f.x), f.text) << f.x;
+    EXPECT_EQ(Val(Str(f.x)), f.x);
+  }
+  EXPECT_EQ(Str(499), "499");
+}
+
+TEST(Zahltext, ValReadsTheLeadingNumber) {
+  struct Fall { const char* text; double wert; };
+  for (Fall f : std::initializer_list<Fall>{{"", 0}, {"  2.5", 2.5}, {"-3", -3}, {"7x", 7}, {"1.5.2", 1.5},
+                                            {"3-2", 3}, {"-", 0}, {".", 0}, {".5", 0.5}, {"1e5", 1}, {"+4", 4},
+                                            {"abc", 0}, {"12345678901234567890", 12345678901234567890.0}}) {
+    EXPECT_EQ(Val(f.text), f.wert) << f.text;
+  }
+  EXPECT_EQ(Val(std::string(400, '9')), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(Val("0." + std::string(400, '0') + "1"), 0.0);
+}
+
+TEST(Zahltext, ZuGanzzahlTruncatesAndClamps) {
+  EXPECT_EQ(ZuGanzzahl(511.5), 511);
+  EXPECT_EQ(ZuGanzzahl(-2.7), -2);
+  EXPECT_EQ(ZuGanzzahl(std::nan("")), 0);
+  EXPECT_EQ(ZuGanzzahl(1e300), std::numeric_limits<int>::max());
+  EXPECT_EQ(ZuGanzzahl(-1e300), std::numeric_limits<int>::min());
+}
+
+}  // namespace

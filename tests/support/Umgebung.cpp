@@ -1,0 +1,37 @@
+#include "support/Umgebung.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+
+void PlattformTest::SetUp() {
+  if (backend_ == Backend::Qt)
+    plattform_ = std::make_unique<plattform::qt::QtPlattform>();
+  else
+    plattform_ = std::make_unique<plattform::headless::HeadlessPlattform>();
+  auto skript = std::make_unique<plattform::headless::SkriptDialoge>();
+  skript_ = skript.get();
+  plattform_->SetzeDialoge(std::move(skript));
+}
+
+void PlattformTest::TearDown() {
+  EXPECT_EQ(skript_->NimmMeldungen(), std::vector<std::string>{}) << "unerwartete Meldung";
+  EXPECT_FALSE(skript_->OhneAntwort()) << "ein Dialog fand keine Antwort";
+  EXPECT_TRUE(skript_->AllesBeantwortet()) << "nicht alle vorbereiteten Antworten wurden gebraucht";
+  plattform_.reset();
+}
+
+void ProgrammTest::SetUp() {
+  PlattformTest::SetUp();
+  Starte(app_);
+  plattform_->Abgleichen();
+}
+
+void ProgrammTest::TearDown() { PlattformTest::TearDown(); }
+
+void Bildschirmfoto(plattform::qt::QtPlattform& qt, const plattform::Fenster& f, const std::string& dateiname) {
+  QWidget* w = qt.Widget(f);
+  ASSERT_NE(w, nullptr);
+  QDir().mkpath("bildschirmfotos");
+  EXPECT_TRUE(w->grab().save(QString::fromStdString("bildschirmfotos/" + dateiname)));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless/HeadlessPlattform.h"
+#include "platform/qt/QtPlattform.h"
+#include "ui/App.h"
+
+// A fresh platform for every test, with scripted dialogs on both backends. A
+// message box that the test did not take with Meldungen() fails the test.
+class PlattformTest : public ::testing::Test {
+ public:
+  enum class Backend { Headless, Qt };
+
+ protected:
+  explicit PlattformTest(Backend b = Backend::Headless) : backend_(b) {}
+  void SetUp() override;
+  void TearDown() override;
+
+  plattform::Plattform& P() { return *plattform_; }
+  plattform::headless::SkriptDialoge& Skript() { return *skript_; }
+  // The texts of the boxes shown since the last call.
+  std::vector<std::string> Meldungen() { return skript_->NimmMeldungen(); }
+  plattform::qt::QtPlattform& Qt() { return dynamic_cast<plattform::qt::QtPlattform&>(*plattform_); }
+  plattform::headless::HeadlessPlattform& Headless() {
+    return dynamic_cast<plattform::headless::HeadlessPlattform&>(*plattform_);
+  }
+
+  Backend backend_;
+  std::unique_ptr<plattform::Plattform> plattform_;
+  plattform::headless::SkriptDialoge* skript_ = nullptr;
+};
+
+// The program started on a fresh platform, as the process entry starts it.
+class ProgrammTest : public PlattformTest {
+ protected:
+  explicit ProgrammTest(Backend b = Backend::Headless) : PlattformTest(b) {}
+  void SetUp() override;
+  void TearDown() override;
+  App app_;
+};
+
+// Writes a picture of the window into the build tree, for anyone to look at.
+void Bildschirmfoto(plattform::qt::QtPlattform& qt, const plattform::Fenster& f, const std::string& dateiname);

@@ -1,0 +1,32 @@
+// The real program on the Qt backend: what a user sees right after start-up.
+
+#include <QMainWindow>
+
+#include "support/Umgebung.h"
+#include "ui/HauptF.h"
+
+namespace {
+
+class Programm : public ProgrammTest {
+ protected:
+  Programm() : ProgrammTest(Backend::Qt) {}
+};
+
+TEST_F(Programm, StartsIntoItsMainWindow) {
+  std::vector<std::string> sichtbar;
+  for (plattform::Fenster* f : P().AlleFenster()) {
+    QWidget* w = Qt().Widget(*f);
+    ASSERT_TRUE(w);
+    if (!w->isVisible()) continue;
+    sichtbar.push_back(f->Klassenname());
+    Bildschirmfoto(Qt(), *f, f->Klassenname() + ".png");
+  }
+  EXPECT_EQ(sichtbar, std::vector<std::string>{"HauptF"});
+  auto* haupt = qobject_cast<QMainWindow*>(Qt().Widget(HauptF::Instanz()));
+  ASSERT_TRUE(haupt);
+  EXPECT_EQ(haupt->windowTitle(), "Figurat2");
+  EXPECT_EQ(haupt->centralWidget()->size(), QSize(995, 622));
+  EXPECT_EQ(haupt->centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 40);
+}
+
+}  // namespace
