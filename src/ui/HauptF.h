@@ -63,6 +63,18 @@ class HauptF : public plattform::Fenster {
   // Window events.
   void Open() override;
 
+  // ---- Geometric core: src/core ----
+
+  // ---- Constructions and measurements: src/constructions ----
+
+  // ---- Command list: src/commands ----
+
+  // ---- Descriptions and measures: src/descriptions ----
+
+  // ---- Graphics window's share of the context: src/graphics ----
+
+  // ---- Main window and shell: src/ui ----
+
   // One accessor per menu item, named like the item.
 #define FIGURAT_TYP_Menue plattform::MenuItem
 #define FIGURAT_TYP_Unter plattform::MenuItem
@@ -80,4 +92,12 @@ class HauptF : public plattform::Fenster {
 
  private:
   plattform::MenuItem& Menuepunkt(const char* name) const;
+
+  // ---- Private state of the subsystems ----
+
+  // core
+
+  // commands
+
+  // ui
 };
