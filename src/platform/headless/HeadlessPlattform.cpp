@@ -71,8 +71,7 @@ int SkriptDialoge::FrageOkAbbrechen(const std::string& text) {
   return NaechsteAntwort(2);
 }
 
-std::optional<std::string> SkriptDialoge::DateiOeffnen() {
-  gezeigt_.push_back({Box::Art::Oeffnen, ""});
+std::optional<std::string> SkriptDialoge::NaechsteDatei() {
   if (dateien_.empty()) {
     ohneAntwort_ = true;
     return std::nullopt;
@@ -82,15 +81,14 @@ std::optional<std::string> SkriptDialoge::DateiOeffnen() {
   return pfad;
 }
 
+std::optional<std::string> SkriptDialoge::DateiOeffnen() {
+  gezeigt_.push_back({Box::Art::Oeffnen, ""});
+  return NaechsteDatei();
+}
+
 std::optional<std::string> SkriptDialoge::DateiSpeichern(const std::string& vorschlag, const std::string&) {
   gezeigt_.push_back({Box::Art::Speichern, vorschlag});
-  if (dateien_.empty()) {
-    ohneAntwort_ = true;
-    return std::nullopt;
-  }
-  auto pfad = dateien_.front();
-  dateien_.pop_front();
-  return pfad;
+  return NaechsteDatei();
 }
 
 std::vector<std::string> SkriptDialoge::NimmMeldungen() {

@@ -74,6 +74,7 @@ class SkriptDialoge : public Dialoge {
 
  private:
   int NaechsteAntwort(int sonst);
+  std::optional<std::string> NaechsteDatei();
   std::vector<Box> gezeigt_;
   std::deque<int> antworten_;
   std::deque<std::optional<std::string>> dateien_;

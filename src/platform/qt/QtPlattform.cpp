@@ -170,14 +170,14 @@ QtFensterPeer* QtPlattform::FensterZu(QObject* o) const {
   return nullptr;
 }
 
-QWidget* QtPlattform::Widget(const Fenster& f) const {
-  const_cast<QtPlattform*>(this)->Abgleichen();
+QWidget* QtPlattform::Widget(const Fenster& f) {
+  Abgleichen();
   auto* peer = dynamic_cast<QtFensterPeer*>(f.Peer());
   return peer ? peer->Widget() : nullptr;
 }
 
-QWidget* QtPlattform::Widget(const Steuerelement& s) const {
-  const_cast<QtPlattform*>(this)->Abgleichen();
+QWidget* QtPlattform::Widget(const Steuerelement& s) {
+  Abgleichen();
   auto* peer = dynamic_cast<QtElementPeer*>(s.Peer());
   return peer ? peer->Widget() : nullptr;
 }

@@ -56,9 +56,9 @@ class QtPlattform : public QObject, public Plattform {
   int Run() override;
   void Abgleichen() override;
 
-  // The widgets behind the model, for tests and screenshots.
-  QWidget* Widget(const Fenster& f) const;
-  QWidget* Widget(const Steuerelement& s) const;
+  // The widgets behind the model, brought up to date, for tests and screenshots.
+  QWidget* Widget(const Fenster& f);
+  QWidget* Widget(const Steuerelement& s);
   // The picture a canvas holds.
   const QImage* Bild(Canvas& c) const;
 
