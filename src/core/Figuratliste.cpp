@@ -8,12 +8,6 @@
 
 void FiguratT::Einlisten() {
   HauptF& h = HauptF::Instanz();
-  if (!h.GListe) {  // only before the list has been started
-    Ausgabe();
-    Zeiger = nullptr;
-    h.GListe = this;
-    return;
-  }
   // A figure of the head's name takes the head's place: deleting skips the
   // head, and a second record of that name could never be found.
   FiguratT* kopf = h.GListe;
@@ -38,11 +32,6 @@ void FiguratT::Einlisten() {
 
 void HauptF::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) const {
   FiguratT* r = GListe;
-  if (!r) {  // only before the list has been started
-    g = nullptr;
-    found = false;
-    return;
-  }
   while (r->Zeiger && VergleicheNamen(r->name, name) != 0) r = r->Zeiger;
   g = r;
   found = VergleicheNamen(r->name, name) == 0;
@@ -74,8 +63,8 @@ void HauptF::LoescheFigurat(const std::string& name) {
   const int n = AutomatischeNummer(name);
   if (0 < n && n < 500) VerbrauchteNr[n] = false;
   FiguratT* p = GListe;
-  while (p && p->Zeiger && VergleicheNamen(p->Zeiger->name, name) != 0) p = p->Zeiger;
-  if (!p || !p->Zeiger) {
+  while (p->Zeiger && VergleicheNamen(p->Zeiger->name, name) != 0) p = p->Zeiger;
+  if (!p->Zeiger) {
     plattform::plattform().MsgBox("Fehler beim Loeschen");
     return;
   }
@@ -128,7 +117,7 @@ void HauptF::ErzeugeNamenListen() {
                              &mSoEckNListe, &EckNListe, &DNListe})
     liste->clear();
   const FiguratT* r = GListe;
-  if (r && r->Typ == TypKein) r = r->Zeiger;  // the anonymous head
+  if (r->Typ == TypKein) r = r->Zeiger;  // the anonymous head
   for (; r; r = r->Zeiger) {
     const std::string zeile = r->name + CR;
     NListe += zeile;

@@ -31,13 +31,6 @@ class HauptF : public plattform::Fenster {
   FiguratT* GListe = nullptr;            // core: head of the figure list
   BefehlT* BListe = nullptr;             // commands: first command of the command list
   std::string NListe;                    // core
-  VektorT* NeuerVektor();
-  FiguratT* NeuesFigurat();
-  BefehlT* NeuerBefehl();
-  // Every record ever made; lists and pools only point into these.
-  std::vector<std::unique_ptr<VektorT>> vektorArena_;
-  std::vector<std::unique_ptr<FiguratT>> figuratArena_;
-  std::vector<std::unique_ptr<BefehlT>> befehlArena_;
   std::string Protokoll;                 // commands: the command-list text
   std::string PNListe;                   // core
   std::string ErwNListe;                 // core: rows of the figure list box
@@ -158,6 +151,13 @@ class HauptF : public plattform::Fenster {
   // ---- Private state of the subsystems ----
 
   // core
+  VektorT* NeuerVektor();
+  FiguratT* NeuesFigurat();
+  BefehlT* NeuerBefehl();
+  // Every record ever made; lists and pools only point into these.
+  std::vector<std::unique_ptr<VektorT>> vektorArena_;
+  std::vector<std::unique_ptr<FiguratT>> figuratArena_;
+  std::vector<std::unique_ptr<BefehlT>> befehlArena_;
 
   // commands
 
