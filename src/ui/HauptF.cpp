@@ -2,6 +2,10 @@
 
 #include <stdexcept>
 
+#include "commands/BefehlT.h"
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
+
 using plattform::Art;
 using plattform::Ausrichtung;
 using plattform::Bevel;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Fenster.h"
@@ -65,11 +68,63 @@ class HauptF : public plattform::Fenster {
 
   // ---- Geometric core: src/core ----
 
+  // Numbers, tolerance and names (Zahlen.cpp).
+  // The one tolerance of the program: |x| < 1e-7.
+  static bool IstNull(double x);
+  static int ggT(int a, int b);
+  // x rounded to Dezimalen decimals, 0 for a value that passes IstNull.
+  std::string z2s(double x) const;
+  // A typed number: decimal comma or point, fractions 5/7, mixed numbers 7+1/5.
+  static double myval(const std::string& text);
+  static bool ErlaubterName(const std::string& name);
+  // The one comparison of names, for order, equality and the "G_" prefix alike.
+  static int VergleicheNamen(std::string_view a, std::string_view b);
+  static std::string Kommafrei(const std::string& text);
+  static void TeileBeimKomma(const std::string& text, std::string& first, std::string& rest);
+  static void Filtern(std::string& text);
+  static std::string Ausschnitt(const std::string& text, int a, int b);
+
+  // Pools, arena and automatic numbers (Lager.cpp).
+  void ErschaffeV(VektorT*& v);
+  void ErschaffeG(FiguratT*& g);
+  void ErschaffeB(BefehlT*& b);
+  void AlleFiguratLoeschen();
+  // GListe := a newly made origin "O" at (0, 0, 0), not entered and not described.
+  void ErzeugeUrsprung();
+  int FreieNr();
+  void BefreieNr(int n);
+  // n for an automatic name "G_" + n, 0 for every other name.
+  static int AutomatischeNummer(const std::string& name);
+  // The number of records ever made.
+  std::size_t Arenagroesse() const;
+
+  // Figure list and name lists (Figuratliste.cpp).
+  void HoleFigurat(const std::string& name, FiguratT*& g, bool& found) const;
+  int FiguratTypNr(const std::string& name) const;
+  bool ExistiertFigurat(const std::string& name) const;
+  void HoleVektor(int selector, const std::string& name, VektorT& v) const;
+  void LoescheFigurat(const std::string& name);
+  void ErzeugeNamenListen();
+  static std::string Typname(int code);
+  void PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n);
+
   // ---- Constructions and measurements: src/constructions ----
 
   // ---- Command list: src/commands ----
 
   // ---- Descriptions and measures: src/descriptions ----
+
+  // One-line descriptions (Einzeiler.cpp).
+  std::string Punktausgabe(const FiguratT& g) const;
+  std::string Geradenausgabe(const FiguratT& g) const;
+  std::string EbenenAusgabe(const FiguratT& g) const;
+  std::string Dreieckausgabe(const FiguratT& g) const;
+  std::string Tetraederausgabe(const FiguratT& g) const;
+  std::string Zahlausgabe(const FiguratT& g) const;
+
+  // The description buffer (Beschreibungspuffer.cpp).
+  void InsInfofenster(const std::string& text);
+  void InfoAktualisieren();
 
   // ---- Graphics window's share of the context: src/graphics ----
 
@@ -96,6 +151,13 @@ class HauptF : public plattform::Fenster {
   // ---- Private state of the subsystems ----
 
   // core
+  VektorT* NeuerVektor();
+  FiguratT* NeuesFigurat();
+  BefehlT* NeuerBefehl();
+  // Every record ever made; lists and pools only point into these.
+  std::vector<std::unique_ptr<VektorT>> vektorArena_;
+  std::vector<std::unique_ptr<FiguratT>> figuratArena_;
+  std::vector<std::unique_ptr<BefehlT>> befehlArena_;
 
   // commands
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+class VektorT;
+
+// One command of the command list. Records go back to the command pool, which
+// is also the undo stack, with every field kept.
+class BefehlT {
+ public:
+  std::string NeuG;   // name of the figure the command defines
+  std::string AltG1;  // first operand; coordinate, equation or member text
+  std::string AltG2;  // second operand; angle text or hint text
+  BefehlT* Zeiger = nullptr;  // the next command in the list or in the pool
+  int Kennung = 0;
+  std::string AltG3;
+  std::array<double, 5> Gleichung{};  // a, b, c, d of a plane in 1 to 4
+  VektorT* Vektor = nullptr;          // coordinates of a point command, its own
+
+  // Pushes this record, taken out of the command list, onto the command pool.
+  void Einlagern();
+};

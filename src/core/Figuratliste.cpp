@@ -1,0 +1,147 @@
+// The figure list in name order behind its head, the lookups by name, and the
+// name lists rebuilt from it.
+
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
+#include "platform/Plattform.h"
+#include "ui/HauptF.h"
+
+void FiguratT::Einlisten() {
+  HauptF& h = HauptF::Instanz();
+  // A figure of the head's name takes the head's place: deleting skips the
+  // head, and a second record of that name could never be found.
+  FiguratT* kopf = h.GListe;
+  const bool ersetztKopf = kopf->Typ != TypKein && HauptF::VergleicheNamen(kopf->name, name) == 0;
+  if (!ersetztKopf && h.ExistiertFigurat(name)) h.LoescheFigurat(name);
+  const int n = HauptF::AutomatischeNummer(name);
+  if (0 < n && n < 500) h.VerbrauchteNr[n] = true;
+  FiguratT* p = kopf;
+  if (!ersetztKopf)
+    while (p->Zeiger && HauptF::VergleicheNamen(p->Zeiger->name, name) < 0) p = p->Zeiger;
+  // Written before the figure is linked; it reads only the record itself.
+  Ausgabe();
+  if (ersetztKopf) {
+    Zeiger = kopf->Zeiger;
+    h.GListe = this;
+    kopf->Einlagern();
+  } else {
+    Zeiger = p->Zeiger;
+    p->Zeiger = this;
+  }
+}
+
+void HauptF::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) const {
+  FiguratT* r = GListe;
+  while (r->Zeiger && VergleicheNamen(r->name, name) != 0) r = r->Zeiger;
+  g = r;
+  found = VergleicheNamen(r->name, name) == 0;
+}
+
+int HauptF::FiguratTypNr(const std::string& name) const {
+  FiguratT* g;
+  bool found;
+  HoleFigurat(name, g, found);
+  return found ? g->Typ : TypKein;
+}
+
+bool HauptF::ExistiertFigurat(const std::string& name) const { return FiguratTypNr(name) != TypKein; }
+
+void HauptF::HoleVektor(int selector, const std::string& name, VektorT& v) const {
+  FiguratT* g;
+  bool found;
+  HoleFigurat(name, g, found);
+  if (!found) {
+    plattform::plattform().MsgBox("Fehler beim Suchen nach " + name);
+    return;
+  }
+  // The anonymous head has no vectors to copy.
+  if (selector == 1 && g->v1) v.uebernimmtKomponentenVon(*g->v1);
+  if (selector == 2 && g->v2) v.uebernimmtKomponentenVon(*g->v2);
+}
+
+void HauptF::LoescheFigurat(const std::string& name) {
+  const int n = AutomatischeNummer(name);
+  if (0 < n && n < 500) VerbrauchteNr[n] = false;
+  FiguratT* p = GListe;
+  while (p->Zeiger && VergleicheNamen(p->Zeiger->name, name) != 0) p = p->Zeiger;
+  if (!p->Zeiger) {
+    plattform::plattform().MsgBox("Fehler beim Loeschen");
+    return;
+  }
+  FiguratT* d = p->Zeiger;
+  p->Zeiger = d->Zeiger;
+  d->Einlagern();
+}
+
+std::string HauptF::Typname(int code) {
+  const char* wort = nullptr;
+  switch (code) {
+    case TypSammlung: wort = "Sammlung"; break;
+    case TypTetraeder: wort = "Tetraeder"; break;
+    case TypDreieck: wort = "Dreieck"; break;
+    case TypStrecke: wort = "Strecke"; break;
+    case TypLeer: wort = "leeres Figurat"; break;
+    case TypPunkt: wort = "Punkt"; break;
+    case TypGerade: wort = "Gerade"; break;
+    case TypEbene: wort = "Ebene"; break;
+    case TypRaum: wort = "Raum"; break;
+    default: return "";
+  }
+  return std::string(15, ' ') + wort;
+}
+
+namespace {
+
+// Characters, not bytes, so that a name with umlauts keeps the column.
+std::size_t Zeichenzahl(const std::string& text) {
+  std::size_t n = 0;
+  for (char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+// The row of the figure list box: the name, blanks up to column 14 but at
+// least one, then the type word; the name alone for a code without a word.
+std::string Listenzeile(const FiguratT& g) {
+  const std::string wort = HauptF::Typname(g.Typ);
+  if (wort.empty()) return g.name;
+  const std::size_t laenge = Zeichenzahl(g.name);
+  const std::size_t luecke = laenge < 13 ? 14 - laenge : 1;
+  return g.name + std::string(luecke, ' ') + wort.substr(15);
+}
+
+}  // namespace
+
+void HauptF::ErzeugeNamenListen() {
+  for (std::string* liste : {&NListe, &ErwNListe, &PNListe, &gNListe, &gPNListe, &oPNListe, &oEckNliste,
+                             &mSoEckNListe, &EckNListe, &DNListe})
+    liste->clear();
+  const FiguratT* r = GListe;
+  if (r->Typ == TypKein) r = r->Zeiger;  // the anonymous head
+  for (; r; r = r->Zeiger) {
+    const std::string zeile = r->name + CR;
+    NListe += zeile;
+    ErwNListe += Listenzeile(*r) + CR;
+    const int t = r->Typ;
+    if (t == TypPunkt) PNListe += zeile;
+    if (t == TypGerade) gNListe += zeile;
+    if (t == TypPunkt || t == TypGerade) gPNListe += zeile;
+    if (t == TypGerade || t == TypEbene) oPNListe += zeile;
+    if (t == TypPunkt || t == TypGerade || t == TypEbene) oEckNliste += zeile;
+    if (t == TypPunkt || t == TypGerade || t == TypEbene || t == TypSammlung) mSoEckNListe += zeile;
+    if (t == TypDreieck || t == TypTetraeder) EckNListe += zeile;
+    if (t == TypDreieck) DNListe += zeile;
+  }
+}
+
+void HauptF::PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n) {
+  VektorT* t1;
+  VektorT* t2;
+  ErschaffeV(t1);
+  ErschaffeV(t2);
+  A.Richtung(C, *t1);
+  A.Richtung(B, *t2);
+  t1->kreuz(*t2, n);
+  t1->Einlagern();
+  t2->Einlagern();
+}

@@ -1,0 +1,122 @@
+// The three record pools, the arena that owns every record, and the
+// automatic numbers of unnamed figures.
+
+#include <charconv>
+
+#include "commands/BefehlT.h"
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
+#include "platform/Plattform.h"
+#include "ui/HauptF.h"
+
+VektorT* HauptF::NeuerVektor() {
+  vektorArena_.push_back(std::make_unique<VektorT>());
+  return vektorArena_.back().get();
+}
+
+FiguratT* HauptF::NeuesFigurat() {
+  figuratArena_.push_back(std::make_unique<FiguratT>());
+  return figuratArena_.back().get();
+}
+
+BefehlT* HauptF::NeuerBefehl() {
+  befehlArena_.push_back(std::make_unique<BefehlT>());
+  return befehlArena_.back().get();
+}
+
+std::size_t HauptF::Arenagroesse() const {
+  return vektorArena_.size() + figuratArena_.size() + befehlArena_.size();
+}
+
+void HauptF::ErschaffeV(VektorT*& v) {
+  if (!VLager) {
+    v = NeuerVektor();
+    return;
+  }
+  // The vector keeps its old components and its link; the caller sets what it reads.
+  v = VLager;
+  VLager = v->zeiger;
+}
+
+void HauptF::ErschaffeG(FiguratT*& g) {
+  if (GLager) {
+    g = GLager;
+    GLager = g->Zeiger;
+    g->Zeiger = nullptr;
+    if (!g->v1) ErschaffeV(g->v1);
+    if (!g->v2) ErschaffeV(g->v2);
+  } else {
+    g = NeuesFigurat();
+    ErschaffeV(g->v1);
+    ErschaffeV(g->v2);
+  }
+  // The vectors' components and the corner names stay as they were.
+  g->name.clear();
+  g->verbundenmit.clear();
+  g->Typ = TypKein;
+}
+
+void FiguratT::Einlagern() {
+  HauptF& h = HauptF::Instanz();
+  name.clear();
+  verbundenmit.clear();
+  sichtbar = false;
+  Zeiger = h.GLager;
+  h.GLager = this;
+}
+
+void HauptF::ErschaffeB(BefehlT*& b) {
+  // The pool is the undo stack too: this uses up the most recently deleted command.
+  if (BLager) {
+    b = BLager;
+    if (!b->Vektor) ErschaffeV(b->Vektor);
+    BLager = b->Zeiger;
+    b->Zeiger = nullptr;
+  } else {
+    b = NeuerBefehl();
+    ErschaffeV(b->Vektor);
+  }
+}
+
+void HauptF::AlleFiguratLoeschen() {
+  FiguratT* r = GListe;
+  while (r) {
+    FiguratT* weiter = r->Zeiger;
+    r->Einlagern();  // empties its name
+    r = weiter;
+  }
+  // The anonymous head: no name, Typ 0, no vectors.
+  GListe = NeuesFigurat();
+}
+
+void HauptF::ErzeugeUrsprung() {
+  FiguratT* o = NeuesFigurat();
+  o->name = std::string("O");  // the plain assignment trips a false -Wrestrict in GCC 12
+  o->Typ = TypPunkt;
+  o->v1 = NeuerVektor();
+  o->v2 = NeuerVektor();
+  GListe = o;
+}
+
+int HauptF::FreieNr() {
+  int i = 1;
+  while (i < 500 && VerbrauchteNr[i]) ++i;
+  if (i == 500) {
+    plattform::plattform().MsgBox("Alle Variablennummern sind verbraucht");
+    return 500;
+  }
+  VerbrauchteNr[i] = true;
+  return i;
+}
+
+void HauptF::BefreieNr(int n) { VerbrauchteNr[n] = false; }
+
+int HauptF::AutomatischeNummer(const std::string& name) {
+  // Only the names FreieNr gives count, "G_" and the number's digits without
+  // a leading zero: G_7x or G_07 must neither mark nor free the number 7.
+  if (name.size() < 3 || VergleicheNamen(std::string_view(name).substr(0, 2), "G_") != 0 || name[2] == '0') return 0;
+  int n = 0;
+  auto [stopp, fehler] = std::from_chars(name.data() + 2, name.data() + name.size(), n);
+  if (fehler != std::errc() || stopp != name.data() + name.size() || name[2] == '-') return 0;
+  return n;
+}

@@ -1,0 +1,212 @@
+#include "core/VektorT.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Plattform.h"
+#include "ui/HauptF.h"
+
+void VektorT::Vektor(double x, double y, double z) {
+  kp[1] = x;
+  kp[2] = y;
+  kp[3] = z;
+}
+
+void VektorT::uebernimmtKomponentenVon(const VektorT& b) {
+  kp[1] = b.kp[1];
+  kp[2] = b.kp[2];
+  kp[3] = b.kp[3];
+}
+
+void VektorT::plus(const VektorT& b, VektorT& c) const {
+  for (int i = 1; i <= 3; ++i) c.kp[i] = kp[i] + b.kp[i];
+}
+
+void VektorT::mal(double x, VektorT& c) const {
+  for (int i = 1; i <= 3; ++i) c.kp[i] = x * kp[i];
+}
+
+void VektorT::LinKomb(double s, const VektorT& b, double t, VektorT& c) const {
+  HauptF& h = HauptF::Instanz();
+  VektorT* u;
+  VektorT* v;
+  h.ErschaffeV(u);
+  h.ErschaffeV(v);
+  mal(s, *u);
+  b.mal(t, *v);
+  u->plus(*v, c);
+  u->Einlagern();
+  v->Einlagern();
+}
+
+void VektorT::Richtung(const VektorT& b, VektorT& c) const { LinKomb(1, b, -1, c); }
+
+void VektorT::SpiegelePP(const VektorT& z, VektorT& q) const { LinKomb(-1, z, 2, q); }
+
+double VektorT::SkalProd(const VektorT& b) const {
+  double summe = 0;
+  for (int i = 1; i <= 3; ++i) summe = summe + kp[i] * b.kp[i];
+  return summe;
+}
+
+void VektorT::kreuz(const VektorT& b, VektorT& c) const {
+  // a is read only through its copy, so c may be a.
+  VektorT* u;
+  HauptF::Instanz().ErschaffeV(u);
+  u->uebernimmtKomponentenVon(*this);
+  c.kp[1] = u->kp[2] * b.kp[3] - u->kp[3] * b.kp[2];
+  c.kp[2] = u->kp[3] * b.kp[1] - u->kp[1] * b.kp[3];
+  c.kp[3] = u->kp[1] * b.kp[2] - u->kp[2] * b.kp[1];
+  u->Einlagern();
+}
+
+double VektorT::Det(const VektorT& b, const VektorT& c) const {
+  VektorT* u;
+  HauptF::Instanz().ErschaffeV(u);
+  b.kreuz(c, *u);
+  const double det = SkalProd(*u);
+  u->Einlagern();
+  return det;
+}
+
+double VektorT::Norm() const { return std::sqrt(SkalProd(*this)); }
+
+void VektorT::Normiere() { mal(1 / Norm(), *this); }
+
+double VektorT::dist(const VektorT& b) const {
+  VektorT* u;
+  HauptF::Instanz().ErschaffeV(u);
+  LinKomb(1, b, -1, *u);
+  const double laenge = u->Norm();
+  u->Einlagern();
+  return laenge;
+}
+
+bool VektorT::IstNullvektor() const { return HauptF::IstNull(SkalProd(*this)); }
+
+bool VektorT::istgleich(const VektorT& b) const {
+  const double d1 = b.kp[1] - kp[1];
+  const double d2 = b.kp[2] - kp[2];
+  const double d3 = b.kp[3] - kp[3];
+  return HauptF::IstNull(d1 * d1 + d2 * d2 + d3 * d3);
+}
+
+bool VektorT::VGanzzahlig() const {
+  const double c1 = std::fabs(kp[1]);
+  const double c2 = std::fabs(kp[2]);
+  const double c3 = std::fabs(kp[3]);
+  return HauptF::IstNull((c3 - std::floor(c3)) + (c2 - std::floor(c2)) + (c1 - std::floor(c1)));
+}
+
+void VektorT::VereinfacheRichtung() {
+  const double x = kp[1];
+  const double y = kp[2];
+  const double z = kp[3];
+  if ((x < 0 && y < 0) || (x < 0 && z < 0) || (y < 0 && z < 0))
+    for (int i = 1; i <= 3; ++i) kp[i] = -kp[i];
+  for (int i = 1; i <= 3; ++i)
+    if (HauptF::IstNull(kp[i])) kp[i] = 0;
+  // Components beyond the Integer range have no common divisor to find; such
+  // a vector keeps its length.
+  constexpr double grenze = 2147483648.0;
+  const bool darstellbar = std::fabs(x) < grenze && std::fabs(y) < grenze && std::fabs(z) < grenze;
+  if (darstellbar && VGanzzahlig()) {
+    const int g = HauptF::ggT(HauptF::ggT(static_cast<int>(x), static_cast<int>(y)), static_cast<int>(z));
+    if (g > 1)
+      for (int i = 1; i <= 3; ++i) kp[i] = kp[i] / g;
+  }
+}
+
+std::string VektorT::Vektor2String() const {
+  const HauptF& h = HauptF::Instanz();
+  return "(" + h.z2s(kp[1]) + "|" + h.z2s(kp[2]) + "|" + h.z2s(kp[3]) + ")";
+}
+
+double VektorT::Winkel(const VektorT& b) const {
+  if (IstNullvektor() || b.IstNullvektor()) {
+    plattform::plattform().MsgBox("Der Nullvektor bestimmt keinen Winkel zu einem anderen Vektor");
+    return KeinWinkel;
+  }
+  const double k = (SkalProd(b) / Norm()) / b.Norm();
+  if (HauptF::IstNull(1 - k)) return 0;
+  // Rounding can put the quotient of opposite vectors just below −1.
+  return std::acos(std::clamp(k, -1.0, 1.0)) * 180 / (4 * std::atan(1.0));
+}
+
+void VektorT::Hesseform(const VektorT& b, const VektorT& c, VektorT& n, double& d, bool& ok) const {
+  HauptF& h = HauptF::Instanz();
+  VektorT* u;
+  VektorT* v;
+  h.ErschaffeV(u);
+  h.ErschaffeV(v);
+  Richtung(b, *u);
+  Richtung(c, *v);
+  u->kreuz(*v, n);
+  u->Einlagern();
+  v->Einlagern();
+  if (!n.IstNullvektor()) {
+    ok = true;
+    n.Normiere();
+    d = n.SkalProd(b);
+  }
+}
+
+void VektorT::Fusspunkt(const VektorT& a, const VektorT& b, VektorT& f) const {
+  VektorT* t;
+  HauptF::Instanz().ErschaffeV(t);
+  a.Richtung(b, *t);
+  if (t->IstNullvektor()) {
+    f.uebernimmtKomponentenVon(a);
+  } else {
+    const double lambda = (SkalProd(*t) - a.SkalProd(*t)) / t->SkalProd(*t);
+    a.LinKomb(1, *t, lambda, f);
+  }
+  t->Einlagern();
+}
+
+double VektorT::DreiecksFlaeche(const VektorT& b, const VektorT& c) const {
+  const double s1 = dist(c);
+  const double s2 = dist(b);
+  const double s3 = b.dist(c);
+  const double s = ((s1 + s2) + s3) / 2;
+  const double produkt = ((s * (s - s1)) * (s - s2)) * (s - s3);
+  // Collinear corners can leave a tiny negative product from rounding.
+  return produkt < 0 ? 0 : std::sqrt(produkt);
+}
+
+void VektorT::Einlagern() {
+  HauptF& h = HauptF::Instanz();
+  zeiger = h.VLager;
+  h.VLager = this;
+}
+
+void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const {
+  HauptF& h = HauptF::Instanz();
+  VektorT* u;
+  h.ErschaffeV(u);
+  axis.mal(1 / axis.Norm(), *u);
+  const double k1 = u->kp[1];
+  const double k2 = u->kp[2];
+  const double k3 = u->kp[3];
+  const double phi = ((w * 4) * std::atan(1.0)) / 180;
+  const double C = std::cos(phi);
+  const double S = std::sin(phi);
+  VektorT* r1;
+  VektorT* r2;
+  VektorT* r3;
+  h.ErschaffeV(r1);
+  h.ErschaffeV(r2);
+  h.ErschaffeV(r3);
+  r1->Vektor(C + k1 * k1 * (1 - C), k1 * k2 * (1 - C) - k3 * S, k1 * k3 * (1 - C) + k2 * S);
+  r2->Vektor(k1 * k2 * (1 - C) + k3 * S, C + k2 * k2 * (1 - C), k2 * k3 * (1 - C) - k1 * S);
+  r3->Vektor(k1 * k3 * (1 - C) - k2 * S, k2 * k3 * (1 - C) + k1 * S, C + k3 * k3 * (1 - C));
+  // The turned point is built in u and copied last, so q may be p or the axis.
+  u->kp[1] = SkalProd(*r1);
+  u->kp[2] = SkalProd(*r2);
+  u->kp[3] = SkalProd(*r3);
+  r1->Einlagern();
+  r2->Einlagern();
+  r3->Einlagern();
+  u->mal(1, q);
+  u->Einlagern();
+}

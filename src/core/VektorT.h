@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// The value that VektorT::Winkel gives when one of the vectors is null.
+constexpr double KeinWinkel = 666;
+
+// The one 3-vector of the program: positions, directions, normals and every
+// intermediate value. Results go into a vector the caller supplies; the
+// temporaries of a computation come from the vector pool and go back to it.
+class VektorT {
+ public:
+  std::array<double, 4> kp{};  // kp[1], kp[2], kp[3]: x, y, z
+  VektorT* zeiger = nullptr;   // the next vector while this one lies in the pool
+
+  // c := a + b; c may be a or b.
+  void plus(const VektorT& b, VektorT& c) const;
+  // c := a × b; c may be a, but not b.
+  void kreuz(const VektorT& b, VektorT& c) const;
+  // c := x·a; c may be a.
+  void mal(double x, VektorT& c) const;
+  double SkalProd(const VektorT& b) const;
+  // c := s·a + t·b; c may be a or b.
+  void LinKomb(double s, const VektorT& b, double t, VektorT& c) const;
+  void Vektor(double x, double y, double z);
+  // a · (b × c).
+  double Det(const VektorT& b, const VektorT& c) const;
+  // c := a − b, the direction from the point b to the point a; c may be a or b.
+  void Richtung(const VektorT& b, VektorT& c) const;
+  bool IstNullvektor() const;
+  void VereinfacheRichtung();
+  bool VGanzzahlig() const;
+  double Norm() const;
+  void Normiere();
+  bool istgleich(const VektorT& b) const;
+  double dist(const VektorT& b) const;
+  // q := the reflection of the point p at the point z; q may be p or z.
+  void SpiegelePP(const VektorT& z, VektorT& q) const;
+  std::string Vektor2String() const;
+  // Degrees, 0 to 180; KeinWinkel after a message when a vector is null.
+  double Winkel(const VektorT& b) const;
+  // The plane through a, b, c as n·x = d with |n| = 1; ok and d stay as they
+  // were when the points are collinear. n may be a or c, but not b.
+  void Hesseform(const VektorT& b, const VektorT& c, VektorT& n, double& d, bool& ok) const;
+  double DreiecksFlaeche(const VektorT& b, const VektorT& c) const;
+  // f := the foot of the perpendicular from p onto the line through a and b;
+  // f may be p, a or b.
+  void Fusspunkt(const VektorT& a, const VektorT& b, VektorT& f) const;
+  void uebernimmtKomponentenVon(const VektorT& b);
+  void Einlagern();
+  // q := p turned by w degrees, right-handed, about the axis through the
+  // origin; q may be p or the axis, which must not be null.
+  void Punktdrehung(double w, const VektorT& axis, VektorT& q) const;
+};

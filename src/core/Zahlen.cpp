@@ -1,0 +1,107 @@
+// Numbers, the tolerance and the rules for names.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "platform/Zahltext.h"
+#include "ui/HauptF.h"
+
+using plattform::Str;
+using plattform::Val;
+
+bool HauptF::IstNull(double x) { return std::fabs(x) < 1e-7; }
+
+int HauptF::ggT(int a, int b) {
+  // Wide enough for the absolute value of the smallest Integer.
+  std::int64_t x = std::abs(static_cast<std::int64_t>(a));
+  std::int64_t y = std::abs(static_cast<std::int64_t>(b));
+  if (y < x) std::swap(x, y);
+  while (x > 0) {
+    const std::int64_t r = y % x;
+    y = x;
+    x = r;
+  }
+  return static_cast<int>(y);
+}
+
+std::string HauptF::z2s(double x) const {
+  if (IstNull(x)) return Str(0.0);
+  double k = 1;
+  for (int i = 0; i < Dezimalen; ++i) k *= 10;
+  return Str(std::round(x * k) / k);
+}
+
+namespace {
+
+// A typed number without "+": a comma counts as a point, every character
+// but digits, "-", "/" and "." is dropped, and a "/" makes a fraction.
+double Bruchwert(std::string_view text) {
+  std::string t;
+  for (char c : text) {
+    if (c == ',') c = '.';
+    if ((c >= '0' && c <= '9') || c == '-' || c == '/' || c == '.') t += c;
+  }
+  const std::size_t q = t.find('/');
+  if (q == std::string::npos) return Val(t);
+  const double nenner = Val(std::string_view(t).substr(q + 1));
+  const double zaehler = Val(std::string_view(t).substr(0, q));
+  return nenner != 0 ? zaehler / nenner : zaehler;
+}
+
+}  // namespace
+
+double HauptF::myval(const std::string& text) {
+  // Every "+" that is not the last character splits the text, and the parts
+  // are added from the right: 1+2+3 is 1 + (2 + 3). A last "+" is dropped
+  // with the other characters, which leaves the same value as adding 0.
+  // Folded in a loop, so that no text can nest the calls too deep.
+  std::size_t ende = text.size();
+  std::size_t p = text.rfind('+');
+  double summe = Bruchwert(std::string_view(text).substr(p == std::string::npos ? 0 : p + 1));
+  while (p != std::string::npos) {
+    ende = p;
+    p = ende == 0 ? std::string::npos : text.rfind('+', ende - 1);
+    const std::size_t anfang = p == std::string::npos ? 0 : p + 1;
+    summe = Bruchwert(std::string_view(text).substr(anfang, ende - anfang)) + summe;
+  }
+  return summe;
+}
+
+bool HauptF::ErlaubterName(const std::string& name) {
+  return !name.empty() && name.find(' ') == std::string::npos && name.find(':') == std::string::npos;
+}
+
+int HauptF::VergleicheNamen(std::string_view a, std::string_view b) { return a.compare(b); }
+
+std::string HauptF::Kommafrei(const std::string& text) {
+  std::string ohne;
+  for (char c : text)
+    if (c != ',' && c != ' ') ohne += c;
+  return ohne;
+}
+
+void HauptF::TeileBeimKomma(const std::string& text, std::string& first, std::string& rest) {
+  const std::size_t c = text.find(',');
+  if (c == std::string::npos) {
+    first = text;
+    return;
+  }
+  // Copies first: text may be rest itself.
+  std::string vorne = text.substr(0, c);
+  rest = text.substr(c + 1);
+  first = std::move(vorne);
+}
+
+void HauptF::Filtern(std::string& text) {
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 32) c = ' ';
+}
+
+std::string HauptF::Ausschnitt(const std::string& text, int a, int b) {
+  // Positions outside the text give what lies inside it.
+  const int von = std::max(a, 1);
+  const int bis = std::min(b, static_cast<int>(text.size()));
+  if (bis < von) return "";
+  return text.substr(von - 1, bis - von + 1);
+}

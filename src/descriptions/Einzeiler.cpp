@@ -1,0 +1,72 @@
+// The one-line description of every figure and where it is shown.
+
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
+#include "platform/Plattform.h"
+#include "platform/Steuerelement.h"
+#include "platform/Zahltext.h"
+#include "ui/HauptF.h"
+
+namespace {
+
+// The spaced coordinate form of the descriptions, unlike Vektor2String's.
+std::string Koordinaten(const HauptF& h, const VektorT& v) {
+  return "(" + h.z2s(v.kp[1]) + " | " + h.z2s(v.kp[2]) + " | " + h.z2s(v.kp[3]) + ")";
+}
+
+}  // namespace
+
+std::string HauptF::Punktausgabe(const FiguratT& g) const {
+  return g.name + " ist der Punkt mit dem Koordinatentripel " + Koordinaten(*this, *g.v1);
+}
+
+std::string HauptF::Geradenausgabe(const FiguratT& g) const {
+  return g.name + " ist die Gerade durch den Punkt mit den Koordinaten " + Koordinaten(*this, *g.v1) +
+         " und dem Richtungsvektor " + Koordinaten(*this, *g.v2);
+}
+
+std::string HauptF::EbenenAusgabe(const FiguratT& g) const {
+  const VektorT& n = *g.v2;
+  // The right side from the unrounded components, written in full.
+  const double d = g.v1->SkalProd(n);
+  return g.name + " ist die Ebene durch den Punkt mit den Koordinaten " + Koordinaten(*this, *g.v1) +
+         " und mit dem Normalenvektor " + Koordinaten(*this, n) + CR + g.name + " hat die Gleichung " +
+         z2s(n.kp[1]) + "x + " + z2s(n.kp[2]) + "y + " + z2s(n.kp[3]) + "z = " + plattform::Str(d);
+}
+
+std::string HauptF::Dreieckausgabe(const FiguratT& g) const {
+  return g.name + " ist das Dreieck mit den Ecken " + g.Ecken[1] + ", " + g.Ecken[2] + " und " + g.Ecken[3];
+}
+
+std::string HauptF::Tetraederausgabe(const FiguratT& g) const {
+  return g.name + " ist das Tetraeder mit den Ecken " + g.Ecken[1] + ", " + g.Ecken[2] + ", " + g.Ecken[3] +
+         " und " + g.Ecken[4];
+}
+
+std::string HauptF::Zahlausgabe(const FiguratT&) const { return ""; }
+
+void FiguratT::Ausgabe() {
+  HauptF& h = HauptF::Instanz();
+  std::string text;
+  switch (Typ) {
+    case TypSammlung: text = name + " ist die Sammlung der Figurat " + Ecken[1]; break;
+    case TypTetraeder: text = h.Tetraederausgabe(*this); break;
+    case TypDreieck: text = h.Dreieckausgabe(*this); break;
+    case TypStrecke: text = name + " ist die Strecke mit den Endpunkten " + Ecken[1] + " und " + Ecken[2]; break;
+    case TypLeer: text = name + " ist das leere Figurat"; break;
+    case TypKein: text = h.Zahlausgabe(*this); break;
+    case TypPunkt: text = h.Punktausgabe(*this); break;
+    case TypGerade: text = h.Geradenausgabe(*this); break;
+    case TypEbene: text = h.EbenenAusgabe(*this); break;
+    case TypRaum: text = name + " ist der Raum"; break;
+    default: break;
+  }
+  if (text.empty()) return;
+  h.Element<plattform::EditFeld>("LastInfoF").SetzeText(text);
+  if (h.ProtokollAn) {
+    h.InsInfofenster(text);
+    h.InfoAktualisieren();
+  } else if (h.doppelklick) {
+    plattform::plattform().MsgBox(text);
+  }
+}

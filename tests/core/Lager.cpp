@@ -1,0 +1,191 @@
+// The figure and command pools, the arena and the automatic numbers.
+
+#include "commands/BefehlT.h"
+#include "support/Figurat.h"
+
+namespace {
+
+class Lager : public FiguratTest {};
+
+TEST_F(Lager, FreshStartHeadIsANewOrigin) {
+  FiguratT* o = h().GListe;
+  ASSERT_NE(o, nullptr);
+  EXPECT_EQ(o->name, "O");
+  EXPECT_EQ(o->Typ, TypPunkt);
+  EXPECT_EQ(o->Zeiger, nullptr);
+  ASSERT_TRUE(o->v1 && o->v2);
+  EXPECT_NE(o->v1, o->v2);
+  EXPECT_EQ(o->v1->Vektor2String(), "(0|0|0)");
+  EXPECT_EQ(o->v2->Vektor2String(), "(0|0|0)");
+  EXPECT_EQ(h().NListe, "O\r");
+
+  // Made new even when the pools hold records, and not described.
+  FiguratT* g = &Neu("P", TypPunkt);
+  g->Einlagern();
+  VektorT* v;
+  h().ErschaffeV(v);
+  v->Einlagern();
+  const std::string beschreibung = h().Element<plattform::EditFeld>("LastInfoF").Text();
+  h().ErzeugeUrsprung();
+  EXPECT_NE(h().GListe, g);
+  EXPECT_NE(h().GListe->v1, v);
+  EXPECT_NE(h().GListe->v2, v);
+  EXPECT_EQ(h().GLager, g);
+  EXPECT_EQ(h().VLager, v);
+  EXPECT_EQ(h().Element<plattform::EditFeld>("LastInfoF").Text(), beschreibung);
+}
+
+TEST_F(Lager, FigureRecordsComeFromThePoolWithTheirVectorsAndCorners) {
+  ASSERT_EQ(h().GLager, nullptr);
+  FiguratT* g;
+  h().ErschaffeG(g);
+  EXPECT_EQ(g->name, "");
+  EXPECT_EQ(g->verbundenmit, "");
+  EXPECT_EQ(g->Typ, TypKein);
+  EXPECT_FALSE(g->sichtbar);
+  ASSERT_TRUE(g->v1 && g->v2);
+  EXPECT_NE(g->v1, g->v2);
+  for (const std::string& e : g->Ecken) EXPECT_EQ(e, "");
+
+  g->name = "D";
+  g->Typ = TypDreieck;
+  g->Ecken = {"", "A", "B", "C", ""};
+  g->verbundenmit = "X,";
+  g->sichtbar = true;
+  g->v1->Vektor(1, 2, 3);
+  VektorT* v1 = g->v1;
+  VektorT* v2 = g->v2;
+  g->Einlagern();
+  EXPECT_EQ(h().GLager, g);
+  EXPECT_EQ(g->Typ, TypDreieck);  // kept in the pool
+
+  const std::size_t arena = h().Arenagroesse();
+  FiguratT* wieder;
+  h().ErschaffeG(wieder);
+  EXPECT_EQ(wieder, g);
+  EXPECT_EQ(h().Arenagroesse(), arena);
+  EXPECT_EQ(h().GLager, nullptr);
+  EXPECT_EQ(wieder->Zeiger, nullptr);
+  EXPECT_EQ(wieder->name, "");
+  EXPECT_EQ(wieder->Typ, TypKein);
+  EXPECT_EQ(wieder->verbundenmit, "");
+  EXPECT_FALSE(wieder->sichtbar);
+  EXPECT_EQ(wieder->v1, v1);
+  EXPECT_EQ(wieder->v2, v2);
+  EXPECT_EQ(wieder->v1->Vektor2String(), "(1|2|3)");
+  EXPECT_EQ(wieder->Ecken[3], "C");
+}
+
+TEST_F(Lager, ClearingPutsTheWholeListInThePoolInListOrder) {
+  FiguratT* o = h().GListe;
+  FiguratT* a = &Figur("A", TypPunkt);
+  FiguratT* b = &Figur("B", TypGerade);
+  const std::size_t arena = h().Arenagroesse();
+  h().VerbrauchteNr[1] = true;
+  h().AlleFiguratLoeschen();
+
+  FiguratT* kopf = h().GListe;
+  EXPECT_EQ(h().Arenagroesse(), arena + 1);
+  EXPECT_EQ(kopf->name, "");
+  EXPECT_EQ(kopf->Typ, TypKein);
+  EXPECT_EQ(kopf->v1, nullptr);
+  EXPECT_EQ(kopf->v2, nullptr);
+  EXPECT_EQ(kopf->Zeiger, nullptr);
+  EXPECT_TRUE(h().VerbrauchteNr[1]);  // numbers stay in use
+
+  FiguratT* g[3];
+  for (FiguratT*& r : g) h().ErschaffeG(r);
+  EXPECT_EQ(g[0], b);
+  EXPECT_EQ(g[1], a);
+  EXPECT_EQ(g[2], o);
+  EXPECT_EQ(h().GLager, nullptr);
+
+  // The anonymous head, pooled by the next clearing, comes back with vectors.
+  h().AlleFiguratLoeschen();
+  FiguratT* r;
+  h().ErschaffeG(r);
+  EXPECT_EQ(r, kopf);
+  EXPECT_TRUE(r->v1 && r->v2);
+  EXPECT_NE(r->v1, r->v2);
+}
+
+TEST_F(Lager, AutomaticNumbers) {
+  EXPECT_EQ(h().FreieNr(), 1);
+  EXPECT_TRUE(h().VerbrauchteNr[1]);
+  EXPECT_EQ(h().FreieNr(), 2);
+  Punkt("G_1", 0, 0, 1);
+  Punkt("G_3", 0, 0, 3);  // a name the user typed
+  h().LoescheFigurat("G_1");
+  EXPECT_EQ(h().FreieNr(), 1);
+  EXPECT_EQ(h().FreieNr(), 4);
+  h().BefreieNr(2);
+  EXPECT_EQ(h().FreieNr(), 2);
+
+  for (int i = 1; i <= 498; ++i) h().VerbrauchteNr[i] = true;
+  EXPECT_EQ(h().FreieNr(), 499);
+  EXPECT_EQ(h().FreieNr(), 500);
+  EXPECT_FALSE(h().VerbrauchteNr[500]);
+  EXPECT_EQ(h().FreieNr(), 500);
+  EXPECT_EQ(Meldungen(), (std::vector<std::string>(2, "Alle Variablennummern sind verbraucht")));
+}
+
+TEST_F(Lager, NumbersOfClearedFiguresStayInUse) {
+  Punkt("G_1", 1, 0, 0);
+  Punkt("G_2", 2, 0, 0);
+  h().AlleFiguratLoeschen();
+  EXPECT_EQ(h().FreieNr(), 3);
+}
+
+TEST_F(Lager, CommandRecordsKeepEverythingButTheirLink) {
+  ASSERT_EQ(h().BLager, nullptr);
+  BefehlT* b;
+  BefehlT* c;
+  h().ErschaffeB(b);
+  h().ErschaffeB(c);
+  ASSERT_NE(b->Vektor, nullptr);
+  EXPECT_NE(b->Vektor, c->Vektor);
+  EXPECT_EQ(b->Zeiger, nullptr);
+  for (double g : b->Gleichung) EXPECT_EQ(g, 0);
+
+  b->NeuG = "P";
+  b->AltG1 = "(1|2|3)";
+  b->AltG2 = "x";
+  b->AltG3 = "y";
+  b->Kennung = 9;
+  b->Gleichung = {0, 1, 2, 3, 4};
+  b->Vektor->Vektor(1, 2, 3);
+  VektorT* v = b->Vektor;
+  b->Zeiger = c;  // as in the command list
+  b->Einlagern();
+  EXPECT_EQ(b->Zeiger, nullptr);  // onto an empty pool
+  c->Einlagern();
+  EXPECT_EQ(c->Zeiger, b);
+  EXPECT_EQ(h().BLager, c);
+
+  BefehlT* x;
+  h().ErschaffeB(x);
+  EXPECT_EQ(x, c);
+  h().ErschaffeB(x);
+  EXPECT_EQ(x, b);
+  EXPECT_EQ(x->Zeiger, nullptr);
+  EXPECT_EQ(h().BLager, nullptr);
+  EXPECT_EQ(x->NeuG, "P");
+  EXPECT_EQ(x->AltG1, "(1|2|3)");
+  EXPECT_EQ(x->AltG2, "x");
+  EXPECT_EQ(x->AltG3, "y");
+  EXPECT_EQ(x->Kennung, 9);
+  EXPECT_EQ(x->Gleichung, (std::array<double, 5>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(x->Vektor, v);
+  EXPECT_EQ(x->Vektor->Vektor2String(), "(1|2|3)");
+
+  // A record that lost its vector gets one from the vector pool.
+  VektorT* frei;
+  h().ErschaffeV(frei);
+  frei->Einlagern();
+  x->Vektor = nullptr;
+  x->Einlagern();
+  h().ErschaffeB(x);
+  EXPECT_EQ(x->Vektor, frei);
+}
+
+}  // namespace
