@@ -20,4 +20,6 @@ class BefehlT {
 
   // Pushes this record, taken out of the command list, onto the command pool.
   void Einlagern();
+
+  // ---- The command list: src/commands ----
 };

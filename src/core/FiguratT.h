@@ -38,4 +38,10 @@ class FiguratT {
   void Ausgabe();
   // Puts this record, which is in no list, on top of the figure pool.
   void Einlagern();
+
+  // ---- Operations of the constructions: src/constructions ----
+
+  // ---- Measures and detailed descriptions: src/descriptions ----
+
+  // ---- Drawing: src/graphics ----
 };

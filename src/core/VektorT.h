@@ -52,4 +52,8 @@ class VektorT {
   // q := p turned by w degrees, right-handed, about the axis through the
   // origin; q may be p or the axis, which must not be null.
   void Punktdrehung(double w, const VektorT& axis, VektorT& q) const;
+
+  // ---- Operations of the constructions: src/constructions ----
+
+  // ---- Projection: src/graphics ----
 };
