@@ -110,9 +110,38 @@ class HauptF : public plattform::Fenster {
 
   // ---- Constructions and measurements: src/constructions ----
 
+  // What the command list calls. Operands are figure names; r is the result
+  // record from the figure pool, named by the caller; ok is the success flag.
+  void ErzeugePunkt(const std::string& name, double x, double y, double z, bool& ok);
+  void ErzeugeEbeneG(const std::string& name, double a, double b, double c, double d, bool& ok);
+  void ErzeugeSammlung(const std::string& name, const std::string& members, bool& ok);
+  void KloneFigurat(const std::string& newname, const std::string& source, bool& ok);
+  void ErzeugeGeradePP(const std::string& P, const std::string& Q, FiguratT*& r, bool& ok);
+  void ErzeugeGeradePR(const std::string& P, const std::string& R, FiguratT*& r, bool& ok);
+  void ErzeugeEbenePPP(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r, bool& ok);
+  void ErzeugeEbenePN(const std::string& P, const std::string& N, FiguratT*& r, bool& ok);
+  void ErzeugeEbenePRR(const std::string& P, const std::string& R1, const std::string& R2, FiguratT*& r, bool& ok);
+  void ErzeugeSchnitt(const std::string& A, const std::string& B, FiguratT*& r, bool& ok);
+  void ErzeugeLotfussfpunktG(const std::string& A, const std::string& B, FiguratT*& r, bool& ok);
+  void ErzeugeSpiegelbild(const std::string& A, const std::string& S, FiguratT*& r, bool& ok);
+  void ErzeugeOrthogonale(const std::string& A, const std::string& B, FiguratT*& r, bool& ok);
+  void ErzeugeVerschieben(const std::string& A, const std::string& P, FiguratT*& r, bool& ok);
+  // A failed rotation reports ok False, so that it is never recorded.
+  void ErzeugeDrehung(const std::string& A, double winkel, const std::string& achse, FiguratT*& r, bool& ok);
+  void ErzeugeDreieck(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r, bool& ok);
+  void ErzeugeTetraeder(const std::string& basis, const std::string& spitze, FiguratT*& r, bool& ok);
+  void ErzeugeMittelsenkrechte(const std::string& A, const std::string& B, FiguratT*& r, bool& ok);
+  void ErzeugeHuelle(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r, bool& ok);
+  // The angle and distance sentences go into the description buffer.
+  void Winkelausgabe(const std::string& A, const std::string& B, bool& ok);
+  void Abstandausgabe(const std::string& A, const std::string& B, bool& ok);
+
   // ---- Command list: src/commands ----
 
   // ---- Descriptions and measures: src/descriptions ----
+
+  // The detailed description of a triangle or tetrahedron into the description buffer.
+  void BeschreibeEck(const std::string& name, bool& ok);
 
   // One-line descriptions (Einzeiler.cpp).
   std::string Punktausgabe(const FiguratT& g) const;
@@ -127,6 +156,9 @@ class HauptF : public plattform::Fenster {
   void InfoAktualisieren();
 
   // ---- Graphics window's share of the context: src/graphics ----
+
+  // The picture direction S and the display angles from the eye point.
+  void CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& alpha, double& beta);
 
   // ---- Main window and shell: src/ui ----
 
