@@ -1,6 +1,8 @@
 // The figure list in name order behind its head, the lookups by name, and the
 // name lists rebuilt from it.
 
+#include <iterator>
+
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
@@ -15,9 +17,10 @@ void FiguratT::Einlisten() {
   if (!ersetztKopf && h.ExistiertFigurat(name)) h.LoescheFigurat(name);
   const int n = HauptF::AutomatischeNummer(name);
   if (0 < n && n < 500) h.VerbrauchteNr[n] = true;
+  // Behind the last record whose name sorts before this one; the head itself is never compared.
   FiguratT* p = kopf;
-  if (!ersetztKopf)
-    while (p->Zeiger && HauptF::VergleicheNamen(p->Zeiger->name, name) < 0) p = p->Zeiger;
+  auto danach = h.figuratIndex_.lower_bound(name);
+  if (danach != h.figuratIndex_.begin()) p = std::prev(danach)->second;
   // Written before the figure is linked; it reads only the record itself.
   Ausgabe();
   if (ersetztKopf) {
@@ -27,14 +30,22 @@ void FiguratT::Einlisten() {
   } else {
     Zeiger = p->Zeiger;
     p->Zeiger = this;
+    h.figuratIndex_.emplace_hint(danach, name, this);
   }
 }
 
+// As the walk from the head would find it: the head first, then the first
+// record of the name, else the last record of the list.
 void HauptF::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) const {
-  FiguratT* r = GListe;
-  while (r->Zeiger && VergleicheNamen(r->name, name) != 0) r = r->Zeiger;
-  g = r;
-  found = VergleicheNamen(r->name, name) == 0;
+  found = true;
+  if (VergleicheNamen(GListe->name, name) == 0) {
+    g = GListe;
+  } else if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) {
+    g = it->second;
+  } else {
+    found = false;
+    g = figuratIndex_.empty() ? GListe : figuratIndex_.rbegin()->second;
+  }
 }
 
 int HauptF::FiguratTypNr(const std::string& name) const {
@@ -62,13 +73,15 @@ void HauptF::HoleVektor(int selector, const std::string& name, VektorT& v) const
 void HauptF::LoescheFigurat(const std::string& name) {
   const int n = AutomatischeNummer(name);
   if (0 < n && n < 500) VerbrauchteNr[n] = false;
-  FiguratT* p = GListe;
-  while (p->Zeiger && VergleicheNamen(p->Zeiger->name, name) != 0) p = p->Zeiger;
-  if (!p->Zeiger) {
+  // The head is never compared, so it is never deleted.
+  auto it = figuratIndex_.find(name);
+  if (it == figuratIndex_.end()) {
     plattform::plattform().MsgBox("Fehler beim Loeschen");
     return;
   }
-  FiguratT* d = p->Zeiger;
+  FiguratT* p = it == figuratIndex_.begin() ? GListe : std::prev(it)->second;
+  FiguratT* d = it->second;
+  figuratIndex_.erase(it);
   p->Zeiger = d->Zeiger;
   d->Einlagern();
 }

@@ -87,6 +87,7 @@ void HauptF::AlleFiguratLoeschen() {
   }
   // The anonymous head: no name, Typ 0, no vectors.
   GListe = NeuesFigurat();
+  figuratIndex_.clear();
 }
 
 void HauptF::ErzeugeUrsprung() {
@@ -96,6 +97,7 @@ void HauptF::ErzeugeUrsprung() {
   o->v1 = NeuerVektor();
   o->v2 = NeuerVektor();
   GListe = o;
+  figuratIndex_.clear();
 }
 
 int HauptF::FreieNr() {

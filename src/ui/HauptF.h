@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "descriptions/Beschreibungstext.h"
 #include "platform/Fenster.h"
 #include "platform/Plattform.h"
 #include "ui/MenuBar1.h"
@@ -35,7 +37,7 @@ class HauptF : public plattform::Fenster {
   std::string PNListe;                   // core
   std::string ErwNListe;                 // core: rows of the figure list box
   std::string oPNListe;                  // core
-  std::string InfoFenster;               // descriptions: the description text, newest first
+  Beschreibungstext InfoFenster;         // descriptions: the description text, newest first
   BefehlT* AktuellerBZeiger = nullptr;   // commands: execution cursor
   std::array<std::string, 61> BefehlsSchluessel;  // commands: key phrase per command kind
   bool destruktiv = false;               // commands
@@ -228,6 +230,11 @@ class HauptF : public plattform::Fenster {
   std::vector<std::unique_ptr<VektorT>> vektorArena_;
   std::vector<std::unique_ptr<FiguratT>> figuratArena_;
   std::vector<std::unique_ptr<BefehlT>> befehlArena_;
+  // The records behind the list head by name, in list order: lookups and the
+  // place of a new figure without walking the list. Kept by Einlisten,
+  // LoescheFigurat and the operations that start a new list.
+  std::map<std::string, FiguratT*, std::less<>> figuratIndex_;
+  friend class FiguratT;
 
   // commands
 

@@ -70,7 +70,7 @@ TEST_F(Einzeiler, TextOfEveryType) {
     FiguratT& g = f.figur();
     g.Einlisten();
     EXPECT_EQ(Letzte(), f.text);
-    EXPECT_EQ(h().InfoFenster.substr(0, f.text.size() + 2), "\r" + f.text + "\r");
+    EXPECT_EQ(h().InfoFenster.Text().substr(0, f.text.size() + 2), "\r" + f.text + "\r");
   }
 }
 
@@ -84,11 +84,11 @@ TEST_F(Einzeiler, NumbersFollowTheDecimalsOfTheMoment) {
 
 TEST_F(Einzeiler, NoTextForARecordWithoutAFigure) {
   Punkt("A", 1, 1, 1);
-  const std::string puffer = h().InfoFenster;
+  const std::string puffer = h().InfoFenster.Text();
   Neu("N", TypKein).Einlisten();
   Neu("X", 9).Einlisten();
   EXPECT_EQ(Letzte(), "A ist der Punkt mit dem Koordinatentripel (1 | 1 | 1)");
-  EXPECT_EQ(h().InfoFenster, puffer);
+  EXPECT_EQ(h().InfoFenster.Text(), puffer);
   EXPECT_EQ(h().Zahlausgabe(*h().GListe), "");
 }
 
@@ -97,8 +97,8 @@ TEST_F(Einzeiler, DescriptionModeOnFillsTheBufferNewestFirst) {
   Punkt("B", 2, 0, 0);
   const std::string a = "A ist der Punkt mit dem Koordinatentripel (1 | 0 | 0)";
   const std::string b = "B ist der Punkt mit dem Koordinatentripel (2 | 0 | 0)";
-  EXPECT_EQ(h().InfoFenster, "\r" + b + "\r\r" + a + "\r");
-  EXPECT_EQ(Feld(), h().InfoFenster);
+  EXPECT_EQ(h().InfoFenster.Text(), "\r" + b + "\r\r" + a + "\r");
+  EXPECT_EQ(Feld(), h().InfoFenster.Text());
   EXPECT_EQ(Letzte(), b);
 
   // Even during a double-click no box appears.
@@ -110,12 +110,12 @@ TEST_F(Einzeiler, DescriptionModeOnFillsTheBufferNewestFirst) {
 
 TEST_F(Einzeiler, DescriptionModeOffShowsOnlyTheLastText) {
   Punkt("A", 1, 0, 0);
-  const std::string puffer = h().InfoFenster;
+  const std::string puffer = h().InfoFenster.Text();
   h().ProtokollAn = false;
   Punkt("B", 2, 0, 0);
   Figur("g", TypGerade);
   EXPECT_EQ(Letzte(), "g ist die Gerade durch den Punkt mit den Koordinaten (0 | 0 | 0) und dem Richtungsvektor (1 | 0 | 0)");
-  EXPECT_EQ(h().InfoFenster, puffer);
+  EXPECT_EQ(h().InfoFenster.Text(), puffer);
   EXPECT_EQ(Feld(), puffer);
 
   // A double-click on the figure list shows the text in a box too; a
@@ -128,18 +128,18 @@ TEST_F(Einzeiler, DescriptionModeOffShowsOnlyTheLastText) {
       "E hat die Gleichung 0x + 0y + 1z = 1";
   EXPECT_EQ(Meldungen(), (std::vector<std::string>{ebene}));
   EXPECT_EQ(Letzte(), ebene);
-  EXPECT_EQ(h().InfoFenster, puffer);
+  EXPECT_EQ(h().InfoFenster.Text(), puffer);
 }
 
 TEST_F(Einzeiler, BufferAndField) {
   h().InsInfofenster("eins");
   EXPECT_EQ(Feld(), "");  // putting a text in does not refresh the field
   h().InsInfofenster("zwei");
-  EXPECT_EQ(h().InfoFenster, "\rzwei\r\reins\r");
+  EXPECT_EQ(h().InfoFenster.Text(), "\rzwei\r\reins\r");
   h().InsInfofenster("");
-  EXPECT_EQ(h().InfoFenster, "\r\r\rzwei\r\reins\r");
+  EXPECT_EQ(h().InfoFenster.Text(), "\r\r\rzwei\r\reins\r");
   h().InfoAktualisieren();
-  EXPECT_EQ(Feld(), h().InfoFenster);
+  EXPECT_EQ(Feld(), h().InfoFenster.Text());
 
   // Mode off: the field keeps what it shows, unless the buffer was emptied.
   h().ProtokollAn = false;

@@ -1,0 +1,58 @@
+// The index beside the figure list must give what the walk from the head gives.
+
+#include <random>
+
+#include "support/Figurat.h"
+
+namespace {
+
+class Figuratindex : public FiguratTest {
+ protected:
+  // The lookup as the walk from the head does it.
+  static FiguratT* Gelaufen(const std::string& name, bool& found) {
+    FiguratT* r = h().GListe;
+    while (r->Zeiger && r->name != name) r = r->Zeiger;
+    found = r->name == name;
+    return r;
+  }
+  static void Vergleiche(const std::string& name) {
+    bool found, gelaufenFound;
+    FiguratT* g;
+    h().HoleFigurat(name, g, found);
+    EXPECT_EQ(g, Gelaufen(name, gelaufenFound)) << name;
+    EXPECT_EQ(found, gelaufenFound) << name;
+  }
+  static std::vector<std::string> Reihenfolge() {
+    std::vector<std::string> namen;
+    for (FiguratT* r = h().GListe; r; r = r->Zeiger) namen.push_back(r->name);
+    return namen;
+  }
+};
+
+TEST_F(Figuratindex, AgreesWithTheWalkThroughEnteringDeletingAndRestarting) {
+  std::mt19937 zufall(7);
+  const std::vector<std::string> namen = {"A", "B", "C", "O", "a", "G_1", "G_2", "Z9", "M", "Ä"};
+  for (int runde = 0; runde < 2000; ++runde) {
+    const std::string& name = namen[zufall() % namen.size()];
+    switch (zufall() % 10) {
+      case 0:
+        if (h().ExistiertFigurat(name) && name != h().GListe->name) h().LoescheFigurat(name);
+        break;
+      case 1:
+        if (zufall() % 20 == 0) {
+          h().AlleFiguratLoeschen();
+          Punkt("O", 0, 0, 0);
+        }
+        break;
+      default: Punkt(name, runde, 0, 0); break;
+    }
+    for (const std::string& n : namen) Vergleiche(n);
+    Vergleiche("fehlt");
+    // Behind the head the names stay in order and unique.
+    auto r = Reihenfolge();
+    for (std::size_t i = 2; i < r.size(); ++i) ASSERT_LT(r[i - 1], r[i]);
+  }
+  Meldungen();
+}
+
+}  // namespace
