@@ -30,16 +30,24 @@ namespace {
 constexpr int Seite[5][3] = {{0, 0, 0}, {2, 3, 4}, {3, 4, 1}, {4, 1, 2}, {1, 2, 3}};
 
 // The planes n[p] · X = d[p] of the four faces, each normal a fresh vector
-// from the pool. A face whose corners lie on one line keeps its cross product
-// unscaled and d = 0.
-void Seitenebenen(const std::array<FiguratT*, 5>& ecke, std::array<VektorT*, 5>& n, std::array<double, 5>& d,
-                  bool& ok) {
+// from the pool, of length 1. Only a face whose corners lie exactly on one
+// line keeps its null cross product, with d = 0.
+void Seitenebenen(const std::array<FiguratT*, 5>& ecke, std::array<VektorT*, 5>& n, std::array<double, 5>& d) {
   HauptF& h = HauptF::Instanz();
   for (int p = 1; p <= 4; ++p) {
     d[p] = 0;
     h.ErschaffeV(n[p]);
     const VektorT& q = *ecke[Seite[p][0]]->v1;
-    q.Hesseform(*ecke[Seite[p][1]]->v1, *ecke[Seite[p][2]]->v1, *n[p], d[p], ok);
+    const VektorT& r = *ecke[Seite[p][1]]->v1;
+    bool normiert = false;
+    q.Hesseform(r, *ecke[Seite[p][2]]->v1, *n[p], d[p], normiert);
+    // The Hesse form tests the cross product against the tolerance: a face
+    // with sides below about 0.018 would keep it unscaled, as if it had no
+    // plane, and give a tetrahedron of that size false heights.
+    if (!normiert && n[p]->SkalProd(*n[p]) > 0) {
+      n[p]->Normiere();
+      d[p] = n[p]->SkalProd(r);
+    }
   }
 }
 
@@ -101,7 +109,7 @@ void FiguratT::Inkugel(VektorT& M, double& r, bool& ok) const {
   HauptF& h = HauptF::Instanz();
   std::array<VektorT*, 5> n{};
   std::array<double, 5> d{};
-  Seitenebenen(e, n, d, ok);
+  Seitenebenen(e, n, d);
   // Every normal points into the tetrahedron, so that n · X − d is the
   // distance of an inner point X from the face.
   for (int p = 1; p <= 4; ++p) {
@@ -156,7 +164,7 @@ void FiguratT::TetraHoehen(double& hA, double& hB, double& hC, double& hD, bool&
 
   std::array<VektorT*, 5> n{};
   std::array<double, 5> d{};
-  Seitenebenen(e, n, d, ok);
+  Seitenebenen(e, n, d);
   // The absolute value makes the direction of each normal irrelevant.
   double* hoehe[5] = {nullptr, &hA, &hB, &hC, &hD};
   for (int p = 1; p <= 4; ++p) *hoehe[p] = std::fabs(n[p]->SkalProd(*e[p]->v1) - d[p]);
