@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <random>
-#include <regex>
 
 #include "descriptions/Eckfiguren.h"
 #include "platform/Zahltext.h"
@@ -56,10 +55,7 @@ class Gegenprobe : public EckTest {
   // Every number of the text, in order, shows its exact value within the one
   // tolerance: it lies between the texts of the value minus and plus 1e-7.
   static void ErwarteZahlen(const std::string& text, const std::vector<long double>& genau) {
-    static const std::regex zahl("-?[0-9]+(\\.[0-9]+)?");
-    std::vector<std::string> gezeigt;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), zahl); it != std::sregex_iterator(); ++it)
-      gezeigt.push_back(it->str());
+    const std::vector<std::string> gezeigt = Zahlen(text);
     ASSERT_EQ(gezeigt.size(), genau.size()) << text;
     for (std::size_t i = 0; i < genau.size(); ++i) {
       const double x = static_cast<double>(genau[i]);
@@ -67,6 +63,24 @@ class Gegenprobe : public EckTest {
       EXPECT_LE(plattform::Val(h().z2s(x - 1e-7)), wert) << i << ": " << gezeigt[i] << " for " << x;
       EXPECT_GE(plattform::Val(h().z2s(x + 1e-7)), wert) << i << ": " << gezeigt[i] << " for " << x;
     }
+  }
+
+  // The numbers of a text: digits with an optional minus sign and decimals.
+  static std::vector<std::string> Zahlen(const std::string& text) {
+    auto Ziffer = [&text](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    std::vector<std::string> zahlen;
+    for (std::size_t i = 0; i < text.size();) {
+      if (!Ziffer(i) && !(text[i] == '-' && Ziffer(i + 1))) {
+        ++i;
+        continue;
+      }
+      const std::size_t anfang = i++;
+      while (Ziffer(i)) ++i;
+      if (i < text.size() && text[i] == '.' && Ziffer(i + 1))
+        for (++i; Ziffer(i);) ++i;
+      zahlen.push_back(text.substr(anfang, i - anfang));
+    }
+    return zahlen;
   }
 
   std::mt19937 zufall_{20240607};
