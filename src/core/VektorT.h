@@ -65,9 +65,9 @@ class VektorT {
   // q := the point p mirrored at the point, line or plane g; q may be p. q is
   // left as it was for any other figure.
   void SpiegelePG(const FiguratT& g, VektorT& q) const;
-  // For the axis direction d: r1 and r2, perpendicular to d, with the angle h
-  // in degrees from r1 to r2, turned clockwise about the axis oriented with
-  // its x component positive (d itself when that component is zero).
+  // For the axis direction d: r1 perpendicular to d, and r2 := r1 turned by h
+  // degrees clockwise, seen with the axis pointing at the viewer; the axis is
+  // taken with its x component positive, as d stands when it has none.
   void DrehachsenRichtungen(double h, VektorT& r1, VektorT& r2) const;
 
   // ---- Projection: src/graphics ----

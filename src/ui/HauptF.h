@@ -136,11 +136,11 @@ class HauptF : public plattform::Fenster {
   void Winkelausgabe(const std::string& A, const std::string& B, bool& ok);
   void Abstandausgabe(const std::string& A, const std::string& B, bool& ok);
 
+  // Internal operations of the constructions; none enters a figure.
   // The name test of the point, the plane from numbers and the collection: a
   // name that is not allowed, or that is used while no loaded file is being
   // executed (destruktiv).
   bool NameAbgelehnt(const std::string& name) const;
-  // Internal operations of the constructions, on figure records; none enters its result.
   // A point of the plane a·x + b·y + c·z = d, which must have a normal.
   void EbenenPunkt(double a, double b, double c, double d, VektorT& p);
   // r := p − q, the direction of the line through p and q.
@@ -161,6 +161,7 @@ class HauptF : public plattform::Fenster {
   void Spiegele(const FiguratT& A, const FiguratT& S, FiguratT& R, bool& ok);
   // R := the affine hull of A, B and C, each empty, a point, a line, a plane or the whole space.
   void Huelle(const FiguratT& A, const FiguratT& B, const FiguratT& C, FiguratT& R);
+  // R := the hull of two, by the pair of their types.
   void Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R);
 
   // ---- Command list: src/commands ----
