@@ -63,7 +63,7 @@ TEST_F(WinkelAbstand, DistanceSentence) {
   h().Abstandausgabe("A", "B", ok);
   EXPECT_TRUE(ok);
   EXPECT_EQ(NeuerSatz(), "Der Abstand von A und B beträgt 5");
-  EXPECT_EQ(h().InfoFenster.substr(0, NeuerSatz().size() + 2), "\r" + NeuerSatz() + "\r");
+  EXPECT_EQ(h().InfoFenster.Text().substr(0, NeuerSatz().size() + 2), "\r" + NeuerSatz() + "\r");
   h().Abstandausgabe("B", "A", ok);
   EXPECT_EQ(NeuerSatz(), "Der Abstand von B und A beträgt 5");
 
