@@ -41,6 +41,22 @@ class FiguratT {
 
   // ---- Operations of the constructions: src/constructions ----
 
+  // A point, a line or a plane: the figures that have an intersection, a
+  // mirror image and a distance.
+  bool IstLinear() const { return TypPunkt <= Typ && Typ <= TypEbene; }
+  // Typ and the components of v1 and v2 := those of g.
+  void uebernimmtGeometrieVon(const FiguratT& g);
+  // R := the figure orthogonal to this one through the position P (a line
+  // gives a plane, a plane a line, a point the whole space and back); R is
+  // not entered. ok := this figure's Typ is positive.
+  void OrthogonaleDurchP(const VektorT& P, FiguratT& R, bool& ok) const;
+  // Three points of this plane that span it; ok := this figure is a plane.
+  void Finde3Ebenenpunkte(VektorT& P1, VektorT& P2, VektorT& P3, bool& ok) const;
+  // R := this figure turned by w degrees about the line achse, as two mirror
+  // images at planes through the axis; R is not entered. Acts only while ok,
+  // which becomes False when achse is no line or a mirror image fails.
+  void DrehungumGerade(double w, const FiguratT& achse, FiguratT& R, bool& ok) const;
+
   // ---- Measures and detailed descriptions: src/descriptions ----
 
   // Looks up the figures named Ecken[1] to Ecken[anzahl], every one of them;

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+class FiguratT;
+
 // The value that VektorT::Winkel gives when one of the vectors is null.
 constexpr double KeinWinkel = 666;
 
@@ -54,6 +56,19 @@ class VektorT {
   void Punktdrehung(double w, const VektorT& axis, VektorT& q) const;
 
   // ---- Operations of the constructions: src/constructions ----
+
+  // Whether the point a lies on the point, line or plane g; False for any other figure.
+  bool IstPunktvon(const FiguratT& g) const;
+  // f := the foot of the perpendicular from the point p onto the line or plane
+  // g, g's position for a point; f is left as it was for any other figure.
+  void LotfusspunktPG(const FiguratT& g, VektorT& f) const;
+  // q := the point p mirrored at the point, line or plane g; q may be p. q is
+  // left as it was for any other figure.
+  void SpiegelePG(const FiguratT& g, VektorT& q) const;
+  // For the axis direction d: r1 perpendicular to d, and r2 := r1 turned by h
+  // degrees clockwise, seen with the axis pointing at the viewer; the axis is
+  // taken with its x component positive, as d stands when it has none.
+  void DrehachsenRichtungen(double h, VektorT& r1, VektorT& r2) const;
 
   // ---- Projection: src/graphics ----
 };

@@ -138,6 +138,34 @@ class HauptF : public plattform::Fenster {
   void Winkelausgabe(const std::string& A, const std::string& B, bool& ok);
   void Abstandausgabe(const std::string& A, const std::string& B, bool& ok);
 
+  // Internal operations of the constructions; none enters a figure.
+  // The name test of the point, the plane from numbers and the collection: a
+  // name that is not allowed, or that is used while no loaded file is being
+  // executed (destruktiv).
+  bool NameAbgelehnt(const std::string& name) const;
+  // A point of the plane a·x + b·y + c·z = d, which must have a normal.
+  void EbenenPunkt(double a, double b, double c, double d, VektorT& p);
+  // r := p − q, the direction of the line through p and q.
+  void PP2G(const VektorT& p, const VektorT& q, VektorT& r);
+  // R := the intersection of A and B. ok becomes False for a pair that has
+  // none (a triangle, tetrahedron, segment or collection among them).
+  void Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok);
+  // r := a point common to the two planes E and F, which must not be parallel.
+  void GemeinsamerEbenenpunkt(const FiguratT& E, const FiguratT& F, VektorT& r);
+  // The angle of two lines or planes in degrees; ok becomes False for any
+  // other pair and for a null direction.
+  double BerechneWinkel(const std::string& A, const std::string& B, bool& ok);
+  // The distance of two points, lines or planes; 0 for any other pair.
+  double Abstand(const std::string& A, const std::string& B);
+  double AbstandG(const FiguratT& A, const FiguratT& B);
+  // R := A mirrored at S. Acts only while ok; ok becomes False unless both
+  // are points, lines or planes.
+  void Spiegele(const FiguratT& A, const FiguratT& S, FiguratT& R, bool& ok);
+  // R := the affine hull of A, B and C, each empty, a point, a line, a plane or the whole space.
+  void Huelle(const FiguratT& A, const FiguratT& B, const FiguratT& C, FiguratT& R);
+  // R := the hull of two, by the pair of their types.
+  void Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R);
+
   // ---- Command list: src/commands ----
 
   // Kinds, sentences and the numbered list (Befehlsarten.cpp).

@@ -278,7 +278,7 @@ TEST_F(Beschreibung, DescriptionModeOffLeavesTheField) {
   bool ok = false;
   h().BeschreibeEck("T", ok);
   EXPECT_TRUE(ok);
-  EXPECT_EQ(h().InfoFenster.substr(0, Einheitstext.size() + 2), "\r" + Einheitstext + "\r");
+  EXPECT_EQ(h().InfoFenster.Text().substr(0, Einheitstext.size() + 2), "\r" + Einheitstext + "\r");
   EXPECT_EQ(Feld(), feld);
   h().ProtokollAn = true;
   h().InfoAktualisieren();

@@ -1,0 +1,115 @@
+// Lines and planes from points and directions.
+
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
+#include "platform/Plattform.h"
+#include "ui/HauptF.h"
+
+namespace {
+
+// The vector of an operand; the null vector when the name names no figure,
+// which the lookup has already reported.
+void Lies(const HauptF& h, int selector, const std::string& name, VektorT& v) {
+  v.Vektor(0, 0, 0);
+  h.HoleVektor(selector, name, v);
+}
+
+// The common last step: g becomes a figure of the type typ, or the empty
+// figure after the message when its direction or normal vanished, and is
+// entered either way.
+void Eintragen(FiguratT& g, int typ, const char* meldung) {
+  g.Typ = typ;
+  if (g.v2->IstNullvektor()) {
+    g.Typ = TypLeer;
+    plattform::plattform().MsgBox(meldung);
+  }
+  g.Einlisten();
+}
+
+const char* const OhneRichtung = "Der Richtungsvektor darf nicht der Nullvektor sein";
+const char* const OhneNormale = "Der Normalenvektor darf nicht der Nullvektor sein";
+
+}  // namespace
+
+void HauptF::ErzeugeGeradePP(const std::string& P, const std::string& Q, FiguratT*& r, bool& ok) {
+  ok = ok && VergleicheNamen(P, Q) != 0;
+  if (!ok) return;
+  FiguratT& g = *r;
+  VektorT* q;
+  ErschaffeV(q);
+  Lies(*this, 1, P, *g.v1);
+  Lies(*this, 1, Q, *q);
+  g.v1->Richtung(*q, *g.v2);
+  g.v2->VereinfacheRichtung();
+  Eintragen(g, TypGerade, OhneRichtung);
+  q->Einlagern();
+}
+
+void HauptF::ErzeugeGeradePR(const std::string& P, const std::string& R, FiguratT*& r, bool& ok) {
+  // The origin under its own name is never a direction.
+  ok = ok && VergleicheNamen(R, "O") != 0 && ExistiertFigurat(R);
+  if (!ok) return;
+  FiguratT& g = *r;
+  FiguratT* richtung;
+  bool gefunden;
+  HoleFigurat(R, richtung, gefunden);
+  Lies(*this, 1, P, *g.v1);
+  if (richtung->Typ == TypPunkt) {
+    // A point's position vector is taken as it stands.
+    g.v2->uebernimmtKomponentenVon(*richtung->v1);
+  } else {
+    g.v2->uebernimmtKomponentenVon(*richtung->v2);
+    g.v2->VereinfacheRichtung();
+  }
+  Eintragen(g, TypGerade, OhneRichtung);
+}
+
+void HauptF::ErzeugeEbenePPP(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r,
+                             bool& ok) {
+  ok = ok && VergleicheNamen(A, B) != 0 && VergleicheNamen(A, C) != 0 && VergleicheNamen(B, C) != 0;
+  if (!ok) return;
+  FiguratT& g = *r;
+  VektorT* u;
+  VektorT* v;
+  ErschaffeV(u);
+  ErschaffeV(v);
+  Lies(*this, 1, A, *g.v1);
+  Lies(*this, 1, B, *u);
+  Lies(*this, 1, C, *v);
+  g.v1->Richtung(*u, *u);
+  g.v1->Richtung(*v, *v);
+  u->kreuz(*v, *g.v2);
+  g.v2->VereinfacheRichtung();
+  Eintragen(g, TypEbene, "Der Normalenvektor einer Ebene kann nicht der Nullvektor sein");
+  u->Einlagern();
+  v->Einlagern();
+}
+
+void HauptF::ErzeugeEbenePN(const std::string& P, const std::string& N, FiguratT*& r, bool& ok) {
+  if (!ok) return;
+  FiguratT& g = *r;
+  Lies(*this, 1, P, *g.v1);
+  Lies(*this, 1, N, *g.v2);
+  g.v2->VereinfacheRichtung();
+  Eintragen(g, TypEbene, OhneNormale);
+}
+
+void HauptF::ErzeugeEbenePRR(const std::string& P, const std::string& R1, const std::string& R2, FiguratT*& r,
+                             bool& ok) {
+  ok = ok && VergleicheNamen(R1, R2) != 0;
+  if (!ok) return;
+  FiguratT& g = *r;
+  VektorT* r1;
+  VektorT* r2;
+  ErschaffeV(r1);
+  ErschaffeV(r2);
+  Lies(*this, 1, P, *g.v1);
+  // The type code is the selector: a point gives its position, a line its direction.
+  Lies(*this, FiguratTypNr(R1), R1, *r1);
+  Lies(*this, FiguratTypNr(R2), R2, *r2);
+  r1->kreuz(*r2, *g.v2);
+  g.v2->VereinfacheRichtung();
+  Eintragen(g, TypEbene, OhneNormale);
+  r1->Einlagern();
+  r2->Einlagern();
+}

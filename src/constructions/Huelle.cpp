@@ -1,0 +1,108 @@
+// The affine hull of three figures: the smallest point, line, plane or whole
+// space that contains them all.
+
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
+#include "platform/Plattform.h"
+#include "ui/HauptF.h"
+
+namespace {
+
+bool HatHuelle(int typ) { return typ == TypLeer || (TypPunkt <= typ && typ <= TypRaum); }
+
+// R := the plane through p with the normal a × b, neither simplified nor normalised.
+void Ebene(FiguratT& R, const VektorT& p, const VektorT& a, const VektorT& b) {
+  R.Typ = TypEbene;
+  R.v1->uebernimmtKomponentenVon(p);
+  a.kreuz(b, *R.v2);
+}
+
+}  // namespace
+
+void HauptF::ErzeugeHuelle(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r,
+                           bool& ok) {
+  FiguratT* a;
+  FiguratT* b;
+  FiguratT* c;
+  bool gefundenA;
+  bool gefundenB;
+  bool gefundenC;
+  HoleFigurat(A, a, gefundenA);
+  HoleFigurat(B, b, gefundenB);
+  HoleFigurat(C, c, gefundenC);
+  ok = gefundenA && gefundenB && gefundenC && HatHuelle(a->Typ) && HatHuelle(b->Typ) && HatHuelle(c->Typ);
+  if (!ok) {
+    plattform::plattform().MsgBox("Fehler bei den Operanden-Figuratn in ErzeugeSchnitt");
+    return;
+  }
+  Huelle(*a, *b, *c, *r);
+  r->Einlisten();
+}
+
+void HauptF::Huelle(const FiguratT& A, const FiguratT& B, const FiguratT& C, FiguratT& R) {
+  FiguratT* zwischen;
+  ErschaffeG(zwischen);
+  Huelle2(A, B, *zwischen);
+  Huelle2(C, *zwischen, R);
+  zwischen->Einlagern();
+}
+
+void HauptF::Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R) {
+  const FiguratT& X = B.Typ < A.Typ ? B : A;
+  const FiguratT& Y = B.Typ < A.Typ ? A : B;
+  VektorT* c;
+  VektorT* w;
+  ErschaffeV(c);
+  ErschaffeV(w);
+  X.v1->Richtung(*Y.v1, *w);
+  // Built lines and planes go through Y's support point.
+  if (X.Typ == TypLeer) {
+    R.uebernimmtGeometrieVon(Y);  // the empty figure adds nothing
+  } else if (Y.Typ == TypRaum) {
+    R.Typ = TypRaum;
+  } else if (X.Typ == TypEbene && Y.Typ == TypEbene) {
+    X.v2->kreuz(*Y.v2, *c);
+    if (c->IstNullvektor() && X.v2->SkalProd(*w) == 0.0)
+      R.uebernimmtGeometrieVon(Y);
+    else
+      R.Typ = TypRaum;
+  } else if (X.Typ == TypGerade && Y.Typ == TypEbene) {
+    // Parallel to the plane, with its support point in it.
+    if (X.v2->SkalProd(*Y.v2) == 0.0 && Y.v2->SkalProd(*w) == 0.0)
+      R.uebernimmtGeometrieVon(Y);
+    else
+      R.Typ = TypRaum;
+  } else if (X.Typ == TypPunkt && Y.Typ == TypEbene) {
+    if (IstNull(AbstandG(X, Y)))
+      R.uebernimmtGeometrieVon(Y);
+    else
+      R.Typ = TypRaum;
+  } else if (X.Typ == TypGerade && Y.Typ == TypGerade) {
+    X.v2->kreuz(*Y.v2, *c);
+    const bool parallel = c->IstNullvektor();
+    const bool treffen = IstNull(AbstandG(X, Y));
+    if (parallel && treffen)
+      R.uebernimmtGeometrieVon(Y);
+    else if (parallel)
+      Ebene(R, *Y.v1, *X.v2, *w);  // distinct parallel lines
+    else if (treffen)
+      Ebene(R, *Y.v1, *X.v2, *Y.v2);  // intersecting lines
+    else
+      R.Typ = TypRaum;  // skew
+  } else if (X.Typ == TypPunkt && Y.Typ == TypGerade) {
+    if (IstNull(AbstandG(X, Y)))
+      R.uebernimmtGeometrieVon(Y);
+    else
+      Ebene(R, *Y.v1, *Y.v2, *w);
+  } else if (Y.Typ == TypPunkt) {
+    R.v1->uebernimmtKomponentenVon(*Y.v1);
+    if (w->IstNullvektor()) {
+      R.Typ = TypPunkt;
+    } else {
+      R.Typ = TypGerade;
+      R.v2->uebernimmtKomponentenVon(*w);
+    }
+  }
+  c->Einlagern();
+  w->Einlagern();
+}

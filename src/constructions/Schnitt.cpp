@@ -1,0 +1,185 @@
+// The intersection of two figures.
+
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
+#include "platform/Plattform.h"
+#include "ui/HauptF.h"
+
+void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
+  Typ = g.Typ;
+  v1->uebernimmtKomponentenVon(*g.v1);
+  v2->uebernimmtKomponentenVon(*g.v2);
+}
+
+namespace {
+
+void Punkt(FiguratT& R, const VektorT& p) {
+  R.Typ = TypPunkt;
+  R.v1->uebernimmtKomponentenVon(p);
+}
+
+void Gerade(FiguratT& R, const VektorT& p, const VektorT& d) {
+  R.Typ = TypGerade;
+  R.v1->uebernimmtKomponentenVon(p);
+  R.v2->uebernimmtKomponentenVon(d);
+}
+
+bool LeerOderLinear(int typ) { return typ == TypLeer || (TypPunkt <= typ && typ <= TypRaum); }
+
+}  // namespace
+
+void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok) {
+  // X has the smaller type code; on equal codes it is the first operand.
+  const FiguratT& X = B.Typ < A.Typ ? B : A;
+  const FiguratT& Y = B.Typ < A.Typ ? A : B;
+
+  if (!X.IstLinear() || !Y.IstLinear()) {
+    // The empty figure meets nothing; the whole space leaves the other figure.
+    if (X.Typ == TypLeer && LeerOderLinear(Y.Typ))
+      R.Typ = TypLeer;
+    else if (Y.Typ == TypRaum && X.Typ >= TypPunkt)
+      R.uebernimmtGeometrieVon(X);
+    else
+      ok = false;  // triangles, tetrahedra, segments and collections have no intersection here
+    return;
+  }
+
+  const VektorT& P = *X.v1;
+  const VektorT& Q = *Y.v1;
+  VektorT* c;
+  VektorT* w;
+  ErschaffeV(c);
+  ErschaffeV(w);
+  switch (A.Typ * B.Typ) {
+    case 1:  // two points
+      if (P.istgleich(Q))
+        Punkt(R, P);
+      else
+        R.Typ = TypLeer;
+      break;
+    case 2:  // a point and a line: the point itself when it lies on the line
+      P.Richtung(Q, *w);
+      w->kreuz(*Y.v2, *w);
+      if (w->IstNullvektor())
+        Punkt(R, P);
+      else
+        R.Typ = TypLeer;
+      break;
+    case 3:  // a point and a plane
+      if (IstNull(P.SkalProd(*Y.v2) - Q.SkalProd(*Y.v2)))
+        Punkt(R, P);
+      else
+        R.Typ = TypLeer;
+      break;
+    case 4: {  // two lines
+      const VektorT& d = *X.v2;
+      const VektorT& e = *Y.v2;
+      d.kreuz(e, *c);
+      if (c->IstNullvektor()) {
+        P.Richtung(Q, *w);
+        w->kreuz(d, *w);
+        if (w->IstNullvektor())
+          Gerade(R, P, d);
+        else
+          R.Typ = TypLeer;
+        break;
+      }
+      Q.LinKomb(1, P, -1, *w);
+      if (w->IstNullvektor()) {
+        Punkt(R, P);
+      } else if (IstNull(c->SkalProd(*w))) {
+        // In one plane: the point P + t·d.
+        VektorT* we;
+        ErschaffeV(we);
+        w->kreuz(e, *we);
+        const double t = we->SkalProd(*c) / c->SkalProd(*c);
+        we->Einlagern();
+        R.Typ = TypPunkt;
+        P.LinKomb(1, d, t, *R.v1);
+      } else {
+        R.Typ = TypLeer;  // skew
+      }
+      break;
+    }
+    case 6: {  // a line and a plane
+      const VektorT& d = *X.v2;
+      const VektorT& n = *Y.v2;
+      const double s = d.SkalProd(n);
+      if (s != 0) {
+        Q.Richtung(P, *w);
+        const double t = w->SkalProd(n) / s;
+        R.Typ = TypPunkt;
+        P.LinKomb(1, d, t, *R.v1);
+      } else if (IstNull(P.SkalProd(n) - Q.SkalProd(n))) {
+        Gerade(R, P, d);
+      } else {
+        R.Typ = TypLeer;
+      }
+      break;
+    }
+    case 9: {  // two planes
+      const VektorT& n = *X.v2;
+      const VektorT& m = *Y.v2;
+      n.kreuz(m, *c);
+      c->VereinfacheRichtung();
+      if (c->IstNullvektor()) {
+        if (IstNull(P.SkalProd(m) - Q.SkalProd(m))) {
+          R.Typ = TypEbene;
+          R.v1->uebernimmtKomponentenVon(P);
+          R.v2->uebernimmtKomponentenVon(n);
+        } else {
+          R.Typ = TypLeer;
+        }
+      } else {
+        R.Typ = TypGerade;
+        R.v2->uebernimmtKomponentenVon(*c);
+        if (P.istgleich(Q))
+          R.v1->uebernimmtKomponentenVon(P);
+        else
+          GemeinsamerEbenenpunkt(X, Y, *R.v1);
+      }
+      break;
+    }
+  }
+  c->Einlagern();
+  w->Einlagern();
+}
+
+void HauptF::GemeinsamerEbenenpunkt(const FiguratT& E, const FiguratT& F, VektorT& r) {
+  if (E.Typ != TypEbene || F.Typ != TypEbene) {
+    plattform::plattform().MsgBox("Verfehlter Aufruf von GemeinsamerEbenenpunkt");
+    return;
+  }
+  const VektorT& P = *E.v1;
+  const VektorT& n = *E.v2;
+  const VektorT& Q = *F.v1;
+  const VektorT& m = *F.v2;
+  // u lies in F, perpendicular to the common line: r is the point of that
+  // line nearest to Q.
+  VektorT* c;
+  VektorT* u;
+  ErschaffeV(c);
+  ErschaffeV(u);
+  n.kreuz(m, *c);
+  c->kreuz(m, *u);
+  const double t = (P.SkalProd(n) - Q.SkalProd(n)) / u->SkalProd(n);
+  Q.LinKomb(1, *u, t, r);
+  c->Einlagern();
+  u->Einlagern();
+}
+
+void HauptF::ErzeugeSchnitt(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
+  FiguratT* a;
+  FiguratT* b;
+  bool gefundenA;
+  bool gefundenB;
+  HoleFigurat(A, a, gefundenA);
+  HoleFigurat(B, b, gefundenB);
+  if (gefundenA && gefundenB) {
+    Schnitt(*a, *b, *r, ok);
+  } else {
+    ok = false;
+    plattform::plattform().MsgBox("Fehler bei den Operanden-Figuratn in ErzeugeSchnitt");
+  }
+  if (ok) r->Einlisten();
+}

@@ -1,0 +1,139 @@
+// The angle and the distance of two figures, and their sentences.
+
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
+#include "ui/HauptF.h"
+
+namespace {
+
+bool GeradeOderEbene(int typ) { return typ == TypGerade || typ == TypEbene; }
+
+}  // namespace
+
+double HauptF::BerechneWinkel(const std::string& A, const std::string& B, bool& ok) {
+  if (!ok) return 0;
+  FiguratT* a;
+  FiguratT* b;
+  bool gefundenA;
+  bool gefundenB;
+  HoleFigurat(A, a, gefundenA);
+  HoleFigurat(B, b, gefundenB);
+  // Only lines and planes have an angle.
+  ok = gefundenA && gefundenB && GeradeOderEbene(a->Typ) && GeradeOderEbene(b->Typ);
+  if (!ok) return 0;
+  double w = a->v2->Winkel(*b->v2);
+  // A null direction has no angle; Winkel has said so.
+  ok = w != KeinWinkel;
+  if (!ok) return 0;
+  if (a->Typ * b->Typ == 6) {
+    // The angle between a line and a plane, 0 to 90 degrees.
+    if (w > 90) w = 180 - w;
+    w = 90 - w;
+  }
+  return w;
+}
+
+void HauptF::Winkelausgabe(const std::string& A, const std::string& B, bool& ok) {
+  double w = BerechneWinkel(A, B, ok);
+  if (!ok) return;
+  if (w > 90) w = 180 - w;
+  InsInfofenster("Der Winkel zwischen " + A + " und " + B + " beträgt " + z2s(w) + "º");
+  InfoAktualisieren();
+}
+
+double HauptF::Abstand(const std::string& A, const std::string& B) {
+  if (FiguratTypNr(A) * FiguratTypNr(B) <= 0) return 0;
+  FiguratT* a;
+  FiguratT* b;
+  bool gefunden;
+  HoleFigurat(A, a, gefunden);
+  HoleFigurat(B, b, gefunden);
+  return AbstandG(*a, *b);
+}
+
+namespace {
+
+// The distance of the position P from the line or plane Y: from P to the
+// foot of the perpendicular, found as the intersection of Y with the
+// orthogonal figure H through P.
+double Fussabstand(HauptF& h, const VektorT& P, const FiguratT& Y, FiguratT& H) {
+  bool ok = true;
+  Y.OrthogonaleDurchP(P, H, ok);
+  FiguratT* fuss;
+  h.ErschaffeG(fuss);
+  h.Schnitt(H, Y, *fuss, ok);
+  const double r = P.dist(*fuss->v1);
+  fuss->Einlagern();
+  return r;
+}
+
+}  // namespace
+
+double HauptF::AbstandG(const FiguratT& A, const FiguratT& B) {
+  FiguratT* H;
+  ErschaffeG(H);
+  double r = 0;
+  const FiguratT& X = B.Typ < A.Typ ? B : A;
+  const FiguratT& Y = B.Typ < A.Typ ? A : B;
+  if (X.IstLinear() && Y.IstLinear()) {
+    switch (X.Typ * Y.Typ) {
+      case 1:
+        r = X.v1->dist(*Y.v1);
+        break;
+      case 2:
+      case 3:
+        r = Fussabstand(*this, *X.v1, Y, *H);
+        break;
+      case 4: {
+        VektorT* c;
+        ErschaffeV(c);
+        X.v2->kreuz(*Y.v2, *c);
+        if (c->IstNullvektor()) {
+          r = Fussabstand(*this, *X.v1, Y, *H);  // parallel lines
+        } else {
+          // The plane through Y parallel to X.
+          H->Typ = TypEbene;
+          H->v1->uebernimmtKomponentenVon(*Y.v1);
+          H->v2->uebernimmtKomponentenVon(*c);
+          r = AbstandG(X, *H);
+        }
+        c->Einlagern();
+        break;
+      }
+      case 6:
+        // A line that is not parallel to the plane meets it.
+        if (IstNull(X.v2->SkalProd(*Y.v2))) r = Fussabstand(*this, *X.v1, Y, *H);
+        break;
+      case 9: {
+        VektorT* c;
+        ErschaffeV(c);
+        X.v2->kreuz(*Y.v2, *c);
+        if (c->IstNullvektor()) {
+          // Parallel planes: the distance of a point of X from Y.
+          H->Typ = TypPunkt;
+          H->v1->uebernimmtKomponentenVon(*X.v1);
+          r = AbstandG(*H, Y);
+        }
+        c->Einlagern();
+        break;
+      }
+    }
+  }
+  if (IstNull(r)) r = 0;
+  H->Einlagern();
+  return r;
+}
+
+void HauptF::Abstandausgabe(const std::string& A, const std::string& B, bool& ok) {
+  // Only points, lines and planes have a distance.
+  FiguratT* a;
+  FiguratT* b;
+  bool gefundenA;
+  bool gefundenB;
+  HoleFigurat(A, a, gefundenA);
+  HoleFigurat(B, b, gefundenB);
+  ok = ok && gefundenA && gefundenB && a->IstLinear() && b->IstLinear();
+  if (!ok) return;
+  InsInfofenster("Der Abstand von " + A + " und " + B + " beträgt " + z2s(Abstand(A, B)));
+  InfoAktualisieren();
+}
