@@ -44,4 +44,7 @@ class FiguratT {
   // ---- Measures and detailed descriptions: src/descriptions ----
 
   // ---- Drawing: src/graphics ----
+
+  // Draws the figure in the graphics window by its type, in one view or both.
+  void Abbilden();
 };

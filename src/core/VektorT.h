@@ -56,4 +56,10 @@ class VektorT {
   // ---- Operations of the constructions: src/constructions ----
 
   // ---- Projection: src/graphics ----
+
+  // q := the picture point of this model point seen from the eye point.
+  void Abbilden(VektorT& q) const;
+  // q := the picture point seen from the anaglyph's shifted eye, while the
+  // anaglyph is on; otherwise q stays as it was.
+  void aAbbilden(VektorT& q) const;
 };
