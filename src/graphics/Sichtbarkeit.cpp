@@ -9,9 +9,9 @@
 void GrafikFenster::JederName(const std::string& liste, const std::function<void(const std::string&)>& tue) {
   // A copy: what the walk does may rebuild the list.
   const std::string text = liste;
-  const char cr = HauptF::Instanz().CR.front();
+  const std::string& cr = HauptF::Instanz().CR;
   std::size_t anfang = 0;
-  for (std::size_t ende; (ende = text.find(cr, anfang)) != std::string::npos; anfang = ende + 1)
+  for (std::size_t ende; (ende = text.find(cr, anfang)) != std::string::npos; anfang = ende + cr.size())
     tue(text.substr(anfang, ende - anfang));
 }
 

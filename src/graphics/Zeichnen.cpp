@@ -80,11 +80,11 @@ double GrafikFenster::PixelY(const VektorT& p) const {
 }
 
 void GrafikFenster::Linie(double x1, double y1, double x2, double y2) {
+  auto endlich = [&] { return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2); };
   // A point without a finite image is not drawn, nor any line to it.
-  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+  if (!endlich()) return;
   if (!Innen(x1, y1) || !Innen(x2, y2)) {
-    if (!Zuschneiden(x1, y1, x2, y2)) return;
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    if (!Zuschneiden(x1, y1, x2, y2) || !endlich()) return;
     x1 = Begrenzt(x1);
     y1 = Begrenzt(y1);
     x2 = Begrenzt(x2);
