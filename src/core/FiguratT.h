@@ -43,6 +43,22 @@ class FiguratT {
 
   // ---- Measures and detailed descriptions: src/descriptions ----
 
+  // Looks up the figures named Ecken[1] to Ecken[anzahl], every one of them;
+  // true when all were found. Each corner stands for its v1, whatever its type.
+  bool HoleEcken(int anzahl, std::array<FiguratT*, 5>& ecke) const;
+  // The circumsphere of a tetrahedron: centre into M, radius into r. Only ever
+  // clears ok; M and r stay as they were on failure.
+  void Umkugel(VektorT& M, double& r, bool& ok) const;
+  // The insphere of a tetrahedron, like Umkugel, but ok is set afresh.
+  void Inkugel(VektorT& M, double& r, bool& ok) const;
+  // The distance of each corner from the plane of its opposite face; ok is set afresh.
+  void TetraHoehen(double& hA, double& hB, double& hC, double& hD, bool& ok) const;
+  // The surface of a tetrahedron, the sum of its four face areas.
+  double Flaeche() const;
+  // The detailed description of a triangle or tetrahedron, lines joined by
+  // HauptF::CR; the empty text for any other figure or a missing corner.
+  std::string ausfBeschreibung() const;
+
   // ---- Drawing: src/graphics ----
 
   // Draws the figure in the graphics window by its type, in one view or both.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,10 @@ class Beschreibungstext {
  public:
   void VorneAnfuegen(std::string block);
   const std::string& Text() const;
+  // Read like the text it holds.
+  operator const std::string&() const { return Text(); }
+  bool operator==(const std::string& text) const { return Text() == text; }
+  friend std::ostream& operator<<(std::ostream& aus, const Beschreibungstext& b) { return aus << b.Text(); }
   bool empty() const { return bloecke_.empty(); }
   void clear();
   Beschreibungstext& operator=(std::string text);
