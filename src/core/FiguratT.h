@@ -76,4 +76,7 @@ class FiguratT {
   std::string ausfBeschreibung() const;
 
   // ---- Drawing: src/graphics ----
+
+  // Draws the figure in the graphics window by its type, in one view or both.
+  void Abbilden();
 };

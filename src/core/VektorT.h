@@ -71,4 +71,10 @@ class VektorT {
   void DrehachsenRichtungen(double h, VektorT& r1, VektorT& r2) const;
 
   // ---- Projection: src/graphics ----
+
+  // q := the picture point of this model point seen from the eye point.
+  void Abbilden(VektorT& q) const;
+  // q := the picture point seen from the anaglyph's shifted eye, while the
+  // anaglyph is on; otherwise q stays as it was.
+  void aAbbilden(VektorT& q) const;
 };

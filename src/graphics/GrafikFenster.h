@@ -1,12 +1,19 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/Plattform.h"
+#include "platform/Zeichenflaeche.h"
 
 class FiguratT;
 class VektorT;
+
+// The view number of every drawing: it chooses the pen colour.
+constexpr int AnsichtNormal = 0;  // the single view, black
+constexpr int AnsichtRot = 1;     // the anaglyph's view from the eye point
+constexpr int AnsichtGruen = 2;   // the anaglyph's view from the shifted eye, cyan
 
 // The graphics window: the picture of the visible figures and point
 // connections in central perspective, and the view controls.
@@ -19,22 +26,82 @@ class GrafikFenster : public plattform::Fenster {
   ~GrafikFenster() override;
 
   // Drawing state, in declared order.
-  int faktor = 0;
-
-  // What the command list calls.
-  void InitGrafik();
-  void Aktualisieren();
-  void TotalAktualisieren();
-  void VerbindungEintragen(FiguratT& G1, FiguratT& G2);
-  void VerbindungTrennen(FiguratT& G1, FiguratT& G2);
-  void ZeichneAllePunkte();
-  void ZeichneAlles();
-  void RadiereAllePunkte();
-  void RadiereAlleFigurat();
-  void RadiereAlleStrecken();
-  void RadiereAlles();
+  int faktor = 0;  // pixels per model unit
+  // The model points the axes are drawn through, and the origin.
+  VektorT* Ex = nullptr;
+  VektorT* Ey = nullptr;
+  VektorT* Ez = nullptr;
+  VektorT* O = nullptr;
+  int xOffset = 0;  // pixel column of the picture's origin
+  int yOffset = 0;  // pixel row of the picture's origin
+  int Textgroesse = 0;  // of the point labels; none is drawn up to 5
 
  protected:
   plattform::Fensterlayout Layoutschritt() override;
   const std::vector<plattform::Steuerelementzeile>& Steuerelementtabelle() const override;
+  // Also a window rebuilt after the user closed it starts with a complete
+  // drawing state.
+  void Open() override;
+
+ public:
+  // View controls.
+  void GraphCanvas_Paint(plattform::Zeichenflaeche& g);
+  void ZeigeAchsen_Action();
+  void x_Wert_ValueChanged();
+  void y_Wert_ValueChanged();
+  void z_Wert_ValueChanged();
+  void faktr_ValueChanged();
+  void yOffsetS_ValueChanged();
+  void xOffsetS_ValueChanged();
+  void AugAbst_ValueChanged();
+  void DreiDAnzeige_Action();
+  void TextSizeS_ValueChanged();
+  void Resized() override;
+
+  // Drawing primitives; the points are picture points, which they only read.
+  void ZeichneKOS();
+  void ZeichnePunkt(int Ansicht, const VektorT& P, const std::string& name);
+  // A, B, C the base, D the apex.
+  void ZeichneTetraeder(int Ansicht, const VektorT& A, const VektorT& B, const VektorT& C, const VektorT& D);
+  void ZeichneDreieck(int Ansicht, const VektorT& A, const VektorT& B, const VektorT& C);
+  // The line through A and B, across the picture strip −4 ≤ x ≤ 4.
+  void ZeichneGerade(int Ansicht, const VektorT& A, const VektorT& B);
+  void InitGrafik();
+  void ZeichneStrecke(int Ansicht, const VektorT& A, const VektorT& B);
+
+  // Point connections and the pair list.
+  void ZeigePunktepaare();
+  void VerbindePunkte(FiguratT& G1, FiguratT& G2);
+  void ZeichneAlleStrecken();
+  void ZeichneAlles();
+  void VerbindungEintragen(FiguratT& G1, FiguratT& G2);
+  void ZeichneAlleStreckenVon(const std::string& name);
+  void ZeichneAllePunkte();
+  void VerbindungTrennen(FiguratT& G1, FiguratT& G2);
+  // Splits "A:B" at its first colon; without a colon A and B stay as they were.
+  static void StreckeTeilen(const std::string& paar, std::string& A, std::string& B);
+
+  // Redraw: over the picture, or after clearing it.
+  void Aktualisieren();
+  void RadiereAllePunkte();
+  void RadiereAlles();
+  void RadiereAlleFigurat();
+  void RadiereAlleStrecken();
+  void TotalAktualisieren();
+
+ private:
+  // Walks a name list of the main window, CR after each name.
+  static void JederName(const std::string& liste, const std::function<void(const std::string&)>& tue);
+  // The figures of a name list that exist; names without a figure are passed over.
+  static void JedesFigurat(const std::string& liste, const std::function<void(FiguratT&)>& tue);
+  plattform::Zeichenflaeche& Grafik();
+  void Ansichtsfarbe(int Ansicht);
+  double PixelX(const VektorT& p) const;
+  double PixelY(const VektorT& p) const;
+  // The edge between two picture points.
+  void Kante(const VektorT& A, const VektorT& B);
+  // A line between pixel positions given as Doubles.
+  void Linie(double x1, double y1, double x2, double y2);
+  // The offset of a slider's percentage of the window's width or height.
+  static int Offset(int prozent, int groesse);
 };

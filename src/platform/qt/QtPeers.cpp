@@ -293,11 +293,18 @@ void QtElementPeer::Neuzeichnen() {
 
 Zeichenflaeche* QtElementPeer::Grafik() {
   if (element_.Typ() != Art::Canvas) return nullptr;
+  const QSize groesse(std::max(1, element_.Width()), std::max(1, element_.Height()));
   if (!flaeche_) {
-    bild_ = std::make_unique<QImage>(std::max(1, element_.Width()), std::max(1, element_.Height()),
-                                     QImage::Format_RGB32);
+    bild_ = std::make_unique<QImage>(groesse, QImage::Format_RGB32);
     bild_->fill(Qt::white);
     flaeche_ = std::make_unique<Flaeche>(*bild_, *this);
+  } else if (bild_->size() != groesse) {
+    // A canvas made larger or smaller keeps its picture.
+    flaeche_->Beenden();
+    QImage neu(groesse, QImage::Format_RGB32);
+    neu.fill(Qt::white);
+    QPainter(&neu).drawImage(0, 0, *bild_);
+    *bild_ = std::move(neu);
   }
   return flaeche_.get();
 }
@@ -519,7 +526,10 @@ void QtElementPeer::Abgleichen() {
       break;
     }
     case Art::Separator: break;
-    case Art::Canvas: widget_->update(); break;
+    case Art::Canvas:
+      Grafik();  // the picture follows the canvas's size
+      widget_->update();
+      break;
     case Art::CheckBox: {
       auto& m = static_cast<CheckBox&>(element_);
       auto* c = static_cast<QCheckBox*>(widget_.data());

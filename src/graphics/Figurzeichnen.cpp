@@ -1,0 +1,70 @@
+// One figure drawn by its type: its defining points projected and handed to
+// the type's primitive, once in the single view or twice for the anaglyph.
+
+#include <array>
+
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
+#include "graphics/GrafikFenster.h"
+#include "ui/HauptF.h"
+
+void FiguratT::Abbilden() {
+  int n = 0;
+  switch (Typ) {
+    case TypPunkt: n = 1; break;
+    case TypGerade: n = 2; break;
+    case TypDreieck: n = 3; break;
+    case TypTetraeder: n = 4; break;
+    default:
+      plattform::plattform().MsgBox("Bisher werden nur Tetraeder, Dreiecke, Geraden und Punkte abgebildet");
+      return;
+  }
+  HauptF& h = HauptF::Instanz();
+  GrafikFenster& grafik = GrafikFenster::Instanz();
+
+  // Corners are held by name and drawn where their figures are now.
+  std::array<const VektorT*, 5> quelle{};
+  if (Typ == TypDreieck || Typ == TypTetraeder) {
+    for (int i = 1; i <= n; ++i) {
+      FiguratT* ecke;
+      bool found;
+      h.HoleFigurat(Ecken[i], ecke, found);
+      // The anonymous list head has a name but no position.
+      if (!found || !ecke->v1) return;
+      quelle[i] = ecke->v1;
+    }
+  } else {
+    quelle[1] = v1;
+    quelle[2] = v2;
+  }
+
+  std::array<VektorT*, 5> P{};
+  std::array<VektorT*, 5> B{};
+  for (int i = 1; i <= n; ++i) {
+    h.ErschaffeV(P[i]);
+    h.ErschaffeV(B[i]);
+    P[i]->uebernimmtKomponentenVon(*quelle[i]);
+  }
+  // A line is drawn through its support point and one direction further on.
+  if (Typ == TypGerade) P[2]->plus(*P[1], *P[2]);
+
+  auto zeichne = [&](int Ansicht, const std::string& beschriftung) {
+    switch (Typ) {
+      case TypPunkt: grafik.ZeichnePunkt(Ansicht, *B[1], beschriftung); break;
+      case TypGerade: grafik.ZeichneGerade(Ansicht, *B[1], *B[2]); break;
+      case TypDreieck: grafik.ZeichneDreieck(Ansicht, *B[1], *B[2], *B[3]); break;
+      default: grafik.ZeichneTetraeder(Ansicht, *B[1], *B[2], *B[3], *B[4]); break;
+    }
+  };
+  for (int i = 1; i <= n; ++i) P[i]->Abbilden(*B[i]);
+  if (!grafik.Element<plattform::CheckBox>("DreiDAnzeige").Value()) {
+    zeichne(AnsichtNormal, name);
+  } else {
+    zeichne(AnsichtRot, name);
+    for (int i = 1; i <= n; ++i) P[i]->aAbbilden(*B[i]);
+    zeichne(AnsichtGruen, "");
+  }
+
+  for (int i = 1; i <= n; ++i) P[i]->Einlagern();
+  for (int i = 1; i <= n; ++i) B[i]->Einlagern();
+}

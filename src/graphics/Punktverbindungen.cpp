@@ -1,0 +1,114 @@
+// Point connections: segments kept by name in both points' lists
+// ("B,C," — each name followed by a comma), drawn between the points' current
+// positions, and the list of every pair of points.
+
+#include <vector>
+
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
+#include "graphics/GrafikFenster.h"
+#include "ui/HauptF.h"
+
+namespace {
+
+// Whether the list holds the name as one whole entry: "AB," does not hold "B".
+std::size_t Stelle(const std::string& liste, const std::string& name) {
+  return ("," + liste).find("," + name + ",");
+}
+
+}  // namespace
+
+void GrafikFenster::ZeigePunktepaare() {
+  const HauptF& h = HauptF::Instanz();
+  // As many names as there are points: the list offers every pair.
+  std::vector<std::string> namen;
+  JederName(h.PNListe, [&](const std::string& name) { namen.push_back(name); });
+  std::string text;
+  for (std::size_t j = 0; j + 1 < namen.size(); ++j)
+    for (std::size_t k = j + 1; k < namen.size(); ++k) {
+      text += namen[j];
+      text += ':';
+      text += namen[k];
+      text += h.CR;
+    }
+  auto& liste = Element<plattform::ListBox>("PunktpaarLB");
+  liste.SetzeVisible(true);
+  liste.SetzeInhalt(text);
+}
+
+void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
+  VerbindungEintragen(G1, G2);
+  HauptF& h = HauptF::Instanz();
+  VektorT* a;
+  VektorT* b;
+  VektorT* P1;
+  VektorT* P2;
+  h.ErschaffeV(a);
+  h.ErschaffeV(b);
+  h.ErschaffeV(P1);
+  h.ErschaffeV(P2);
+  // Copies: a figure's own vectors are never handed to the projection.
+  a->uebernimmtKomponentenVon(*G1.v1);
+  b->uebernimmtKomponentenVon(*G2.v1);
+  a->Abbilden(*P1);
+  b->Abbilden(*P2);
+  if (Element<plattform::CheckBox>("DreiDAnzeige").Value()) {
+    ZeichneStrecke(AnsichtRot, *P1, *P2);
+    a->aAbbilden(*P1);
+    b->aAbbilden(*P2);
+    ZeichneStrecke(AnsichtGruen, *P1, *P2);
+  } else {
+    ZeichneStrecke(AnsichtNormal, *P1, *P2);
+  }
+  a->Einlagern();
+  b->Einlagern();
+  P1->Einlagern();
+  P2->Einlagern();
+}
+
+void GrafikFenster::ZeichneAlleStrecken() {
+  JederName(HauptF::Instanz().PNListe, [this](const std::string& name) { ZeichneAlleStreckenVon(name); });
+}
+
+void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
+  if (Stelle(G1.verbundenmit, G2.name) == std::string::npos) G1.verbundenmit += G2.name + ",";
+  if (Stelle(G2.verbundenmit, G1.name) == std::string::npos) G2.verbundenmit += G1.name + ",";
+}
+
+void GrafikFenster::ZeichneAlleStreckenVon(const std::string& name) {
+  const HauptF& h = HauptF::Instanz();
+  FiguratT* g;
+  bool found;
+  h.HoleFigurat(name, g, found);
+  if (!found) return;
+  // A copy: drawing enters the connection again.
+  std::string rest = g->verbundenmit;
+  while (rest.size() > 1) {
+    const std::size_t komma = rest.find(',');
+    const std::string partner = rest.substr(0, komma);
+    rest = komma == std::string::npos ? std::string() : rest.substr(komma + 1);
+    // A comma inside a name leaves pieces that may be empty; no figure is
+    // called by the empty name, whatever the list head is called.
+    if (partner.empty()) continue;
+    FiguratT* p;
+    h.HoleFigurat(partner, p, found);
+    if (found) VerbindePunkte(*g, *p);
+  }
+}
+
+void GrafikFenster::VerbindungTrennen(FiguratT& G1, FiguratT& G2) {
+  // Cuts out the first whole entry and the comma after it.
+  auto trenne = [](std::string& liste, const std::string& name) {
+    const std::size_t p = Stelle(liste, name);
+    if (p != std::string::npos) liste = liste.substr(0, p) + liste.substr(p + name.size() + 1);
+  };
+  trenne(G1.verbundenmit, G2.name);
+  trenne(G2.verbundenmit, G1.name);
+}
+
+void GrafikFenster::StreckeTeilen(const std::string& paar, std::string& A, std::string& B) {
+  const std::size_t doppelpunkt = paar.find(':');
+  if (doppelpunkt == std::string::npos) return;
+  A = paar.substr(0, doppelpunkt);
+  B = paar.substr(doppelpunkt + 1);
+}

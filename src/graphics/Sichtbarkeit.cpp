@@ -1,0 +1,75 @@
+// Showing and hiding figures, and the two redraws: over the current picture,
+// or from a cleared canvas. Showing only adds to the picture; hiding anything
+// clears it and draws again what is still visible.
+
+#include "core/FiguratT.h"
+#include "graphics/GrafikFenster.h"
+#include "ui/HauptF.h"
+
+void GrafikFenster::JederName(const std::string& liste, const std::function<void(const std::string&)>& tue) {
+  // A copy: what the walk does may rebuild the list.
+  const std::string text = liste;
+  const std::string& cr = HauptF::Instanz().CR;
+  std::size_t anfang = 0;
+  for (std::size_t ende; (ende = text.find(cr, anfang)) != std::string::npos; anfang = ende + cr.size())
+    tue(text.substr(anfang, ende - anfang));
+}
+
+void GrafikFenster::JedesFigurat(const std::string& liste, const std::function<void(FiguratT&)>& tue) {
+  const HauptF& h = HauptF::Instanz();
+  JederName(liste, [&](const std::string& name) {
+    FiguratT* g;
+    bool found;
+    h.HoleFigurat(name, g, found);
+    if (found) tue(*g);
+  });
+}
+
+void GrafikFenster::ZeichneAlles() {
+  JedesFigurat(HauptF::Instanz().NListe, [](FiguratT& g) {
+    if (g.Typ != TypEbene) g.sichtbar = true;
+  });
+  Aktualisieren();
+}
+
+void GrafikFenster::ZeichneAllePunkte() {
+  JedesFigurat(HauptF::Instanz().PNListe, [](FiguratT& g) { g.sichtbar = true; });
+  Aktualisieren();
+}
+
+void GrafikFenster::Aktualisieren() {
+  HauptF& h = HauptF::Instanz();
+  h.ErzeugeNamenListen();
+  ZeigePunktepaare();
+  JedesFigurat(h.NListe, [](FiguratT& g) {
+    if (g.sichtbar) g.Abbilden();
+  });
+  ZeichneAlleStrecken();
+}
+
+void GrafikFenster::RadiereAllePunkte() {
+  JedesFigurat(HauptF::Instanz().PNListe, [](FiguratT& g) { g.sichtbar = false; });
+  TotalAktualisieren();
+}
+
+void GrafikFenster::RadiereAlles() {
+  JedesFigurat(HauptF::Instanz().NListe, [](FiguratT& g) { g.sichtbar = false; });
+  RadiereAlleStrecken();
+  TotalAktualisieren();
+}
+
+void GrafikFenster::RadiereAlleFigurat() {
+  JedesFigurat(HauptF::Instanz().NListe, [](FiguratT& g) { g.sichtbar = false; });
+  TotalAktualisieren();
+}
+
+void GrafikFenster::RadiereAlleStrecken() {
+  JedesFigurat(HauptF::Instanz().PNListe, [](FiguratT& g) { g.verbundenmit.clear(); });
+  TotalAktualisieren();
+}
+
+void GrafikFenster::TotalAktualisieren() {
+  // The refresh clears the picture and lets Paint draw the axes first.
+  Element<plattform::Canvas>("GraphCanvas").Refresh();
+  Aktualisieren();
+}
