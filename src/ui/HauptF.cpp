@@ -88,8 +88,10 @@ const std::vector<plattform::Steuerelementzeile>& HauptF::Steuerelementtabelle()
 
 void HauptF::Open() {
   BLager = nullptr;
+  ErzeugeBefehlsSchluessel();
   Dezimalen = 6;
   CR = "\r";
+  Neustart();
 }
 
 plattform::MenuItem& HauptF::Menuepunkt(const char* name) const {

@@ -168,6 +168,74 @@ class HauptF : public plattform::Fenster {
 
   // ---- Command list: src/commands ----
 
+  // Kinds, sentences and the numbered list (Befehlsarten.cpp).
+  // The sentence of a command with these fields, ending in one blank.
+  static std::string BText(int Kennung, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
+                           const std::string& AltG3);
+  void ErzeugeBefehlsSchluessel();
+  // Protokoll rebuilt from the command list and shown in ProtokollBox.
+  void ZeigeBefehlsliste();
+
+  // The command list (BefehlT.cpp).
+  // The first command in list order whose NeuG is name; b is set only when found.
+  void HoleBefehl(const std::string& name, BefehlT*& b, bool& found) const;
+
+  // Reading a sentence (Satzlesen.cpp).
+  static void Zeile2Vektor(const std::string& text, VektorT& v, bool& ok);
+  static void Gleichung2GleichungsFeld(const std::string& text, std::array<double, 5>& G, bool& ok);
+  // The kind of a command-list line by its key phrases, 0 when no kind's phrase occurs.
+  int Satzart(const std::string& zeile) const;
+
+  // Applying one action (Aktion.cpp): names the figure NeuG defines, tests
+  // the operand types for the kind K, calls the operation and records the
+  // command when it succeeded.
+  void FiguratAktionSingle(std::string NeuG, std::string AltG1, std::string AltG2, std::string AltG3, int K);
+
+  // The operand bar's action, on a collection member by member (Sammlungen.cpp).
+  void FiguratAktion();
+
+  // "Ausführen" (TuEs.cpp).
+  void TuEs();
+
+  // Points and planes from numbers (Zahleingabe.cpp).
+  void DefinierePunkt();
+  void DefiniereEbene();
+  // The equation text of a plane command: a "x + " b "y + " c "z = " d, in plain numbers.
+  static std::string Gleichungstext(double a, double b, double c, double d);
+
+  // Executing the list again (Wiederholung.cpp).
+  // While the list is executed; what shows its growing results waits for the end.
+  bool Befehlslauf() const { return laufTiefe_ > 0; }
+  // From the origin alone, every command from the first, then the picture redrawn.
+  void AnweisungslisteAusfuehren();
+  // Every command from the cursor AktuellerBZeiger to the end of the list.
+  void BefehlslisteAbarbeiten();
+  // One command, by the operations of its kind; nothing recorded.
+  void BefehlAusfuehren(BefehlT& b);
+
+  // Restart and clearing everything (Neustart.cpp).
+  void Neustart();
+  // The whole list onto the undo stack, the figures to the pool, then Neustart.
+  void AllesLoeschen();
+
+  // Editing and undo (Bearbeiten.cpp).
+  // Whether a text begins with "<", digits and ">", as every row of ProtokollBox does.
+  static bool IstBefehlszeile(const std::string& text);
+  // Deletes the command whose number the row gives, onto the undo stack.
+  void LoescheBefehl(const std::string& zeile);
+  void LoescheLetztenBefehl();
+  // Appends the most recently deleted command at the end of the list.
+  void Restore();
+
+  // The command-list file (Befehlsdatei.cpp).
+  // Asks for a file and writes Protokoll into it; False when nothing was written.
+  bool SpeichereProtokoll();
+  // Resets the figures and loads a file the user chooses.
+  void LadeFile();
+  void LadeProtokoll();
+  // Appends the commands of a command-list text and executes the whole list.
+  void Befehlslisteeinlesen(const std::string& text);
+
   // ---- Descriptions and measures: src/descriptions ----
 
   // The detailed description of a triangle or tetrahedron into the description buffer.
@@ -185,12 +253,23 @@ class HauptF : public plattform::Fenster {
   void InsInfofenster(const std::string& text);
   void InfoAktualisieren();
 
+  // The output commands (Ausgabe.cpp).
+  // The one-line description of an existing figure.
+  void ZeigeFigurat(const std::string& name);
+  // The one-line description of every figure, in list order.
+  void AlleFiguratZeigen();
+  void HinweisAusgabe(const std::string& text);
+
   // ---- Graphics window's share of the context: src/graphics ----
 
   // The picture direction S and the display angles from the eye point.
   void CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& alpha, double& beta);
 
   // ---- Main window and shell: src/ui ----
+
+  // The input bars (Eingabeleisten.cpp).
+  // Clears the numeric bar for n = 1 and the operand bar for n = 2.
+  void MenuleisteLeeren(int n);
 
   // One accessor per menu item, named like the item.
 #define FIGURAT_TYP_Menue plattform::MenuItem
@@ -227,6 +306,28 @@ class HauptF : public plattform::Fenster {
   friend class FiguratT;
 
   // commands
+  // The figure of a name; the empty name never counts as found.
+  bool Gefunden(const std::string& name, FiguratT*& g) const;
+  // The action K applied to every member of a collection, each result named
+  // NeuG|member; the result names, joined by commas.
+  std::string AufMitglieder(const std::string& NeuG, const std::string& mitglieder, const std::string& AltG2,
+                            const std::string& AltG3, int K);
+  // The typed name, commas and blanks removed, or an automatic one.
+  std::string EingegebenerName();
+  // A run of the command list, nested or not: the descriptions field and the
+  // picture are brought up to date once, when the outermost run ends.
+  class Lauf {
+   public:
+    explicit Lauf(HauptF& h) : h_(h) { ++h_.laufTiefe_; }
+    ~Lauf();
+    Lauf(const Lauf&) = delete;
+    Lauf& operator=(const Lauf&) = delete;
+
+   private:
+    HauptF& h_;
+  };
+  int laufTiefe_ = 0;
+  bool infoAusstehend_ = false;
 
   // ui
 };
