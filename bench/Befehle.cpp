@@ -20,10 +20,10 @@
 namespace {
 
 // A realistic list with explicit names, in blocks of 20 commands that build
-// on each other: one new point, planes, lines, intersections, feet, mirror
-// images, rotations, a triangle, measures, descriptions, a hint and drawing
-// commands. One point in 20 commands keeps the graphics window's pair list,
-// which offers every pair of points, at a size a teacher meets.
+// on each other: points from numbers, as intersections and as mirror images,
+// planes, lines, feet, rotations, a triangle, measures, descriptions, a hint
+// and drawing commands. Three points in 20 commands: the graphics window's
+// pair list offers every pair of them.
 std::string Befehlsliste(int anzahl) {
   std::string text;
   int n = 0;
@@ -49,8 +49,8 @@ std::string Befehlsliste(int anzahl) {
     zeile(KennungLotfusspunkt, "l" + s, "g" + s, "E" + s);
     zeile(KennungSpiegelbild, "m" + s, "h" + s, "F" + s);
     zeile(KennungDrehen, "r" + s, "g" + s, "22,5", "h" + s);
-    zeile(KennungEbenePN, "n" + s, p, p1);
-    zeile(KennungOrthogonale, "o" + s, "E" + s, p);
+    zeile(KennungSchnitt, "q" + s, "g" + s, "E" + s);
+    zeile(KennungSpiegelbild, "u" + s, p2, "F" + s);
     zeile(KennungDreieck, "T" + s, p, p1, p2);
     zeile(KennungWinkel, "", "g" + s, "E" + s);
     zeile(KennungAbstand, "", p, "F" + s);

@@ -3,6 +3,8 @@
 // positions, the list of every pair of points, and the buttons that go through
 // the command list.
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "commands/Befehlsarten.h"
@@ -10,6 +12,7 @@
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
 #include "platform/Steuerelement.h"
+#include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
 namespace {
@@ -23,20 +26,26 @@ std::size_t Stelle(const std::string& liste, const std::string& name) {
 
 void GrafikFenster::ZeigePunktepaare() {
   const HauptF& h = HauptF::Instanz();
-  // As many names as there are points: the list offers every pair.
-  std::vector<std::string> namen;
-  JederName(h.PNListe, [&](const std::string& name) { namen.push_back(name); });
-  std::string text;
-  for (std::size_t j = 0; j + 1 < namen.size(); ++j)
-    for (std::size_t k = j + 1; k < namen.size(); ++k) {
-      text += namen[j];
-      text += ':';
-      text += namen[k];
-      text += h.CR;
-    }
+  // As many names as there are points: the list offers every pair, in the
+  // order A:B, A:C, …, B:C, …, and makes each row only when it is read.
+  auto namen = std::make_shared<std::vector<std::string>>();
+  JederName(h.PNListe, [&](const std::string& name) { namen->push_back(name); });
+  const std::size_t n = namen->size();
+  // anfang[j]: the row of the first pair whose first point is j.
+  auto anfang = std::make_shared<std::vector<std::size_t>>();
+  std::size_t zeilen = 0;
+  for (std::size_t j = 0; j + 1 < n; ++j) {
+    anfang->push_back(zeilen);
+    zeilen += n - 1 - j;
+  }
   auto& liste = Element<plattform::ListBox>("PunktpaarLB");
   liste.SetzeVisible(true);
-  liste.SetzeInhalt(text);
+  liste.SetzeZeilen(plattform::ZuGanzzahl(static_cast<double>(zeilen)), [namen, anfang](int zeile) {
+    const auto z = static_cast<std::size_t>(zeile);
+    const auto j = static_cast<std::size_t>(std::upper_bound(anfang->begin(), anfang->end(), z) - anfang->begin() - 1);
+    const std::size_t k = j + 1 + (z - (*anfang)[j]);
+    return (*namen)[j] + ":" + (*namen)[k];
+  });
 }
 
 void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {

@@ -124,6 +124,7 @@ void StatischerText::SetzeText(std::string text) {
 
 void ListBox::SetzeInhalt(std::string_view text) {
   zeilen_.clear();
+  quelle_ = nullptr;
   std::size_t anfang = 0;
   while (anfang < text.size()) {
     std::size_t cr = text.find('\r', anfang);
@@ -131,13 +132,32 @@ void ListBox::SetzeInhalt(std::string_view text) {
     zeilen_.emplace_back(text.substr(anfang, cr - anfang));
     anfang = cr + 1;
   }
+  anzahl_ = static_cast<int>(zeilen_.size());
+  ++stand_;
   listIndex_ = -1;
   Geaendert();
 }
 
+void ListBox::SetzeZeilen(int anzahl, std::function<std::string(int)> zeile) {
+  zeilen_.clear();
+  quelle_ = std::move(zeile);
+  anzahl_ = std::max(anzahl, 0);
+  ++stand_;
+  listIndex_ = -1;
+  Geaendert();
+}
+
+std::vector<std::string> ListBox::Zeilen() const {
+  if (!quelle_) return zeilen_;
+  std::vector<std::string> alle;
+  alle.reserve(static_cast<std::size_t>(anzahl_));
+  for (int i = 0; i < anzahl_; ++i) alle.push_back(quelle_(i));
+  return alle;
+}
+
 std::string ListBox::Zeile(int zeile) const {
   if (zeile < 0 || zeile >= ListCount()) return {};
-  return zeilen_[static_cast<std::size_t>(zeile)];
+  return quelle_ ? quelle_(zeile) : zeilen_[static_cast<std::size_t>(zeile)];
 }
 
 void ListBox::SetzeListIndex(int zeile) {

@@ -158,9 +158,15 @@ class ListBox : public Steuerelement {
   // The whole content as one text, rows separated by CR; a last CR ends the
   // last row. Fills fire no event and leave no row selected.
   void SetzeInhalt(std::string_view text);
-  const std::vector<std::string>& Zeilen() const { return zeilen_; }
-  int ListCount() const { return static_cast<int>(zeilen_.size()); }
+  // The content as the number of rows and the text of each, asked for only
+  // when a row is read or shown; a list of every pair of points grows with
+  // the square of their number. Like a fill otherwise.
+  void SetzeZeilen(int anzahl, std::function<std::string(int)> zeile);
+  std::vector<std::string> Zeilen() const;  // every row, in order
+  int ListCount() const { return anzahl_; }
   std::string Zeile(int zeile) const;  // empty outside the rows
+  // Counts the replacements of the content, so that a backend shows each once.
+  int Inhaltsstand() const { return stand_; }
   int ListIndex() const { return listIndex_; }  // -1: no row selected
   void SetzeListIndex(int zeile);
   std::string Text() const { return Zeile(listIndex_); }  // the selected row
@@ -177,6 +183,9 @@ class ListBox : public Steuerelement {
 
  private:
   std::vector<std::string> zeilen_;
+  std::function<std::string(int)> quelle_;  // instead of zeilen_, when set
+  int anzahl_ = 0;
+  int stand_ = 0;
   int listIndex_ = -1;
   bool ziehbar_ = false;
 };

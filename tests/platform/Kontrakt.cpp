@@ -9,7 +9,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMimeData>
@@ -170,10 +170,10 @@ class Kontrakt : public PlattformTest, public ::testing::WithParamInterface<Plat
       F().Element<CheckBox>(knopf).BenutzerKlickt();
     }
   }
-  QPoint Zeilenmitte(QListWidget* l, int zeile) { return l->visualItemRect(l->item(zeile)).center(); }
+  QPoint Zeilenmitte(QListView* l, int zeile) { return l->visualRect(l->model()->index(zeile, 0)).center(); }
   void Waehle(int zeile) {
     if (IstQt()) {
-      auto* l = W<QListWidget>("Liste");
+      auto* l = W<QListView>("Liste");
       QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, Zeilenmitte(l, zeile));
     } else {
       F().Element<ListBox>("Liste").BenutzerWaehlt(zeile);
@@ -182,7 +182,7 @@ class Kontrakt : public PlattformTest, public ::testing::WithParamInterface<Plat
   void Doppelklick(int zeile) {
     if (IstQt()) {
       // A real double-click arrives as press, release and then the double-click.
-      auto* l = W<QListWidget>("Liste");
+      auto* l = W<QListView>("Liste");
       QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, Zeilenmitte(l, zeile));
       QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, Zeilenmitte(l, zeile));
     } else {
@@ -272,7 +272,7 @@ TEST_P(Kontrakt, PropertiesReachTheWidgets) {
     EXPECT_EQ(W<QLineEdit>("Frei")->text(), "Hallo");
     EXPECT_FALSE(W<QLineEdit>("Frei")->isVisibleTo(Qt().Widget(F())));
     EXPECT_EQ(W<QLabel>("Schild")->text(), "zwei\nZeilen");
-    EXPECT_EQ(W<QListWidget>("Liste")->count(), 3);
+    EXPECT_EQ(W<QListView>("Liste")->model()->rowCount(), 3);
     EXPECT_EQ(W<QPlainTextEdit>("Text")->toPlainText(), "a\nb");
     EXPECT_TRUE(W<QPlainTextEdit>("Text")->isReadOnly());
     EXPECT_EQ(W<QSlider>("Regler")->value(), 1);
@@ -280,6 +280,29 @@ TEST_P(Kontrakt, PropertiesReachTheWidgets) {
   }
   // Filling a list or setting a value from the program fires no event.
   EXPECT_EQ(Protokoll(), std::vector<std::string>{});
+}
+
+TEST_P(Kontrakt, ListRowsFromAFunctionAreMadeOnlyWhenRead) {
+  int gefragt = 0;
+  auto& liste = F().Element<ListBox>("Liste");
+  liste.SetzeZeilen(5'000'000, [&gefragt](int zeile) {
+    ++gefragt;
+    return "Z" + std::to_string(zeile);
+  });
+  P().Abgleichen();
+  EXPECT_EQ(liste.ListCount(), 5'000'000);
+  EXPECT_EQ(liste.Zeile(4'999'999), "Z4999999");
+  EXPECT_EQ(liste.Zeile(5'000'000), "");
+  Waehle(1);
+  EXPECT_EQ(liste.Text(), "Z1");
+  if (IstQt()) {
+    EXPECT_EQ(W<QListView>("Liste")->model()->rowCount(), 5'000'000);
+  }
+  // A visible list asks for the rows it shows, not for all of them.
+  EXPECT_LT(gefragt, 1000);
+  liste.SetzeInhalt("A\rB\r");
+  EXPECT_EQ(liste.Zeilen(), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(Protokoll(), std::vector<std::string>{"Liste.Change Z1"});
 }
 
 TEST_P(Kontrakt, TypingKeysAndReturn) {

@@ -9,7 +9,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QAbstractListModel>
+#include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -218,18 +219,48 @@ class Eingabezeile : public QLineEdit {
   QtElementPeer& peer_;
 };
 
-// A list whose rows are dragged as the text the model's DragRow gives.
-class Liste : public QListWidget {
+// The rows of a model list, asked for only as far as the view shows them.
+class Zeilenmodell : public QAbstractListModel {
  public:
-  Liste(QWidget* eltern, QtPlattform& p, ListBox& modell) : QListWidget(eltern), plattform_(p), modell_(modell) {}
+  Zeilenmodell(ListBox& liste, QObject* eltern) : QAbstractListModel(eltern), liste_(liste) {}
+  int rowCount(const QModelIndex& eltern = {}) const override { return eltern.isValid() ? 0 : anzahl_; }
+  QVariant data(const QModelIndex& index, int rolle) const override {
+    if (rolle != Qt::DisplayRole || !index.isValid()) return {};
+    return QString::fromStdString(liste_.Zeile(index.row()));
+  }
+  Qt::ItemFlags flags(const QModelIndex& index) const override {
+    Qt::ItemFlags f = QAbstractListModel::flags(index);
+    return liste_.ZeilenZiehbar() ? f | Qt::ItemIsDragEnabled : f;
+  }
+  // The model list has a new content.
+  void Neu() {
+    beginResetModel();
+    anzahl_ = liste_.ListCount();
+    endResetModel();
+  }
+
+ private:
+  ListBox& liste_;
+  int anzahl_ = 0;  // the view's count, changed only within a reset
+};
+
+// A list whose rows are dragged as the text the model's DragRow gives.
+class Liste : public QListView {
+ public:
+  Liste(QWidget* eltern, QtPlattform& p, ListBox& modell)
+      : QListView(eltern), plattform_(p), modell_(modell), zeilen_(new Zeilenmodell(modell, this)) {
+    setModel(zeilen_);
+    setUniformItemSizes(true);
+  }
+  Zeilenmodell& Zeilen() { return *zeilen_; }
 
  protected:
   void mousePressEvent(QMouseEvent* e) override {
-    gezogeneZeile_ = row(itemAt(e->position().toPoint()));
-    QListWidget::mousePressEvent(e);
+    gezogeneZeile_ = indexAt(e->position().toPoint()).row();
+    QListView::mousePressEvent(e);
   }
   void startDrag(Qt::DropActions) override {
-    int zeile = gezogeneZeile_ >= 0 ? gezogeneZeile_ : currentRow();
+    int zeile = gezogeneZeile_ >= 0 ? gezogeneZeile_ : currentIndex().row();
     auto text = modell_.BenutzerZiehtZeile(zeile);
     plattform_.Abgleichen();
     if (!text) return;
@@ -243,6 +274,7 @@ class Liste : public QListWidget {
  private:
   QtPlattform& plattform_;
   ListBox& modell_;
+  Zeilenmodell* zeilen_;
   int gezogeneZeile_ = -1;
 };
 
@@ -346,12 +378,13 @@ void QtElementPeer::WidgetAnlegen() {
       l->setSelectionMode(QAbstractItemView::SingleSelection);
       l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       l->viewport()->setMouseTracking(true);
-      QObject::connect(l, &QListWidget::currentRowChanged, &kontext_, [this, &modell](int zeile) {
-        modell.BenutzerWaehlt(zeile);
-        plattform_.Abgleichen();
-      });
-      QObject::connect(l, &QListWidget::itemDoubleClicked, &kontext_, [this, l, &modell](QListWidgetItem* item) {
-        modell.BenutzerDoppelklick(l->row(item));
+      QObject::connect(l->selectionModel(), &QItemSelectionModel::currentRowChanged, &kontext_,
+                       [this, &modell](const QModelIndex& zeile) {
+                         modell.BenutzerWaehlt(zeile.row());
+                         plattform_.Abgleichen();
+                       });
+      QObject::connect(l, &QAbstractItemView::doubleClicked, &kontext_, [this, &modell](const QModelIndex& zeile) {
+        modell.BenutzerDoppelklick(zeile.row());
         plattform_.Abgleichen();
       });
       w = l;
@@ -461,17 +494,19 @@ void QtElementPeer::EditFeldAbgleichen(EditFeld& f) {
 }
 
 void QtElementPeer::ListeAbgleichen(ListBox& l) {
-  auto* w = static_cast<QListWidget*>(widget_.data());
-  QSignalBlocker still(w);
-  if (angezeigteZeilen_ != l.Zeilen()) {
-    angezeigteZeilen_ = l.Zeilen();
-    QStringList zeilen;
-    zeilen.reserve(static_cast<qsizetype>(angezeigteZeilen_.size()));
-    for (const std::string& z : angezeigteZeilen_) zeilen << QString::fromStdString(z);
-    w->clear();
-    w->addItems(zeilen);
+  auto* w = static_cast<Liste*>(widget_.data());
+  // The program's own changes of content and selection fire no events.
+  QSignalBlocker still(w->selectionModel());
+  if (angezeigterStand_ != l.Inhaltsstand()) {
+    angezeigterStand_ = l.Inhaltsstand();
+    w->Zeilen().Neu();
   }
-  if (w->currentRow() != l.ListIndex()) w->setCurrentRow(l.ListIndex());
+  if (w->currentIndex().row() != l.ListIndex()) {
+    if (l.ListIndex() >= 0)
+      w->setCurrentIndex(w->model()->index(l.ListIndex(), 0));
+    else
+      w->selectionModel()->clear();
+  }
   auto modus = l.ZeilenZiehbar() ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop;
   if (w->dragDropMode() != modus) {
     w->setDragEnabled(l.ZeilenZiehbar());

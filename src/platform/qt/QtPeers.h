@@ -15,7 +15,6 @@
 #include "platform/Zeichenflaeche.h"
 #include "platform/qt/QtPlattform.h"
 
-class QListWidget;
 
 namespace plattform::qt {
 
@@ -77,7 +76,7 @@ class QtElementPeer : public ElementPeer, public Abgleichbar {
   bool mehrzeilig_ = false;
   // Connections live as long as this peer.
   QObject kontext_;
-  std::vector<std::string> angezeigteZeilen_;
+  int angezeigterStand_ = -1;  // the list content the widget shows
   // Canvas: the persistent picture and the surface drawing on it.
   std::unique_ptr<QImage> bild_;
   std::unique_ptr<Flaeche> flaeche_;
