@@ -22,4 +22,13 @@ class BefehlT {
   void Einlagern();
 
   // ---- The command list: src/commands ----
+
+  // Appends this record, which is in no list, at the end of the command list.
+  void Anhaengen();
+  // Inserts this record, which is in no list, right after the n-th command
+  // (after the first for n of 1 or less); the list holds at least n commands.
+  void Einfuegen(int n);
+  // Reads a command-list line of kind K into this record. When the line does
+  // not fit the kind: a beep, ok False, and the record unchanged.
+  void Zeile2Befehl(const std::string& line, int K, bool& ok);
 };

@@ -88,6 +88,7 @@ const std::vector<plattform::Steuerelementzeile>& HauptF::Steuerelementtabelle()
 
 void HauptF::Open() {
   BLager = nullptr;
+  ErzeugeBefehlsSchluessel();
   Dezimalen = 6;
   CR = "\r";
 }

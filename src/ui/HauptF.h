@@ -168,6 +168,33 @@ class HauptF : public plattform::Fenster {
 
   // ---- Command list: src/commands ----
 
+  // Kinds, sentences and the numbered list (Befehlsarten.cpp).
+  // The sentence of a command with these fields, ending in one blank.
+  static std::string BText(int Kennung, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
+                           const std::string& AltG3);
+  void ErzeugeBefehlsSchluessel();
+  // Protokoll rebuilt from the command list and shown in ProtokollBox.
+  void ZeigeBefehlsliste();
+
+  // The command list (BefehlT.cpp).
+  // The first command in list order whose NeuG is name; b is set only when found.
+  void HoleBefehl(const std::string& name, BefehlT*& b, bool& found) const;
+
+  // Reading a sentence (Satzlesen.cpp).
+  static void Zeile2Vektor(const std::string& text, VektorT& v, bool& ok);
+  static void Gleichung2GleichungsFeld(const std::string& text, std::array<double, 5>& G, bool& ok);
+  // The kind of a command-list line by its key phrases, 0 when no kind's phrase occurs.
+  int Satzart(const std::string& zeile) const;
+
+  // Editing and undo (Bearbeiten.cpp).
+  // Whether a text begins with "<", digits and ">", as every row of ProtokollBox does.
+  static bool IstBefehlszeile(const std::string& text);
+  // Deletes the command whose number the row gives, onto the undo stack.
+  void LoescheBefehl(const std::string& zeile);
+  void LoescheLetztenBefehl();
+  // Appends the most recently deleted command at the end of the list.
+  void Restore();
+
   // ---- Descriptions and measures: src/descriptions ----
 
   // The detailed description of a triangle or tetrahedron into the description buffer.
@@ -185,12 +212,23 @@ class HauptF : public plattform::Fenster {
   void InsInfofenster(const std::string& text);
   void InfoAktualisieren();
 
+  // The output commands (Ausgabe.cpp).
+  // The one-line description of an existing figure.
+  void ZeigeFigurat(const std::string& name);
+  // The one-line description of every figure, in list order.
+  void AlleFiguratZeigen();
+  void HinweisAusgabe(const std::string& text);
+
   // ---- Graphics window's share of the context: src/graphics ----
 
   // The picture direction S and the display angles from the eye point.
   void CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& alpha, double& beta);
 
   // ---- Main window and shell: src/ui ----
+
+  // The input bars (Eingabeleisten.cpp).
+  // Clears the numeric bar for n = 1 and the operand bar for n = 2.
+  void MenuleisteLeeren(int n);
 
   // One accessor per menu item, named like the item.
 #define FIGURAT_TYP_Menue plattform::MenuItem

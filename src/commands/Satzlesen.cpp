@@ -1,0 +1,163 @@
+// Reading a command sentence back into a command, and the kind of a line of
+// a command-list file.
+
+#include <string_view>
+
+#include "commands/BefehlT.h"
+#include "commands/Befehlsarten.h"
+#include "core/VektorT.h"
+#include "platform/Plattform.h"
+#include "platform/Zahltext.h"
+#include "ui/HauptF.h"
+
+namespace {
+
+constexpr auto npos = std::string::npos;
+
+std::string OhneFuehrendeBlanks(const std::string& text) {
+  const std::size_t a = text.find_first_not_of(' ');
+  return a == npos ? std::string() : text.substr(a);
+}
+
+// The rest of a line loses the sentence's final blank.
+std::string OhneSchlussblank(const std::string& text) {
+  return !text.empty() && text.back() == ' ' ? text.substr(0, text.size() - 1) : text;
+}
+
+// The text after the first occurrence of c, the whole text without one.
+std::string Hinter(const std::string& text, char c) {
+  const std::size_t p = text.find(c);
+  return p == npos ? text : text.substr(p + 1);
+}
+
+// What a sentence yields; written into a command only when all of it fitted.
+struct Gelesen {
+  std::string name;
+  std::array<std::string, 4> feld;  // 1 to 3: AltG1 to AltG3
+  std::array<double, 5> Gleichung{};
+  double x = 0, y = 0, z = 0;
+};
+
+// Only blanks and colons count; the fixed words between the operands are never compared.
+bool LiesSatz(const std::string& line, int K, Gelesen& g) {
+  const Befehlsart* art = Befehlsart::Zu(K);
+  if (K < 40) {
+    const std::size_t p = line.find(' ');
+    if (p == npos || p == 0) return false;
+    g.name = line.substr(0, p);
+  }
+  const std::size_t c = line.find(':');
+  if ((c == npos || c == 0) && K <= 49) return false;
+  std::string rest = OhneFuehrendeBlanks(c == npos ? line : line.substr(c + 1));
+  if (!art) return true;
+
+  bool ok = true;
+  switch (art->lesart) {
+    case Lesart::Koordinaten: {
+      HauptF& h = HauptF::Instanz();
+      VektorT* v;
+      h.ErschaffeV(v);
+      HauptF::Zeile2Vektor(rest, *v, ok);
+      g.x = v->kp[1];
+      g.y = v->kp[2];
+      g.z = v->kp[3];
+      v->Einlagern();
+      g.feld[1] = OhneSchlussblank(rest);
+      break;
+    }
+    case Lesart::Gleichung:
+      HauptF::Gleichung2GleichungsFeld(rest, g.Gleichung, ok);
+      g.feld[1] = OhneSchlussblank(rest);
+      break;
+    case Lesart::Hinweis:
+      ok = rest.size() > 1;
+      g.feld[2] = OhneSchlussblank(rest);
+      break;
+    case Lesart::Namen:
+      for (int i = 0; ok && i < art->Felderzahl(); ++i) {
+        if (i > 0) {  // NEXT: behind the colon that follows the operand just read
+          const std::size_t d = rest.find(':');
+          ok = d != npos && d > 0;
+          if (!ok) break;
+          rest = OhneFuehrendeBlanks(rest.substr(d + 1));
+        }
+        // TOKEN: the operand ends at its first blank.
+        rest = OhneFuehrendeBlanks(rest);
+        const std::size_t p = rest.find(' ');
+        ok = p != npos && p > 0;
+        if (ok) g.feld[art->teile[i].feld] = rest.substr(0, p);
+      }
+      break;
+  }
+  return ok;
+}
+
+}  // namespace
+
+void BefehlT::Zeile2Befehl(const std::string& line, int K, bool& ok) {
+  Gelesen g;
+  ok = LiesSatz(line, K, g);
+  if (!ok) {
+    plattform::plattform().Beep();
+    return;
+  }
+  NeuG = K < 40 ? g.name : "";
+  AltG1 = g.feld[1];
+  AltG2 = g.feld[2];
+  AltG3 = g.feld[3];
+  for (int i = 1; i <= 4; ++i) Gleichung[i] = g.Gleichung[i];
+  if (K == KennungPunkt) Vektor->Vektor(g.x, g.y, g.z);
+  Kennung = K;
+}
+
+void HauptF::Zeile2Vektor(const std::string& text, VektorT& v, bool& ok) {
+  ok = false;
+  const std::size_t a = text.find('(');
+  if (a == npos) return;
+  std::string rest = text.substr(a + 1);
+  std::string teil[3];
+  const char ende[3] = {'|', '|', ')'};
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t p = rest.find(ende[i]);
+    if (p == npos || p == 0) return;
+    teil[i] = rest.substr(0, p);
+    rest = rest.substr(p + 1);
+  }
+  // Typed numbers: a coordinate text written by the point dialog may hold "2,5" or "7+1/5".
+  v.Vektor(myval(teil[0]), myval(teil[1]), myval(teil[2]));
+  ok = true;
+}
+
+void HauptF::Gleichung2GleichungsFeld(const std::string& text, std::array<double, 5>& G, bool& ok) {
+  using plattform::Val;
+  const std::size_t a = text.find('x');
+  ok = a != npos && a > 0;
+  if (!ok) return;
+  G[1] = Val(std::string_view(text).substr(0, a));
+  std::string rest = Hinter(text, '+');
+  const std::size_t e = rest.find('y');
+  ok = e != npos && e > 0;
+  if (!ok) return;
+  G[2] = Val(std::string_view(rest).substr(0, e));
+  rest = Hinter(rest, '+');
+  const std::size_t l = rest.find('z');
+  ok = l != npos && l > 0;
+  if (!ok) return;
+  G[3] = Val(std::string_view(rest).substr(0, l));
+  G[4] = Val(Hinter(rest, '='));
+}
+
+int HauptF::Satzart(const std::string& zeile) const {
+  // A key phrase can stand inside a name or a hint: of the kinds whose phrase
+  // occurs, the highest whose reading rebuilds the very same sentence wins.
+  int hoechste = 0;
+  const auto& alle = Befehlsart::Alle();
+  for (auto art = alle.rbegin(); art != alle.rend(); ++art) {
+    const int K = art->Kennung;
+    if (zeile.find(BefehlsSchluessel[K]) == npos) continue;
+    if (hoechste == 0) hoechste = K;
+    Gelesen g;
+    if (LiesSatz(zeile, K, g) && BText(K, g.name, g.feld[1], g.feld[2], g.feld[3]) == zeile) return K;
+  }
+  return hoechste;
+}

@@ -1,0 +1,26 @@
+// The output commands: one figure, all figures, a hint.
+
+#include "core/FiguratT.h"
+#include "platform/Plattform.h"
+#include "ui/HauptF.h"
+
+void HauptF::ZeigeFigurat(const std::string& name) {
+  if (!ExistiertFigurat(name)) {
+    plattform::plattform().MsgBox("Schwerer Fehler in Prozedur ZeigeFigurat");
+    return;
+  }
+  FiguratT* g;
+  bool found;
+  HoleFigurat(name, g, found);
+  if (found) g->Ausgabe();
+}
+
+void HauptF::AlleFiguratZeigen() {
+  for (FiguratT* g = GListe; g; g = g->Zeiger)
+    if (g->Typ != TypKein) g->Ausgabe();
+}
+
+void HauptF::HinweisAusgabe(const std::string& text) {
+  InsInfofenster("Hinweis: " + text);
+  InfoAktualisieren();
+}

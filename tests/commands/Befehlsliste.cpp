@@ -1,0 +1,159 @@
+// The command list, the pool that is the undo stack, deleting and restoring.
+
+#include "Befehlstest.h"
+#include "core/VektorT.h"
+#include "platform/Steuerelement.h"
+
+namespace {
+
+using plattform::EditFeld;
+using plattform::ListBox;
+using V = std::vector<std::string>;
+
+class Befehlsliste : public BefehlTest {
+ protected:
+  void DreiBefehle() {
+    Befehl(KennungPunkt, "A");
+    Befehl(KennungPunkt, "B");
+    Befehl(KennungPunkt, "C");
+  }
+  static BefehlT& Frei(const std::string& NeuG) {
+    BefehlT* b;
+    h().ErschaffeB(b);
+    b->NeuG = NeuG;
+    return *b;
+  }
+};
+
+TEST_F(Befehlsliste, AppendingAndInserting) {
+  EXPECT_EQ(h().BListe, nullptr);
+  BefehlT& a = Befehl(KennungPunkt, "A");
+  EXPECT_EQ(h().BListe, &a);
+  EXPECT_EQ(a.Zeiger, nullptr);
+  BefehlT& b = Befehl(KennungPunkt, "B");
+  EXPECT_EQ(a.Zeiger, &b);
+  EXPECT_EQ(b.Zeiger, nullptr);
+  Befehl(KennungPunkt, "C");
+
+  // After the n-th; n of 1 or less puts it after the first.
+  Frei("X").Einfuegen(1);
+  EXPECT_EQ(Namen(), (V{"A", "X", "B", "C"}));
+  Frei("Y").Einfuegen(0);
+  EXPECT_EQ(Namen(), (V{"A", "Y", "X", "B", "C"}));
+  Frei("Z").Einfuegen(5);
+  EXPECT_EQ(Namen(), (V{"A", "Y", "X", "B", "C", "Z"}));
+  EXPECT_EQ(Befehle().back()->Zeiger, nullptr);
+}
+
+TEST_F(Befehlsliste, PoolKeepsEveryFieldAndHandsOutTheNewestFirst) {
+  BefehlT& b = Frei("P");
+  b.Kennung = KennungEbene;
+  b.AltG1 = "1x + 2y + 3z = 4";
+  b.AltG2 = "zwei";
+  b.AltG3 = "drei";
+  b.Gleichung = {0, 1, 2, 3, 4};
+  b.Vektor->Vektor(7, 8, 9);
+  b.Einlagern();
+  EXPECT_EQ(h().BLager, &b);
+  EXPECT_EQ(b.Zeiger, nullptr);
+  BefehlT& c = Frei("Q");
+  EXPECT_EQ(&c, &b);  // taken back
+  EXPECT_EQ(c.AltG1, "1x + 2y + 3z = 4");
+  EXPECT_EQ(c.Gleichung[4], 4);
+  EXPECT_EQ(c.Vektor->kp[3], 9);
+  BefehlT& d = Frei("R");
+  c.Einlagern();
+  d.Einlagern();
+  EXPECT_EQ(d.Zeiger, &c);
+  EXPECT_EQ(Lager(), (std::vector<BefehlT*>{&d, &c}));
+}
+
+TEST_F(Befehlsliste, HoleBefehlFindsTheFirstCommandOfTheName) {
+  BefehlT* b = nullptr;
+  bool found = true;
+  h().HoleBefehl("P", b, found);
+  EXPECT_FALSE(found);
+
+  BefehlT& erster = Befehl(KennungPunkt, "P");
+  Befehl(KennungSchnitt, "S", "g", "E");
+  Befehl(KennungGeradePP, "P", "A", "B");  // defines P again
+  h().HoleBefehl("P", b, found);
+  EXPECT_TRUE(found);
+  EXPECT_EQ(b, &erster);
+  h().HoleBefehl("S", b, found);
+  EXPECT_EQ(b->Kennung, KennungSchnitt);
+
+  BefehlT* vorher = b;
+  h().HoleBefehl("p", b, found);  // names tell case apart
+  EXPECT_FALSE(found);
+  EXPECT_EQ(b, vorher);
+}
+
+TEST_F(Befehlsliste, DeletingARowPushesItsCommandAndRenumbers) {
+  for (const char* n : {"A", "B", "C", "D", "E"}) Befehl(KennungPunkt, n);
+  BefehlT* dritter = Befehle()[2];
+  h().ZeigeBefehlsliste();
+  h().LoescheBefehl(h().Element<ListBox>("ProtokollBox").Zeile(2));
+  EXPECT_EQ(Namen(), (V{"A", "B", "D", "E"}));
+  EXPECT_EQ(h().BLager, dritter);
+  EXPECT_EQ(h().Element<ListBox>("ProtokollBox").Zeile(2).substr(0, 8), "<3>    D");
+
+  h().LoescheBefehl("<1>");
+  EXPECT_EQ(Namen(), (V{"B", "D", "E"}));
+  EXPECT_EQ(Lager()[1], dritter);
+}
+
+TEST_F(Befehlsliste, RowsThatDeleteNothing) {
+  DreiBefehle();
+  for (const char* zeile : {"", "<>", "<0>", "<4>", "<-1>", "< 2>", "<2", "2>", "x<2>", "<2x>", "<99999999999999999999>"})
+    h().LoescheBefehl(zeile);
+  EXPECT_EQ(Namen(), (V{"A", "B", "C"}));
+  EXPECT_EQ(h().BLager, nullptr);
+  EXPECT_TRUE(HauptF::IstBefehlszeile("<12>    Zeichne alles "));
+  EXPECT_FALSE(HauptF::IstBefehlszeile("a<2>"));
+}
+
+TEST_F(Befehlsliste, DeletingTheLastAndRestoringInOrder) {
+  h().LoescheLetztenBefehl();  // empty list: nothing at all
+  h().Restore();               // empty pool: nothing
+  EXPECT_EQ(h().BListe, nullptr);
+
+  DreiBefehle();
+  h().Element<EditFeld>("LastInfoF").SetzeText("C ist der Punkt");
+  h().LoescheLetztenBefehl();
+  EXPECT_EQ(h().Element<EditFeld>("LastInfoF").Text(), "");
+  h().LoescheLetztenBefehl();
+  EXPECT_EQ(Namen(), (V{"A"}));
+  h().Restore();
+  h().Restore();
+  EXPECT_EQ(Namen(), (V{"A", "B", "C"}));
+  EXPECT_EQ(h().Protokoll.substr(h().Protokoll.find("<3>"), 8), "<3>    C");
+
+  // One command alone, then the list is empty.
+  h().LoescheLetztenBefehl();
+  h().LoescheLetztenBefehl();
+  h().LoescheLetztenBefehl();
+  EXPECT_EQ(h().BListe, nullptr);
+  EXPECT_EQ(h().Protokoll, "");
+}
+
+TEST_F(Befehlsliste, ARestoredCommandGoesToTheEnd) {
+  for (const char* n : {"A", "B", "C", "D", "E"}) Befehl(KennungPunkt, n);
+  h().LoescheBefehl("<2>");
+  h().Restore();
+  EXPECT_EQ(Namen(), (V{"A", "C", "D", "E", "B"}));
+}
+
+TEST_F(Befehlsliste, ANewCommandUsesUpTheMostRecentlyDeleted) {
+  DreiBefehle();
+  h().LoescheBefehl("<1>");  // A
+  h().LoescheBefehl("<1>");  // B
+  BefehlT& neu = Befehl(KennungPunkt, "N");
+  EXPECT_EQ(neu.Kennung, KennungPunkt);
+  h().Restore();
+  EXPECT_EQ(Namen(), (V{"C", "N", "A"}));
+  h().Restore();
+  EXPECT_EQ(Namen(), (V{"C", "N", "A"}));
+}
+
+}  // namespace
