@@ -229,6 +229,11 @@ class HauptF : public plattform::Fenster {
   // The input bars (Eingabeleisten.cpp).
   // Clears the numeric bar for n = 1 and the operand bar for n = 2.
   void MenuleisteLeeren(int n);
+  // Makes k the input kind and arranges the bars for it: the prompt, the
+  // labels, the operand lists filled from the name lists.
+  void SetzeKennungAuf(int k);
+  void PunktEingabeSchablone();
+  void EbenenEingabeSchablone();
 
   // One accessor per menu item, named like the item.
 #define FIGURAT_TYP_Menue plattform::MenuItem
