@@ -3,6 +3,9 @@
 #include <array>
 #include <string>
 
+class FiguratT;
+class HauptF;
+
 // Command kinds (BefehlT::Kennung).
 constexpr int KennungPunkt = 9;
 constexpr int KennungEbene = 10;
@@ -58,8 +61,17 @@ struct Satzteil {
   const char* danach = "";
 };
 
-// One command kind: its sentence, its key phrase and how its sentence is read.
-// Kinds below 40 begin their sentence with NeuG.
+// The fields of a command as an operation receives them.
+struct Operanden {
+  const std::string& NeuG;
+  const std::string& AltG1;
+  const std::string& AltG2;
+  const std::string& AltG3;
+};
+
+// One command kind: its sentence, its key phrase, how its sentence is read,
+// and, for the kinds both roads execute alike, the guard over the operand
+// types and the operation. Kinds below 40 begin their sentence with NeuG.
 struct Befehlsart {
   int Kennung;
   const char* Name;
@@ -67,8 +79,17 @@ struct Befehlsart {
   Lesart lesart;
   const char* vorn;               // the piece before the first field
   std::array<Satzteil, 3> teile;  // the fields in sentence order
+  bool (*Waechter)(int t1, int t2, int t3) = nullptr;  // none: always
+  // r: the result record the kinds 11 to 25 fill and enter.
+  void (*Operation)(HauptF& h, const Operanden& o, FiguratT*& r, bool& ok) = nullptr;
+  // Typed in the main window, the operation runs also when the guard failed.
+  bool auchOhneWaechter = false;
 
   bool ZeigtNeuG() const { return Kennung < 40; }
+  // The kinds whose operation fills the result record.
+  bool MitErgebnis() const { return Kennung > 10 && Kennung < 26; }
+  // AltG1 names a figure, not a coordinate, equation or member text.
+  bool ErsterOperandIstName() const { return lesart == Lesart::Namen && Kennung != KennungSammlung; }
   int Felderzahl() const;
   // The row of kind K, nothing for a kind outside the table.
   static const Befehlsart* Zu(int K);

@@ -7,5 +7,12 @@ void HauptF::InsInfofenster(const std::string& text) { InfoFenster.VorneAnfuegen
 
 void HauptF::InfoAktualisieren() {
   // With description mode off the field keeps what it shows, unless the buffer was emptied.
-  if (ProtokollAn || InfoFenster.empty()) Element<plattform::EditFeld>("InfoF").SetzeText(InfoFenster.Text());
+  if (!ProtokollAn && !InfoFenster.empty()) return;
+  // A run of the command list puts thousands of texts in front; the field
+  // shows the text once, when the run ends.
+  if (laufTiefe_ > 0) {
+    infoAusstehend_ = true;
+    return;
+  }
+  Element<plattform::EditFeld>("InfoF").SetzeText(InfoFenster.Text());
 }

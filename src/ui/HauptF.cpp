@@ -91,6 +91,7 @@ void HauptF::Open() {
   ErzeugeBefehlsSchluessel();
   Dezimalen = 6;
   CR = "\r";
+  Neustart();
 }
 
 plattform::MenuItem& HauptF::Menuepunkt(const char* name) const {

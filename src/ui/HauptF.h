@@ -186,6 +186,36 @@ class HauptF : public plattform::Fenster {
   // The kind of a command-list line by its key phrases, 0 when no kind's phrase occurs.
   int Satzart(const std::string& zeile) const;
 
+  // Applying one action (Aktion.cpp): names the figure NeuG defines, tests
+  // the operand types for the kind K, calls the operation and records the
+  // command when it succeeded.
+  void FiguratAktionSingle(std::string NeuG, std::string AltG1, std::string AltG2, std::string AltG3, int K);
+
+  // The operand bar's action, on a collection member by member (Sammlungen.cpp).
+  void FiguratAktion();
+
+  // "Ausführen" (TuEs.cpp).
+  void TuEs();
+
+  // Points and planes from numbers (Zahleingabe.cpp).
+  void DefinierePunkt();
+  void DefiniereEbene();
+  // The equation text of a plane command: a "x + " b "y + " c "z = " d, in plain numbers.
+  static std::string Gleichungstext(double a, double b, double c, double d);
+
+  // Executing the list again (Wiederholung.cpp).
+  // From the origin alone, every command from the first, then the picture redrawn.
+  void AnweisungslisteAusfuehren();
+  // Every command from the cursor AktuellerBZeiger to the end of the list.
+  void BefehlslisteAbarbeiten();
+  // One command, by the operations of its kind; nothing recorded.
+  void BefehlAusfuehren(BefehlT& b);
+
+  // Restart and clearing everything (Neustart.cpp).
+  void Neustart();
+  // The whole list onto the undo stack, the figures to the pool, then Neustart.
+  void AllesLoeschen();
+
   // Editing and undo (Bearbeiten.cpp).
   // Whether a text begins with "<", digits and ">", as every row of ProtokollBox does.
   static bool IstBefehlszeile(const std::string& text);
@@ -194,6 +224,15 @@ class HauptF : public plattform::Fenster {
   void LoescheLetztenBefehl();
   // Appends the most recently deleted command at the end of the list.
   void Restore();
+
+  // The command-list file (Befehlsdatei.cpp).
+  // Asks for a file and writes Protokoll into it; False when nothing was written.
+  bool SpeichereProtokoll();
+  // Resets the figures and loads a file the user chooses.
+  void LadeFile();
+  void LadeProtokoll();
+  // Appends the commands of a command-list text and executes the whole list.
+  void Befehlslisteeinlesen(const std::string& text);
 
   // ---- Descriptions and measures: src/descriptions ----
 
@@ -270,6 +309,18 @@ class HauptF : public plattform::Fenster {
   friend class FiguratT;
 
   // commands
+  // The figure of a name; the empty name never counts as found.
+  bool Gefunden(const std::string& name, FiguratT*& g) const;
+  // The action K applied to every member of a collection, each result named
+  // NeuG|member; the result names, joined by commas.
+  std::string AufMitglieder(const std::string& NeuG, const std::string& mitglieder, const std::string& AltG2,
+                            const std::string& AltG3, int K);
+  // The typed name, commas and blanks removed, or an automatic one.
+  std::string EingegebenerName();
+  // Above 0 while the command list is executed; the descriptions field then
+  // waits for the end of the run.
+  int laufTiefe_ = 0;
+  bool infoAusstehend_ = false;
 
   // ui
 };

@@ -7,18 +7,11 @@
 #include "support/Umgebung.h"
 #include "ui/HauptF.h"
 
-// The program started, with the figure list as a fresh start leaves it: the
-// head is a newly made origin "O", description mode is on, the name lists
-// are built.
+// The program started: the fresh start leaves the figure list holding the
+// newly made origin "O", description mode on and the name lists built.
 class FiguratTest : public ProgrammTest {
  protected:
   explicit FiguratTest(Backend b = Backend::Headless) : ProgrammTest(b) {}
-  void SetUp() override {
-    ProgrammTest::SetUp();
-    h().ErzeugeUrsprung();
-    h().ProtokollAn = true;
-    h().ErzeugeNamenListen();
-  }
 
   static HauptF& h() { return HauptF::Instanz(); }
 

@@ -1,0 +1,98 @@
+// The command-list file: the numbered text of the list, one line per command.
+// Loading appends the file's commands and executes the whole list.
+
+#include "commands/BefehlT.h"
+#include "platform/Plattform.h"
+#include "platform/Steuerelement.h"
+#include "ui/HauptF.h"
+
+bool HauptF::SpeichereProtokoll() {
+  plattform::Plattform& p = plattform::plattform();
+  const auto pfad = p.Dialogdienst().DateiSpeichern("FiguratDaten", "text");
+  if (!pfad) return false;
+  // One line: the text, then the line end of the write.
+  if (!plattform::Plattform::SchreibeDatei(*pfad, Protokoll + "\n")) {
+    p.MsgBox("Die Datei konnte nicht gespeichert werden");
+    return false;
+  }
+  MenuleisteLeeren(1);
+  MenuleisteLeeren(2);
+  return true;
+}
+
+void HauptF::LadeFile() {
+  MenuleisteLeeren(1);
+  MenuleisteLeeren(2);
+  AlleFiguratLoeschen();
+  ErzeugeUrsprung();
+  InfoFenster.clear();
+  destruktiv = true;
+  LadeProtokoll();
+  destruktiv = false;
+}
+
+void HauptF::LadeProtokoll() {
+  plattform::Plattform& p = plattform::plattform();
+  const auto pfad = p.Dialogdienst().DateiOeffnen();
+  std::string text;
+  const bool gelesen = pfad && plattform::Plattform::LeseDatei(*pfad, text);
+  if (pfad && !gelesen) p.MsgBox("Die Datei konnte nicht gelesen werden");
+  if (gelesen && text.compare(0, 3, "<1>") != 0) p.MsgBox("Das ist keine Figurat-Datei");
+  if (gelesen && text.compare(0, 3, "<1>") == 0) {
+    Befehlslisteeinlesen(text);
+    return;
+  }
+  // Nothing read: the figures the load reset come back from the unchanged list.
+  destruktiv = false;
+  Befehlslisteeinlesen("");
+}
+
+void HauptF::Befehlslisteeinlesen(const std::string& text) {
+  // The end of the list, found once: appending walks no list per line.
+  BefehlT* letzter = BListe;
+  while (letzter && letzter->Zeiger) letzter = letzter->Zeiger;
+
+  // Lines end at CR, at LF or at both; reading stops where no ">" follows.
+  std::size_t pos = 0;
+  std::size_t naechstesGroesser = text.find('>');
+  while (naechstesGroesser != std::string::npos) {
+    const std::size_t ende = text.find_first_of("\r\n", pos);
+    std::string line = text.substr(pos, ende == std::string::npos ? std::string::npos : ende - pos);
+    pos = ende == std::string::npos ? text.size() : ende + 1;
+    if (ende != std::string::npos && text[ende] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
+    if (naechstesGroesser < pos) naechstesGroesser = text.find('>', pos);
+
+    // The number prefix and the blanks after it; the numbers themselves are never read.
+    const std::size_t g = line.find('>');
+    if (g != std::string::npos && g > 0) {
+      const std::size_t a = line.find_first_not_of(' ', g + 1);
+      line = a == std::string::npos ? std::string() : line.substr(a);
+    }
+    const int K = Satzart(line);
+    if (K == 0) {  // no kind's key phrase: the line is left out
+      plattform::plattform().Beep();
+      continue;
+    }
+    BefehlT* b;
+    ErschaffeB(b);
+    bool ok;
+    b->Zeile2Befehl(line, K, ok);
+    if (!ok) {
+      // Unchanged by the failed reading: back on the undo stack it came from.
+      b->Einlagern();
+      continue;
+    }
+    b->Zeiger = nullptr;
+    if (letzter)
+      letzter->Zeiger = b;
+    else
+      BListe = b;
+    letzter = b;
+  }
+
+  AktuellerBZeiger = BListe;
+  BefehlslisteAbarbeiten();
+  ErzeugeNamenListen();
+  Element<plattform::ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  ZeigeBefehlsliste();
+}

@@ -1,0 +1,46 @@
+// The fresh start: no commands, the origin alone, empty texts, the view reset.
+
+#include "commands/BefehlT.h"
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
+#include "graphics/GrafikFenster.h"
+#include "platform/Steuerelement.h"
+#include "ui/HauptF.h"
+
+void HauptF::Neustart() {
+  BListe = nullptr;
+  AktuellerBZeiger = BListe;
+  ErzeugeUrsprung();
+  InfoFenster.clear();
+  Protokoll.clear();
+  ProtokollAn = true;  // the caption of the mode stays as it is
+  ErzeugeNamenListen();
+  Element<plattform::ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  ZeigeBefehlsliste();
+  InfoAktualisieren();
+  MenuleisteLeeren(1);
+  MenuleisteLeeren(2);
+  // The previous eye vectors are nobody's any more.
+  if (Augenpunkt) Augenpunkt->Einlagern();
+  if (SchnittrichtungV) SchnittrichtungV->Einlagern();
+  ErschaffeV(Augenpunkt);
+  ErschaffeV(SchnittrichtungV);
+  Augenpunkt->Vektor(1, 1, 30);
+  CalcDarstellungskonstanten(*Augenpunkt, *SchnittrichtungV, alphaW, betaW);
+  GrafikFenster& grafik = GrafikFenster::Instanz();
+  grafik.faktor = 300;
+  grafik.Show();
+  grafik.InitGrafik();
+}
+
+void HauptF::AllesLoeschen() {
+  // The whole list on top of the undo stack, its first command on top.
+  if (BListe) {
+    BefehlT* letzter = BListe;
+    while (letzter->Zeiger) letzter = letzter->Zeiger;
+    letzter->Zeiger = BLager;
+    BLager = BListe;
+  }
+  AlleFiguratLoeschen();
+  Neustart();
+}

@@ -1,0 +1,79 @@
+// Points and planes typed as numbers, recorded with their coordinate and
+// equation texts.
+
+#include "commands/BefehlT.h"
+#include "commands/Befehlsarten.h"
+#include "core/VektorT.h"
+#include "platform/Plattform.h"
+#include "platform/Steuerelement.h"
+#include "platform/Zahltext.h"
+#include "ui/HauptF.h"
+
+using plattform::EditFeld;
+using plattform::Str;
+
+namespace {
+
+// A name with "|" would pass for the result of an action on a collection.
+bool Elementname(const std::string& name) { return name.find('|') != std::string::npos; }
+
+}  // namespace
+
+std::string HauptF::EingegebenerName() {
+  std::string name = Kommafrei(Element<EditFeld>("GnameF").Text());
+  if (name.empty()) name = "G_" + std::to_string(FreieNr());
+  return name;
+}
+
+std::string HauptF::Gleichungstext(double a, double b, double c, double d) {
+  // Plain numbers, neither rounded nor set to 0: "+ " stands before a negative coefficient too.
+  return Str(a) + "x + " + Str(b) + "y + " + Str(c) + "z = " + Str(d);
+}
+
+void HauptF::DefinierePunkt() {
+  const std::string name = EingegebenerName();
+  const double x = myval(Element<EditFeld>("aF").Text());
+  const double y = myval(Element<EditFeld>("bF").Text());
+  const double z = myval(Element<EditFeld>("cF").Text());
+  bool ok = false;
+  if (Elementname(name))
+    plattform::plattform().MsgBox("Der verwendete Figuratname " + name + "  ist unerlaubt oder existiert bereits");
+  else
+    ErzeugePunkt(name, x, y, z, ok);
+  if (ok) {
+    BefehlT* b;
+    ErschaffeB(b);
+    b->Kennung = KennungPunkt;
+    b->Vektor->Vektor(x, y, z);
+    b->NeuG = name;
+    b->AltG1 = b->Vektor->Vektor2String();
+    b->Anhaengen();
+  }
+  destruktiv = false;
+}
+
+void HauptF::DefiniereEbene() {
+  const double a = myval(Element<EditFeld>("aF").Text());
+  const double b = myval(Element<EditFeld>("bF").Text());
+  const double c = myval(Element<EditFeld>("cF").Text());
+  const double d = myval(Element<EditFeld>("dF").Text());
+  const std::string name = EingegebenerName();
+  bool ok = false;
+  if (Elementname(name))
+    plattform::plattform().MsgBox("Der verwendete Figuratname " + name + "  ist unerlaubt  oder existiert bereits");
+  else
+    ErzeugeEbeneG(name, a, b, c, d, ok);
+  if (ok) {
+    BefehlT* e;
+    ErschaffeB(e);
+    e->Kennung = KennungEbene;
+    e->NeuG = name;
+    e->Gleichung[1] = a;
+    e->Gleichung[2] = b;
+    e->Gleichung[3] = c;
+    e->Gleichung[4] = d;
+    e->AltG1 = Gleichungstext(a, b, c, d);
+    e->Anhaengen();
+  }
+  destruktiv = false;
+}

@@ -1,0 +1,173 @@
+// One action on single figures, "Ausführen", and points and planes from numbers.
+
+#include "Befehlstest.h"
+
+namespace {
+
+using plattform::EditFeld;
+using plattform::ListBox;
+using plattform::StatischerText;
+using V = std::vector<std::string>;
+
+const std::string nameBelegt = " ist nicht erlaubt oder bereits für ein anderes Figurat vergeben";
+
+class Aktion : public BefehlTest {
+ protected:
+  void Grundfiguren() {
+    Zahlpunkt("A", "1", "0", "0");
+    Zahlpunkt("B", "0", "1", "0");
+    Zahlpunkt("C", "0", "0", "1");
+    Tue(KennungGeradePP, "g", "A", "B");
+  }
+  static int Anzahl() { return static_cast<int>(Befehle().size()); }
+};
+
+TEST_F(Aktion, ADrawingCommandUsesUpAnAutomaticNumber) {
+  h().FiguratAktionSingle("", "", "", "", KennungZeichneAllePunkte);
+  ASSERT_EQ(Anzahl(), 1);
+  EXPECT_EQ(h().BListe->NeuG, "G_1");
+  EXPECT_EQ(h().Protokoll, "<1>    Zeichne alle Punkte \r");
+  EXPECT_EQ(h().AktuelleKennung, KennungZeichneAllePunkte);
+  Zahlpunkt("", "1", "2", "3");
+  EXPECT_EQ(Befehle().back()->NeuG, "G_2");
+}
+
+TEST_F(Aktion, ARefusedNameShowsTwoMessagesAndChangesNothing) {
+  Grundfiguren();
+  const auto vorher = Figuren();
+  for (const std::string name : {"g", "a b", "a:b"}) {
+    h().FiguratAktionSingle(name, "A", "C", "", KennungGeradePP);
+    EXPECT_EQ(Meldungen(), (V{"Der Figuratname " + name + nameBelegt, "Diese Warnung wendet sich gegen " + name}));
+  }
+  EXPECT_EQ(Figuren(), vorher);
+  EXPECT_EQ(Anzahl(), 4);
+}
+
+TEST_F(Aktion, AFailingGuardRecordsNothing) {
+  Grundfiguren();
+  const auto vorher = Figuren();
+  h().FiguratAktionSingle("E", "A", "B", "", KennungEbenePPP);  // third operand empty
+  h().FiguratAktionSingle("h", "A", "g", "", KennungGeradePP);   // a line where a point belongs
+  h().FiguratAktionSingle("", "A", "g", "", KennungVerbinde);
+  EXPECT_EQ(h().AktuelleKennung, KennungVerbinde);
+  // The empty name finds no figure, also behind the anonymous head of a re-execution.
+  h().AnweisungslisteAusfuehren();
+  h().FiguratAktionSingle("", "", "", "", KennungZeichne);
+  h().FiguratAktionSingle("", "", "", "", KennungRadiere);
+  h().FiguratAktionSingle("", "A", "", "", KennungTrenne);
+  h().FiguratAktionSingle("X", "A", "B", "C", 0);
+  EXPECT_EQ(Anzahl(), 4);
+  EXPECT_EQ(Figuren(), vorher);
+  EXPECT_TRUE(Feld("HinweisF").ReadOnly());
+  EXPECT_EQ(Meldungen(), V{});
+
+  // The tetrahedron reports its own failure, also when the guard failed.
+  h().FiguratAktionSingle("K", "", "A", "", KennungTetraeder);
+  EXPECT_EQ(Meldungen(), V{"Fehler beim Erzeugen eines Tetraeders"});
+  EXPECT_EQ(Anzahl(), 4);
+}
+
+TEST_F(Aktion, ACollectionOfTheGatheredMembers) {
+  Grundfiguren();
+  h().Element<StatischerText>("EingabeText").SetzeText(" ist eine Sammlung");
+  Sammlung("Z", {"A", "g"});
+  EXPECT_EQ(Befehle().back()->AltG1, "A,g");
+  EXPECT_EQ(Figuren().at("Z"), "-5 A,g");
+  EXPECT_EQ(h().AktuelleSammlung, "");
+  EXPECT_EQ(h().Element<StatischerText>("EingabeText").Text(), "");
+
+  // Nothing gathered: nothing made, nothing cleared.
+  h().AktuelleSammlung = ",";
+  Tue(KennungSammlung, "Y");
+  EXPECT_EQ(Anzahl(), 5);
+  EXPECT_EQ(h().AktuelleSammlung, ",");
+}
+
+TEST_F(Aktion, Hints) {
+  Hinweis("");
+  Hinweis("  \r\n ");
+  EXPECT_EQ(Anzahl(), 0);
+  EXPECT_TRUE(Feld("HinweisF").ReadOnly());
+
+  Hinweis("zwei\rZeilen");
+  ASSERT_EQ(Anzahl(), 1);
+  EXPECT_EQ(h().Protokoll, "<1>    Hinweis: zwei Zeilen \r");
+  EXPECT_EQ(h().BListe->NeuG, "");
+  EXPECT_EQ(Feld("HinweisF").Text(), "");
+  EXPECT_TRUE(Feld("HinweisF").ReadOnly());
+  EXPECT_EQ(Info().find("Hinweis"), std::string::npos) << "written only when the list is executed";
+}
+
+TEST_F(Aktion, ATypedNameWithABarIsRefused) {
+  Grundfiguren();
+  Tue(KennungGeradePP, "a|b", "A", "C");
+  EXPECT_EQ(Meldungen(), V{"Der Figuratname a|b" + nameBelegt});
+  Zahlpunkt("P|Q", "1", "1", "1");
+  EXPECT_EQ(Meldungen(), V{"Der verwendete Figuratname P|Q  ist unerlaubt oder existiert bereits"});
+  Zahlebene("E|F", "1", "1", "1", "1");
+  EXPECT_EQ(Meldungen(), V{"Der verwendete Figuratname E|F  ist unerlaubt  oder existiert bereits"});
+  EXPECT_EQ(Anzahl(), 4);
+  EXPECT_EQ(Figuren().count("a|b"), 0u);
+}
+
+TEST_F(Aktion, AusfuehrenRightAfterTheStart) {
+  h().TuEs();
+  EXPECT_EQ(Meldungen(), V{"Der Figuratname " + nameBelegt});
+  EXPECT_EQ(Anzahl(), 0);
+  EXPECT_EQ(h().Element<ListBox>("FiguratLB").ListCount(), 1);
+}
+
+TEST_F(Aktion, AusfuehrenKeepsTheKindAndEmptiesTheTypedInput) {
+  Grundfiguren();
+  Tue(KennungGeradePP, "S", "g", "C");  // a line where a point belongs: nothing
+  Tue(KennungGeradePP, "h", "A", "C");
+  Tue(KennungGeradePP, "k", "A", "C");
+  EXPECT_EQ(Namen(), (V{"A", "B", "C", "g", "h", "k"}));
+  EXPECT_EQ(h().AktuelleKennung, KennungGeradePP);
+  for (const char* feld : {"GnameF", "aF", "bF", "cF", "dF"}) EXPECT_EQ(Feld(feld).Text(), "") << feld;
+  EXPECT_TRUE(Feld("GnameF").HatFokus());
+  EXPECT_EQ(h().Element<ListBox>("FiguratLB").Zeilen().back(), "k" + std::string(13, ' ') + "Gerade");
+  EXPECT_EQ(h().Element<ListBox>("ProtokollBox").ListCount(), 6);
+}
+
+TEST_F(Aktion, NumericPoints) {
+  h().Element<EditFeld>("LastInfoF").SetzeText("vorher");
+  Zahlpunkt(" P, 1 ", "2,5", "7+1/5", "-0,00000001");
+  ASSERT_EQ(Anzahl(), 1);
+  EXPECT_EQ(h().Protokoll, "<1>    P1 ist der Punkt mit dem Koordinatentripel: (2.5|7.2|0) \r");
+  EXPECT_EQ(Figuren().at("P1"), "1 (2.5|7.2|-0.00000001)");
+  EXPECT_EQ(Letzte(), "");
+  EXPECT_EQ(h().Element<ListBox>("FiguratLB").Zeile(1), "P1" + std::string(12, ' ') + "Punkt");
+
+  // The command keeps the typed value; its text shows it rounded.
+  h().Dezimalen = 2;
+  Zahlpunkt("Q", "1/3", "0", "0");
+  EXPECT_EQ(Befehle().back()->AltG1, "(0.33|0|0)");
+  EXPECT_EQ(Befehle().back()->Vektor->kp[1], 1.0 / 3);
+
+  // An existing name is refused, unless destruktiv, which is False afterwards in any case.
+  h().destruktiv = true;
+  Zahlpunkt("Q", "1", "1", "1");
+  EXPECT_FALSE(h().destruktiv);
+  Zahlpunkt("Q", "2", "2", "2");
+  EXPECT_EQ(Meldungen(), V{"Der verwendete Figuratname Q  ist unerlaubt oder existiert bereits"});
+  EXPECT_EQ(Anzahl(), 3);
+  EXPECT_EQ(Figuren().at("Q"), "1 (1|1|1)");
+
+  Zahlpunkt("", "0", "0", "0");
+  EXPECT_EQ(Befehle().back()->NeuG, "G_1");
+}
+
+TEST_F(Aktion, NumericPlanes) {
+  Zahlebene("E", "1", "-2", "1/3", "0,5");
+  Zahlebene("F", "0", "0", "0", "1");
+  EXPECT_EQ(Meldungen(), V{"Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben"});
+  ASSERT_EQ(Anzahl(), 1);
+  // Plain numbers, neither rounded nor set to 0.
+  EXPECT_EQ(h().BListe->AltG1, "1x + -2y + 0.3333333333333333z = 0.5");
+  EXPECT_EQ(h().BListe->Gleichung, (std::array<double, 5>{h().BListe->Gleichung[0], 1, -2, 1.0 / 3, 0.5}));
+  EXPECT_EQ(HauptF::Gleichungstext(1e-9, 0, -0.25, 1e6), "0.000000001x + 0y + -0.25z = 1000000");
+  EXPECT_EQ(Letzte(), "");
+}
+
+}  // namespace
