@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "commands/BefehlT.h"
+#include "commands/Befehlsarten.h"
 #include "platform/Steuerelement.h"
 #include "support/Figurat.h"
 
@@ -39,5 +41,56 @@ class HauptfensterTest : public FiguratTest {
     for (int i = 0; i < l.ListCount(); ++i)
       if (l.Zeile(i) == zeile) return l.BenutzerWaehlt(i);
     ADD_FAILURE() << liste << " hat keine Zeile " << zeile;
+  }
+
+  // Definitions as the user gives them: the menu item, the name, the numbers
+  // or the operands picked from the lists the bar shows, then "Ausführen".
+  static void Zahlpunkt(const std::string& name, const std::string& x, const std::string& y, const std::string& z) {
+    Menue("NumPunkt");
+    Feld("GnameF").BenutzerSetztText(name);
+    Feld("aF").BenutzerSetztText(x);
+    Feld("bF").BenutzerSetztText(y);
+    Feld("cF").BenutzerSetztText(z);
+    Klicke("TuEsButton");
+  }
+  static void Zahlebene(const std::string& name, const std::string& a, const std::string& b, const std::string& c,
+                        const std::string& d) {
+    Menue("NumEbene");
+    Feld("GnameF").BenutzerSetztText(name);
+    Feld("aF").BenutzerSetztText(a);
+    Feld("bF").BenutzerSetztText(b);
+    Feld("cF").BenutzerSetztText(c);
+    Feld("dF").BenutzerSetztText(d);
+    Klicke("TuEsButton");
+  }
+  // For a rotation the second operand is the angle, typed in its field.
+  static void Tue(const char* menue, const std::string& name, const std::string& a1 = "",
+                  const std::string& a2 = "", const std::string& a3 = "") {
+    Menue(menue);
+    Feld("GnameF").BenutzerSetztText(name);
+    if (!a1.empty()) Waehle("G1ListB", a1);
+    if (Sichtbar("GradF"))
+      Feld("GradF").BenutzerSetztText(a2);
+    else if (!a2.empty())
+      Waehle("G2ListB", a2);
+    if (!a3.empty()) Waehle("G3ListB", a3);
+    Klicke("TuEsButton");
+  }
+
+  // The rows of the command list, without their numbers.
+  static std::vector<std::string> Saetze() {
+    std::vector<std::string> saetze;
+    for (const std::string& z : Zeilen("ProtokollBox")) saetze.push_back(z.substr(z.find('>') + 5));
+    return saetze;
+  }
+  static std::vector<BefehlT*> Befehle() {
+    std::vector<BefehlT*> v;
+    for (BefehlT* c = h().BListe; c; c = c->Zeiger) v.push_back(c);
+    return v;
+  }
+  static std::vector<std::string> Figurennamen() {
+    std::vector<std::string> namen;
+    for (const std::string& z : Zeilen("FiguratLB")) namen.push_back(HauptF::Figuratname(z));
+    return namen;
   }
 };
