@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commands/Befehlsarten.h"
+#include "platform/Zahltext.h"
 #include "platform/headless/HeadlessPlattform.h"
 #include "platform/qt/QtPlattform.h"
 #include "ui/App.h"
@@ -17,9 +18,11 @@
 
 namespace {
 
-// A realistic list with explicit names: points, lines, planes, intersections,
-// feet, mirror images, rotations, triangles, descriptions, hints and drawing
-// commands, in blocks of 20 commands that build on each other.
+// A realistic list with explicit names, in blocks of 20 commands that build
+// on each other: one new point, planes, lines, intersections, feet, mirror
+// images, rotations, a triangle, measures, descriptions, a hint and drawing
+// commands. One point in 20 commands keeps the graphics window's pair list,
+// which offers every pair of points, at a size a teacher meets.
 std::string Befehlsliste(int anzahl) {
   std::string text;
   int n = 0;
@@ -29,29 +32,36 @@ std::string Befehlsliste(int anzahl) {
     ++n;
     text += "<" + std::to_string(n) + ">    " + HauptF::BText(K, neu, a1, a2, a3) + "\r";
   };
+  auto zahl = [](double x) { return plattform::Str(x); };
+  zeile(KennungPunkt, "P-2", "(3|-2|5)");
+  zeile(KennungPunkt, "P-1", "(-4|1|2)");
   for (int i = 0; n < anzahl; ++i) {
     const std::string s = std::to_string(i);
-    const std::string x = std::to_string(i % 17), y = std::to_string(i % 5 + 1), z = std::to_string(i % 7 - 3);
-    zeile(KennungPunkt, "P" + s, "(" + x + "|" + y + "|" + z + ")");
-    zeile(KennungPunkt, "Q" + s, "(" + y + "|" + z + "|" + x + ".5)");
-    zeile(KennungPunkt, "R" + s, "(" + z + "|-" + x + "|" + y + ")");
-    zeile(KennungGeradePP, "g" + s, "P" + s, "Q" + s);
-    zeile(KennungEbenePPP, "E" + s, "P" + s, "Q" + s, "R" + s);
-    zeile(KennungEbene, "F" + s, "1x + " + y + "y + -" + x + "z = " + z);
-    zeile(KennungSchnitt, "S" + s, "g" + s, "F" + s);
-    zeile(KennungLotfusspunkt, "L" + s, "R" + s, "g" + s);
-    zeile(KennungSpiegelbild, "M" + s, "P" + s, "F" + s);
-    zeile(KennungDrehen, "D" + s, "R" + s, "22,5", "g" + s);
-    zeile(KennungDreieck, "T" + s, "P" + s, "Q" + s, "R" + s);
-    zeile(KennungWinkel, "", "E" + s, "F" + s);
-    zeile(KennungAbstand, "", "R" + s, "g" + s);
+    const std::string p = "P" + s, p1 = "P" + std::to_string(i - 1), p2 = "P" + std::to_string(i - 2);
+    zeile(KennungPunkt, p,
+          "(" + zahl(i % 17 - 8.5) + "|" + zahl((i * 7) % 11 - 5.25) + "|" + zahl((i * i) % 13 - 6.5) + ")");
+    zeile(KennungEbene, "E" + s, "1x + " + std::to_string(i % 5 + 1) + "y + -2z = " + std::to_string(i % 7));
+    zeile(KennungEbenePPP, "F" + s, p, p1, p2);
+    zeile(KennungGeradePP, "g" + s, p, p1);
+    zeile(KennungGeradePR, "h" + s, p2, "g" + s);
+    zeile(KennungSchnitt, "s" + s, "E" + s, "F" + s);
+    zeile(KennungLotfusspunkt, "l" + s, "g" + s, "E" + s);
+    zeile(KennungSpiegelbild, "m" + s, "h" + s, "F" + s);
+    zeile(KennungDrehen, "r" + s, "g" + s, "22,5", "h" + s);
+    zeile(KennungEbenePN, "n" + s, p, p1);
+    zeile(KennungOrthogonale, "o" + s, "E" + s, p);
+    zeile(KennungDreieck, "T" + s, p, p1, p2);
+    zeile(KennungWinkel, "", "g" + s, "E" + s);
+    zeile(KennungAbstand, "", p, "F" + s);
     zeile(KennungBeschreibe, "", "T" + s);
     zeile(KennungHinweis, "", "", "Block " + s + " ist fertig");
-    zeile(KennungZeige, "", "M" + s);
+    zeile(KennungZeige, "", "s" + s);
     zeile(KennungZeichne, "", "T" + s);
-    zeile(KennungZeichne, "", "L" + s);
-    zeile(KennungVerbinde, "", "P" + s, "Q" + s);
-    zeile(i % 10 == 9 ? KennungZeichneAllePunkte : KennungRadiere, "", "L" + s);
+    zeile(KennungVerbinde, "", p, p1);
+    if (i % 10 == 9)
+      zeile(KennungZeichneAllePunkte, "");
+    else
+      zeile(KennungZeichne, "", "g" + s);
   }
   return text;
 }

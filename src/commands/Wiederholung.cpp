@@ -12,6 +12,15 @@
 using plattform::EditFeld;
 using plattform::ListBox;
 
+HauptF::Lauf::~Lauf() {
+  if (--h_.laufTiefe_ > 0) return;
+  if (h_.infoAusstehend_) {
+    h_.infoAusstehend_ = false;
+    h_.InfoAktualisieren();
+  }
+  GrafikFenster::Instanz().NachDemLauf();
+}
+
 void HauptF::AnweisungslisteAusfuehren() {
   AktuelleKennung = 0;
   MenuleisteLeeren(1);
@@ -23,29 +32,21 @@ void HauptF::AnweisungslisteAusfuehren() {
   // After the origin, so that its description does not stay; the field keeps
   // what it shows until the next output refreshes it.
   InfoFenster.clear();
+  // The closing redraw erases whatever the run draws: the picture is drawn once.
+  Lauf lauf(*this);
   BefehlslisteAbarbeiten();
   ZeigeBefehlsliste();
   GrafikFenster::Instanz().TotalAktualisieren();
 }
 
 void HauptF::BefehlslisteAbarbeiten() {
-  {
-    // The widgets that show the growing lists are brought up to date once, at the end of the run.
-    struct Lauf {
-      int& tiefe;
-      explicit Lauf(int& t) : tiefe(++t) {}
-      ~Lauf() { --tiefe; }
-    } lauf(laufTiefe_);
-    for (BefehlT* c = AktuellerBZeiger; c; c = c->Zeiger) {
-      // The drawing commands without operands work from the name lists.
-      if (c->Kennung >= KennungZeichneAllePunkte && c->Kennung <= KennungZeichneAlles) ErzeugeNamenListen();
-      AktuellerBZeiger = c;
-      BefehlAusfuehren(*c);
-    }
-  }
-  if (laufTiefe_ == 0 && infoAusstehend_) {
-    infoAusstehend_ = false;
-    InfoAktualisieren();
+  Lauf lauf(*this);
+  for (BefehlT* c = AktuellerBZeiger; c; c = c->Zeiger) {
+    // The figure list box shows the end of the run; the drawing commands
+    // without operands work from the name lists.
+    if (c->Kennung >= KennungZeichneAllePunkte && c->Kennung <= KennungZeichneAlles) ErzeugeNamenListen();
+    AktuellerBZeiger = c;
+    BefehlAusfuehren(*c);
   }
   ErzeugeNamenListen();
   Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);

@@ -70,9 +70,9 @@ const std::vector<plattform::Steuerelementzeile>& GrafikFenster::Steuerelementta
       {Art::StatischerText, "yOffsetT1", 825, 552, 176, 20, {.text = "Textgröße"}},
       {Art::StatischerText, "StaticText9", 822, 166, 175, 21, {.text = "Punktverbindung"}},
       {Art::ListBox, "PunktpaarLB", 835, 191, 71, 182},
-      {Art::BevelButton, "verbundenB", 912, 191, 71, 91, {.text = "+"}},
-      {Art::BevelButton, "getrenntB", 912, 282, 71, 91, {.text = "-"}},
-      {Art::BevelButton, "BevelButton1", 827, 742, 156, 22, {.text = "Test"}},
+      {Art::BevelButton, "verbundenB", 912, 191, 71, 91, {.text = "+"}, {Bind("Action", &G::verbundenB_Action)}},
+      {Art::BevelButton, "getrenntB", 912, 282, 71, 91, {.text = "-"}, {Bind("Action", &G::getrenntB_Action)}},
+      {Art::BevelButton, "BevelButton1", 827, 742, 156, 22, {.text = "Test"}, {Bind("Action", &G::BevelButton1_Action)}},
       {Art::StatischerText, "StaticText0", 995, 73, 19, 20, {.text = "x"}},
   };
   return tabelle;

@@ -57,6 +57,11 @@ class GrafikFenster : public plattform::Fenster {
   void DreiDAnzeige_Action();
   void TextSizeS_ValueChanged();
   void Resized() override;
+  // The buttons that go through the command list: connect and separate the
+  // chosen pair, and execute the whole list again.
+  void verbundenB_Action();
+  void getrenntB_Action();
+  void BevelButton1_Action();
 
   // Drawing primitives; the points are picture points, which they only read.
   void ZeichneKOS();
@@ -80,16 +85,24 @@ class GrafikFenster : public plattform::Fenster {
   void VerbindungTrennen(FiguratT& G1, FiguratT& G2);
   // Splits "A:B" at its first colon; without a colon A and B stay as they were.
   static void StreckeTeilen(const std::string& paar, std::string& A, std::string& B);
+  // Record a connect command and execute the list, or record and apply a separate command.
+  void StreckeBilden(const std::string& paar);
+  void StreckeLoeschen(const std::string& paar);
 
-  // Redraw: over the picture, or after clearing it.
+  // Redraw: over the picture, or after clearing it. While the command list
+  // runs, both only note what the end of the run is to draw.
   void Aktualisieren();
   void RadiereAllePunkte();
   void RadiereAlles();
   void RadiereAlleFigurat();
   void RadiereAlleStrecken();
   void TotalAktualisieren();
+  // At the end of a run of the command list: the one redraw it asked for.
+  void NachDemLauf();
 
  private:
+  enum class Bildauftrag { Keiner, Zeichnen, Loeschen };
+  Bildauftrag ausstehend_ = Bildauftrag::Keiner;
   // Walks a name list of the main window, CR after each name.
   static void JederName(const std::string& liste, const std::function<void(const std::string&)>& tue);
   // The figures of a name list that exist; names without a figure are passed over.

@@ -1,12 +1,15 @@
 // Point connections: segments kept by name in both points' lists
 // ("B,C," — each name followed by a comma), drawn between the points' current
-// positions, and the list of every pair of points.
+// positions, the list of every pair of points, and the buttons that go through
+// the command list.
 
 #include <vector>
 
+#include "commands/Befehlsarten.h"
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
+#include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
 
 namespace {
@@ -112,3 +115,34 @@ void GrafikFenster::StreckeTeilen(const std::string& paar, std::string& A, std::
   A = paar.substr(0, doppelpunkt);
   B = paar.substr(doppelpunkt + 1);
 }
+
+void GrafikFenster::StreckeBilden(const std::string& paar) {
+  std::string A, B;
+  StreckeTeilen(paar, A, B);
+  HauptF& h = HauptF::Instanz();
+  // The connection itself comes from executing the list, as it will at every later run.
+  h.FiguratAktionSingle("", A, B, "", KennungVerbinde);
+  h.AnweisungslisteAusfuehren();
+}
+
+void GrafikFenster::StreckeLoeschen(const std::string& paar) {
+  std::string A, B;
+  StreckeTeilen(paar, A, B);
+  HauptF::Instanz().FiguratAktionSingle("", A, B, "", KennungTrenne);
+}
+
+void GrafikFenster::verbundenB_Action() {
+  const std::string paar = Element<plattform::ListBox>("PunktpaarLB").Text();
+  if (!paar.empty()) StreckeBilden(paar);
+  ZeigePunktepaare();
+}
+
+void GrafikFenster::getrenntB_Action() {
+  // With no pair chosen both names are empty, and nothing is recorded.
+  StreckeLoeschen(Element<plattform::ListBox>("PunktpaarLB").Text());
+  TotalAktualisieren();
+  ZeigePunktepaare();
+}
+
+// "Test": every figure rebuilt from the command list, as "Alles Aktualisieren" does.
+void GrafikFenster::BevelButton1_Action() { HauptF::Instanz().AnweisungslisteAusfuehren(); }

@@ -39,6 +39,11 @@ void GrafikFenster::ZeichneAllePunkte() {
 
 void GrafikFenster::Aktualisieren() {
   HauptF& h = HauptF::Instanz();
+  // A run of the command list draws thousands of times what its end draws again.
+  if (h.Befehlslauf()) {
+    if (ausstehend_ == Bildauftrag::Keiner) ausstehend_ = Bildauftrag::Zeichnen;
+    return;
+  }
   h.ErzeugeNamenListen();
   ZeigePunktepaare();
   JedesFigurat(h.NListe, [](FiguratT& g) {
@@ -69,7 +74,18 @@ void GrafikFenster::RadiereAlleStrecken() {
 }
 
 void GrafikFenster::TotalAktualisieren() {
+  if (HauptF::Instanz().Befehlslauf()) {
+    ausstehend_ = Bildauftrag::Loeschen;
+    return;
+  }
   // The refresh clears the picture and lets Paint draw the axes first.
   Element<plattform::Canvas>("GraphCanvas").Refresh();
   Aktualisieren();
+}
+
+void GrafikFenster::NachDemLauf() {
+  const Bildauftrag auftrag = ausstehend_;
+  ausstehend_ = Bildauftrag::Keiner;
+  if (auftrag == Bildauftrag::Loeschen) TotalAktualisieren();
+  if (auftrag == Bildauftrag::Zeichnen) Aktualisieren();
 }

@@ -216,6 +216,8 @@ class HauptF : public plattform::Fenster {
   static std::string Gleichungstext(double a, double b, double c, double d);
 
   // Executing the list again (Wiederholung.cpp).
+  // While the list is executed; what shows its growing results waits for the end.
+  bool Befehlslauf() const { return laufTiefe_ > 0; }
   // From the origin alone, every command from the first, then the picture redrawn.
   void AnweisungslisteAusfuehren();
   // Every command from the cursor AktuellerBZeiger to the end of the list.
@@ -369,8 +371,18 @@ class HauptF : public plattform::Fenster {
                             const std::string& AltG3, int K);
   // The typed name, commas and blanks removed, or an automatic one.
   std::string EingegebenerName();
-  // Above 0 while the command list is executed; the descriptions field then
-  // waits for the end of the run.
+  // A run of the command list, nested or not: the descriptions field and the
+  // picture are brought up to date once, when the outermost run ends.
+  class Lauf {
+   public:
+    explicit Lauf(HauptF& h) : h_(h) { ++h_.laufTiefe_; }
+    ~Lauf();
+    Lauf(const Lauf&) = delete;
+    Lauf& operator=(const Lauf&) = delete;
+
+   private:
+    HauptF& h_;
+  };
   int laufTiefe_ = 0;
   bool infoAusstehend_ = false;
 

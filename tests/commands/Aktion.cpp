@@ -98,6 +98,18 @@ TEST_F(Aktion, Hints) {
   EXPECT_EQ(Info().find("Hinweis"), std::string::npos) << "written only when the list is executed";
 }
 
+TEST_F(Aktion, AFailedRotationIsNotRecorded) {
+  Grundfiguren();
+  Tue(KennungOrthogonale, "W", "A", "B");  // the whole space
+  ASSERT_EQ(Figuren().at("W"), "4");
+  Tue(KennungDrehen, "R", "W", "90", "g");
+  EXPECT_EQ(Meldungen(), V{"Fehler in der Methode Spiegele"});
+  EXPECT_EQ(Anzahl(), 5);
+  EXPECT_EQ(Figuren().count("R"), 0u);
+  Tue(KennungDrehen, "R", "C", "90", "g");
+  EXPECT_EQ(Satz(*Befehle().back()), "R wird definiert als Ergebnis der Drehung von: C um den Winkel: 90 Grad mit der Drehachse: g ");
+}
+
 TEST_F(Aktion, ATypedNameWithABarIsRefused) {
   Grundfiguren();
   Tue(KennungGeradePP, "a|b", "A", "C");

@@ -66,6 +66,19 @@ TEST_F(Befehlsdatei, SavedAndLoadedAfterARestart) {
   EXPECT_EQ(Figuren(), f);
 }
 
+TEST_F(Befehlsdatei, ALoadedPointLiesAtItsRoundedCoordinates) {
+  h().Dezimalen = 2;
+  Zahlpunkt("P", "1/3", "0", "0");
+  h().AnweisungslisteAusfuehren();
+  EXPECT_EQ(Figuren().at("P"), "1 (" + plattform::Str(1.0 / 3) + "|0|0)");
+  Skript().WaehleDatei((ordner_ / "p.txt").string());
+  ASSERT_TRUE(h().SpeichereProtokoll());
+  h().AllesLoeschen();
+  Skript().WaehleDatei((ordner_ / "p.txt").string());
+  h().LadeFile();
+  EXPECT_EQ(Figuren().at("P"), "1 (0.33|0|0)");
+}
+
 TEST_F(Befehlsdatei, LoadingAppendsAndExecutesTheWholeList) {
   Zahlpunkt("P", "5", "5", "5");
   Laden(drei);

@@ -48,7 +48,9 @@ TEST_F(Neustart, AllesLoeschenPutsTheListOnTopOfTheUndoStack) {
   h().LoescheLetztenBefehl();  // D on top of G_1
   Feld("LastInfoF").SetzeText("zuletzt");
   h().ProtokollAn = false;
+  h().Element<plattform::StatischerText>("ProtoInfoT").SetzeText("Beschreibungsenfenster inaktiv");
   h().AllesLoeschen();
+  EXPECT_EQ(h().Element<plattform::StatischerText>("ProtoInfoT").Text(), "Beschreibungsenfenster inaktiv");
 
   EXPECT_EQ(h().BListe, nullptr);
   EXPECT_EQ(Figurennamen(), V{"O"});

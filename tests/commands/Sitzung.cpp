@@ -1,6 +1,7 @@
 // A whole session typed as the user types it: the command list byte for
 // byte, re-executed, saved, loaded, edited, compared after each step.
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -33,14 +34,18 @@ class Sitzung : public BefehlTest {
   }
   std::string Pfad(const std::string& name) const { return (ordner_ / name).string(); }
 
-  // The graphics window's "+" and "-" on a pair of points, as its buttons call the command list.
-  static void Verbinde(const std::string& a, const std::string& b) {
-    h().FiguratAktionSingle("", a, b, "", KennungVerbinde);
-    h().AnweisungslisteAusfuehren();
+  // The graphics window's "+" and "-" on a pair of its pair list.
+  static void Knopf(const char* knopf, const std::string& paar) {
+    GrafikFenster& g = GrafikFenster::Instanz();
+    auto& liste = g.Element<ListBox>("PunktpaarLB");
+    const auto& zeilen = liste.Zeilen();
+    const auto zeile = std::find(zeilen.begin(), zeilen.end(), paar);
+    ASSERT_NE(zeile, zeilen.end()) << paar;
+    liste.BenutzerWaehlt(static_cast<int>(zeile - zeilen.begin()));
+    g.Element<plattform::BevelButton>(knopf).BenutzerKlickt();
   }
-  static void Trenne(const std::string& a, const std::string& b) {
-    h().FiguratAktionSingle("", a, b, "", KennungTrenne);
-  }
+  static void Verbinde(const std::string& paar) { Knopf("verbundenB", paar); }
+  static void Trenne(const std::string& paar) { Knopf("getrenntB", paar); }
   // A drawing command of the menu, executed at once.
   static void Menue(int K) {
     h().AktuelleKennung = K;
@@ -85,9 +90,9 @@ class Sitzung : public BefehlTest {
     Tue(KennungBeschreibe, "", "K");
     Hinweis("Eine Aufgabe\rin zwei Zeilen");
     Tue(KennungZeichne, "", "T");
-    Verbinde("A", "B");
-    Verbinde("B", "C");
-    Trenne("A", "B");
+    Verbinde("A:B");
+    Verbinde("B:C");
+    Trenne("A:B");
     Menue(KennungZeichneAllePunkte);
     Tue(KennungRadiere, "", "T");
     for (int K : {KennungRadiereAllePunkte, KennungRadiereAlleStrecken, KennungRadiereAlleFigurat, KennungRadiereAlles})
