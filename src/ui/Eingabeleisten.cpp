@@ -119,12 +119,12 @@ void HauptF::SetzeKennungAuf(int k) {
     AufHinweisWarten = false;
   }
 
-  EditFeld& name = Element<EditFeld>("GnameF");
+  EditFeld& gname = Element<EditFeld>("GnameF");
   if (k <= 35) {
-    name.SetzeVisible(true);
-    name.SetFocus();
+    gname.SetzeVisible(true);
+    gname.SetFocus();
   } else {
-    name.SetzeVisible(false);
+    gname.SetzeVisible(false);
   }
 
   MenuleisteLeeren(k > 10 ? 1 : 2);

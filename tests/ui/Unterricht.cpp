@@ -3,6 +3,8 @@
 // drags and drops and the coordinate dialog.
 
 #include <QAction>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,7 +21,9 @@
 #include "core/FiguratT.h"
 #include "graphics/GrafikFenster.h"
 #include "support/Umgebung.h"
+#include "ui/GlFenster.h"
 #include "ui/HauptF.h"
+#include "ui/HilfeFenster.h"
 #include "ui/KoordFenster.h"
 
 namespace {
@@ -122,6 +126,16 @@ class Unterricht : public ProgrammTest {
     h().HoleFigurat(name, g, found);
     if (!found) throw std::logic_error(name);
     return *g;
+  }
+
+  // A point typed into the numeric bar and executed with the button.
+  void Zahlpunkt(const char* name, const char* x, const char* y, const char* z) {
+    Menue("NumPunkt");
+    Tippe("GnameF", name);
+    Tippe("aF", x);
+    Tippe("bF", y);
+    Tippe("cF", z);
+    Klicke("TuEsButton");
   }
 
   QMainWindow* fenster_ = nullptr;
@@ -326,6 +340,69 @@ TEST_F(Unterricht, AWholeLesson) {
   qobject_cast<QSlider*>(Qt().Widget(grafik.Element<plattform::Slider>("faktr")))->setValue(150);
   EXPECT_EQ(grafik.faktor, 150);
   Bildschirmfoto(Qt(), grafik, "unterricht-grafik.png");
+}
+
+TEST_F(Unterricht, CollectionPlaneDialogAndTheSmallerWindows) {
+  Zahlpunkt("A", "1", "0", "0");
+  Zahlpunkt("B", "0", "1", "0");
+  Kuerzel(W("GnameF"), Qt::Key_E);
+  Tippe("GnameF", "E");
+  Tippe("aF", "2");
+  Tippe("bF", "4");
+  Tippe("cF", "6");
+  Tippe("dF", "8");
+  Klicke("TuEsButton");
+
+  // A collection gathered on the collection field, each member once.
+  Menue("FiguratSammlung");
+  Tippe("GnameF", "Z");
+  Ziehe("FiguratLB", "A ", "SammelF");
+  Ziehe("FiguratLB", "B ", "SammelF");
+  Ziehe("FiguratLB", "A ", "SammelF");
+  EXPECT_EQ(W<QLineEdit>("SammelF")->text(), "");
+  EXPECT_EQ(W<QPlainTextEdit>("LastInfoF")->toPlainText(), "Sammelobjekte:\nA,B");
+  QTest::keyClick(W("GnameF"), Qt::Key_Return);
+  EXPECT_EQ(Zeilen("ProtokollBox").back(), "<4>    Z ist die Sammlung der Figurat: A,B ");
+
+  // The plane's dialog shows the simplified normal; a zero normal is refused.
+  Doppelklick("FiguratLB", "E ", Qt::ShiftModifier);
+  GlFenster& dialog = GlFenster::Instanz();
+  ASSERT_TRUE(dialog.Warten);
+  auto feld = [&](const char* name) { return qobject_cast<QLineEdit*>(Qt().Widget(dialog.Element<EditFeld>(name))); };
+  EXPECT_EQ(feld("xF")->text() + feld("yF")->text() + feld("zF")->text() + feld("dF")->text(), "1234");
+  Bildschirmfoto(Qt(), dialog, "unterricht-ebenengleichung.png");
+  for (const char* name : {"xF", "yF", "zF"}) {
+    QTest::mouseClick(feld(name), Qt::LeftButton);
+    feld(name)->selectAll();
+    QTest::keyClicks(feld(name), "0");
+  }
+  QTest::mouseClick(Qt().Widget(dialog.Element<plattform::BevelButton>("AktualisierenB")), Qt::LeftButton);
+  EXPECT_FALSE(Qt().Widget(dialog)->isVisible());
+  EXPECT_EQ(W<QPlainTextEdit>("HinweisF")->toPlainText(),
+            "Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben.");
+  EXPECT_EQ(Zeilen("ProtokollBox")[2], "<3>    E ist die Ebene mit der Gleichung: 2x + 4y + 6z = 8 ");
+
+  // Two decimals from the popup, then the command list to the clipboard.
+  auto* popup = W<QComboBox>("PopupMenu1");
+  QTest::keyClick(popup, Qt::Key_Down);
+  QTest::keyClick(popup, Qt::Key_Down);
+  EXPECT_EQ(h().Dezimalen, 2);
+  Klicke("BefListe2ClipbB1");
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+            "\n<1>    A ist der Punkt mit dem Koordinatentripel: (1|0|0) \n"
+            "<2>    B ist der Punkt mit dem Koordinatentripel: (0|1|0) \n"
+            "<3>    E ist die Ebene mit der Gleichung: 2x + 4y + 6z = 8 \n"
+            "<4>    Z ist die Sammlung der Figurat: A,B \n");
+  Klicke("SprachInfoB");
+  ASSERT_EQ(Meldungen().size(), 1u);
+
+  // Help and information by their shortcuts.
+  Kuerzel(W("GnameF"), Qt::Key_H);
+  EXPECT_TRUE(Qt().Widget(HilfeFenster::Instanz())->isVisible());
+  Bildschirmfoto(Qt(), HilfeFenster::Instanz(), "unterricht-hilfe.png");
+  Kuerzel(W("GnameF"), Qt::Key_I);
+  EXPECT_TRUE(Qt().Widget(InformFenster::Instanz())->isVisible());
+  Bildschirmfoto(Qt(), InformFenster::Instanz(), "unterricht-info.png");
 }
 
 }  // namespace
