@@ -47,6 +47,14 @@ TEST_F(Listen, DoubleClickShowsTheFigure) {
   EXPECT_EQ(h().InfoFenster, vorher);
 }
 
+TEST_F(Listen, ALongNameReadsBackFromItsRow) {
+  Zahlpunkt("Schnittpunkt_AB", "1", "2", "3");
+  Doppelklick("FiguratLB", "Schnittpunkt_AB ");
+  EXPECT_EQ(Feld("LastInfoF").Text(), "Schnittpunkt_AB ist der Punkt mit dem Koordinatentripel (1 | 2 | 3)");
+  Doppelklick("FiguratLB", "Schnittpunkt_AB ", true);
+  EXPECT_TRUE(KoordFenster::Instanz().Warten);
+}
+
 TEST_F(Listen, ShiftDoubleClickOpensTheCoordinateDialog) {
   Zahlpunkt("P", "1/3", "2", "0");
   Doppelklick("FiguratLB", "P ", true);
