@@ -2,6 +2,9 @@
 // into them when the pointer leaves them; the two clipboard buttons, the
 // decimals and the about message.
 
+#include <algorithm>
+#include <string_view>
+
 #include "commands/BefehlT.h"
 #include "commands/Befehlsarten.h"
 #include "core/FiguratT.h"
@@ -11,6 +14,21 @@
 
 using plattform::EditFeld;
 using plattform::ListBox;
+
+namespace {
+
+// Whether the name is one of the collection text's names, each behind a comma.
+bool Gesammelt(std::string_view sammlung, std::string_view name) {
+  while (!sammlung.empty()) {
+    sammlung.remove_prefix(1);
+    const std::size_t komma = std::min(sammlung.find(','), sammlung.size());
+    if (HauptF::VergleicheNamen(sammlung.substr(0, komma), name) == 0) return true;
+    sammlung.remove_prefix(komma);
+  }
+  return false;
+}
+
+}  // namespace
 
 void HauptF::LoeschF_MouseExit() {
   EditFeld& feld = Element<EditFeld>("LoeschF");
@@ -57,12 +75,7 @@ void HauptF::SammelF_MouseExit() {
   const std::string name = Figuratname(text);
   // Points, lines, planes and the whole space, each name once.
   if (name.empty() || FiguratTypNr(name) <= TypKein) return;
-  for (std::size_t anfang = 1; anfang <= AktuelleSammlung.size();) {
-    std::size_t ende = AktuelleSammlung.find(',', anfang);
-    if (ende == std::string::npos) ende = AktuelleSammlung.size();
-    if (VergleicheNamen(std::string_view(AktuelleSammlung).substr(anfang, ende - anfang), name) == 0) return;
-    anfang = ende + 1;
-  }
+  if (Gesammelt(AktuelleSammlung, name)) return;
   AktuelleSammlung += "," + name;
   Element<EditFeld>("LastInfoF").SetzeText("Sammelobjekte:" + CR + AktuelleSammlung.substr(1));
 }
