@@ -1,11 +1,79 @@
-// The input bars: the numeric bar and the operand bar.
+// The input bars: the numeric bar and the operand bar, arranged for the
+// input kind the user chose from the menu.
 
+#include "commands/Befehlsarten.h"
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
 
 using plattform::EditFeld;
 using plattform::ListBox;
 using plattform::StatischerText;
+
+namespace {
+
+// A list of the operand bar: hidden, or shown with one of the name lists.
+using Namensliste = const std::string HauptF::*;
+// A label: hidden (nullptr), emptied and left as it was (""), or shown with its text.
+using Beschriftung = const char*;
+
+struct Operandenleiste {
+  int kennung;
+  const char* eingabe;  // the prompt EingabeText
+  Namensliste g1;
+  Beschriftung durch2;
+  Namensliste g2;  // for the rotation the angle field takes its place
+  Beschriftung und;
+  Namensliste g3;
+};
+
+// The prompts of 11, 12, 13 and 25 hold an invisible U+FEFF before "als".
+constexpr Operandenleiste kLeisten[] = {
+    {KennungGeradePP, "wird definiert \uFEFFals Gerade durch", &HauptF::PNListe, "und", &HauptF::PNListe, nullptr, nullptr},
+    {KennungGeradePR, "wird definiert \uFEFFals Gerade durch", &HauptF::PNListe, "mit Richtung", &HauptF::gPNListe, nullptr,
+     nullptr},
+    {KennungEbenePPP, "wird definiert \uFEFFals Ebene durch", &HauptF::PNListe, "und", &HauptF::PNListe, "und",
+     &HauptF::PNListe},
+    {KennungEbenePN, "wird definiert als Ebene durch", &HauptF::PNListe, "mit Normalenrichtung", &HauptF::PNListe, nullptr,
+     nullptr},
+    {KennungEbenePRR, "wird definiert als Ebene durch", &HauptF::PNListe, "mit Richtungen", &HauptF::gPNListe, "und",
+     &HauptF::gPNListe},
+    {KennungSchnitt, "wird definiert als Schnitt von", &HauptF::mSoEckNListe, "mit", &HauptF::oEckNliste, nullptr, nullptr},
+    {KennungLotfusspunkt, "wird definiert als Fußpunktfigurat aller Lote von", &HauptF::mSoEckNListe, "auf",
+     &HauptF::oEckNliste, nullptr, nullptr},
+    {KennungSpiegelbild, "wird definiert als Spiegelbild von", &HauptF::mSoEckNListe, "an", &HauptF::oEckNliste, nullptr,
+     nullptr},
+    {KennungOrthogonale, "wird definiert als Orthogonale von", &HauptF::mSoEckNListe, "durch", &HauptF::PNListe, nullptr,
+     nullptr},
+    {KennungVerschieben, "wird definiert als Verschieberesultat von", &HauptF::mSoEckNListe, "auf", &HauptF::PNListe,
+     nullptr, nullptr},
+    {KennungDrehen, "wird definiert als Drehungsresultat von", &HauptF::mSoEckNListe, "mit Drehwinkel", nullptr, "um",
+     &HauptF::gNListe},
+    {KennungDreieck, "wird definiert als Dreieck mit den Ecken ", &HauptF::PNListe, "und", &HauptF::PNListe, "und",
+     &HauptF::PNListe},
+    {KennungTetraeder, "wird definiert als Tetraeder mit der Basis", &HauptF::DNListe, "und Spitze", &HauptF::PNListe,
+     nullptr, nullptr},
+    {KennungMittelsenkrechte, "wird definiert als Mittelsenkrechte der Punkte", &HauptF::PNListe, "und",
+     &HauptF::PNListe, nullptr, nullptr},
+    {KennungHuelle, "wird definiert \uFEFFals Hülle von", &HauptF::oEckNliste, "und", &HauptF::oEckNliste, "und",
+     &HauptF::oEckNliste},
+    {KennungKlonen, "wird definiert als Klon von", &HauptF::mSoEckNListe, nullptr, nullptr, "", nullptr},
+    // The collection takes its members from the collection field.
+    {KennungSammlung, " ist eine Sammlung", nullptr, "", nullptr, "", nullptr},
+    {KennungZeige, "Zeige", &HauptF::NListe, "", nullptr, "", nullptr},
+    {KennungWinkel, "Berechne den Winkel zwischen", &HauptF::oPNListe, "und", &HauptF::oPNListe, "", nullptr},
+    {KennungAbstand, "Berechne den Abstand von", &HauptF::oEckNliste, "und", &HauptF::oEckNliste, "", nullptr},
+    {KennungBeschreibe, "Beschreibe ausführlich", &HauptF::EckNListe, "", nullptr, "", nullptr},
+    {KennungZeichne, "Zeichne", &HauptF::NListe, "", nullptr, "", nullptr},
+    {KennungRadiere, "Radiere im Grafikfenster", &HauptF::NListe, "", nullptr, "", nullptr},
+};
+
+const Operandenleiste* LeisteZu(int k) {
+  for (const Operandenleiste& l : kLeisten)
+    if (l.kennung == k) return &l;
+  return nullptr;
+}
+
+}  // namespace
 
 void HauptF::MenuleisteLeeren(int n) {
   if (n == 1) {
@@ -17,5 +85,92 @@ void HauptF::MenuleisteLeeren(int n) {
     // The angle field is not part of the clearing.
     for (const char* text : {"EingabeText", "durch2T", "undT"}) Element<StatischerText>(text).SetzeText("");
     for (const char* liste : {"G1ListB", "G2ListB", "G3ListB"}) Element<ListBox>(liste).SetzeVisible(false);
+  }
+}
+
+void HauptF::PunktEingabeSchablone() {
+  for (const char* t : {"aT", "bT", "cT"}) Element<StatischerText>(t).SetzeVisible(true);
+  for (const char* f : {"GnameF", "aF", "bF", "cF"}) Element<EditFeld>(f).SetzeVisible(true);
+  Element<StatischerText>("aT").SetzeText("ist fester Punkt mit den Koordinaten  x =");
+  Element<StatischerText>("bT").SetzeText(",  y =");
+  Element<StatischerText>("cT").SetzeText(",  z =");
+  Element<EditFeld>("dF").SetzeVisible(false);
+  Element<StatischerText>("dT").SetzeVisible(false);
+}
+
+void HauptF::EbenenEingabeSchablone() {
+  for (const char* t : {"aT", "bT", "cT", "dT"}) Element<StatischerText>(t).SetzeVisible(true);
+  for (const char* f : {"GnameF", "aF", "bF", "cF", "dF"}) Element<EditFeld>(f).SetzeVisible(true);
+  Element<StatischerText>("aT").SetzeText("ist feste Ebene mit der Gleichung");
+  Element<StatischerText>("bT").SetzeText("x  +");
+  Element<StatischerText>("cT").SetzeText("y  +");
+  Element<StatischerText>("dT").SetzeText("z  =");
+}
+
+void HauptF::SetzeKennungAuf(int k) {
+  AktuelleKennung = k;
+  Element<EditFeld>("GradF").SetzeVisible(false);
+
+  EditFeld& hinweis = Element<EditFeld>("HinweisF");
+  hinweis.SetzeReadOnly(true);
+  if (k != KennungHinweis) {
+    hinweis.SetzeText("");
+    // Another kind than the hint gives the window's Return back.
+    AufHinweisWarten = false;
+  }
+
+  EditFeld& gname = Element<EditFeld>("GnameF");
+  if (k <= 35) {
+    gname.SetzeVisible(true);
+    gname.SetFocus();
+  } else {
+    gname.SetzeVisible(false);
+  }
+
+  MenuleisteLeeren(k > 10 ? 1 : 2);
+  if (k == EingabeFesterPunkt) PunktEingabeSchablone();
+  if (k == EingabeFesteEbene) EbenenEingabeSchablone();
+
+  ErzeugeNamenListen();
+  for (const char* liste : {"G1ListB", "G2ListB", "G3ListB"}) Element<ListBox>(liste).SetzeInhalt(NListe);
+  Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+
+  if (k == KennungHinweis) {
+    // No bar is left: the numeric one is cleared and the name field hidden.
+    MenuleisteLeeren(2);
+    hinweis.SetzeReadOnly(false);
+    AufHinweisWarten = true;
+    hinweis.SetFocus();
+    return;
+  }
+  // The drawing kinds without operands leave the bar as it was.
+  const Operandenleiste* leiste = LeisteZu(k);
+  if (!leiste) return;
+
+  Element<StatischerText>("EingabeText").SetzeText(leiste->eingabe);
+  auto zeige = [this](const char* name, Namensliste liste) {
+    ListBox& box = Element<ListBox>(name);
+    box.SetzeVisible(liste != nullptr);
+    if (liste) box.SetzeInhalt(this->*liste);
+  };
+  auto beschrifte = [this](const char* name, Beschriftung text) {
+    StatischerText& t = Element<StatischerText>(name);
+    if (!text) {
+      t.SetzeVisible(false);
+      return;
+    }
+    t.SetzeText(text);
+    if (*text) t.SetzeVisible(true);
+  };
+  zeige("G1ListB", leiste->g1);
+  beschrifte("durch2T", leiste->durch2);
+  zeige("G2ListB", leiste->g2);
+  beschrifte("undT", leiste->und);
+  zeige("G3ListB", leiste->g3);
+  if (k == KennungDrehen) Element<EditFeld>("GradF").SetzeVisible(true);
+
+  if (k == KennungSammlung) {
+    AktuelleSammlung.clear();
+    Element<EditFeld>("LastInfoF").SetzeText("");
   }
 }

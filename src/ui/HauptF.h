@@ -17,6 +17,18 @@ class FiguratT;
 class BefehlT;
 class VektorT;
 
+// The menu items the main window answers, in the order their handlers are
+// registered; each item's handler is _<item>_Action.
+#define FIGURAT_MENUEHANDLER(X)                                                                                      \
+  X(FileLaden) X(FileSpeichern) X(NumPunkt) X(NumEbene) X(BerechneAbstand) X(BerechneWinkel) X(GEbenePN)             \
+  X(GEbenePPP) X(GEbenePRR) X(FiguratDreieck) X(FiguratTetraeder) X(GErzeugeDrehen) X(GErzeugeLotfusspunktG)          \
+  X(GErzeugeMittelsenkrechte) X(GErzeugeOrthogonale) X(GErzeugeSchnitt) X(GErzeugeSpiegelbild)                       \
+  X(GErzeugeVerschieben) X(GGeradePP) X(GGeradePR) X(GErzeugeKlonen) X(HilfeM) X(InfoHilfe) X(AusgabeBeschreibe)     \
+  X(AusgabeZeige) X(InfoFigurat) X(NeuItem) X(AusgabeAllesZeigen) X(FileAktualisieren) X(AusgabeProtokoll)           \
+  X(UndoItem) X(LetztLoeschItem) X(FiguratHuelle) X(FileHInweis) X(FiguratSammlung) X(FileQuit)                      \
+  X(grafischeDarstellungZeichne) X(AllePunkteZeichnen) X(RadiereItem) X(AllesZeichnen) X(AlleFiguratRadieren)        \
+  X(AllePunkteRadieren) X(AllesRadieren) X(AlleStreckenRadieren)
+
 // The main window and the program-wide context at once: it holds the figure
 // list, the command list, the pools, the name lists, the texts, the settings
 // and the projection state. Its operations are defined in the folders of the
@@ -270,6 +282,50 @@ class HauptF : public plattform::Fenster {
   // The input bars (Eingabeleisten.cpp).
   // Clears the numeric bar for n = 1 and the operand bar for n = 2.
   void MenuleisteLeeren(int n);
+  // Makes k the input kind and arranges the bars for it: the prompt, the
+  // labels, the operand lists filled from the name lists.
+  void SetzeKennungAuf(int k);
+  void PunktEingabeSchablone();
+  void EbenenEingabeSchablone();
+
+  // Executing and the Return key (Ausfuehren.cpp).
+  void TuEsButton_Action();
+  bool GnameF_KeyDown(const std::string& taste);
+  bool KeyDown(const std::string& taste) override;
+  void MouseMove(int x, int y) override;
+
+  // Menu commands (Menuebefehle.cpp).
+  void EnableMenuItems() override;
+  // The question with OK (1) and Cancel (2).
+  int YesNoAbfrage(const std::string& frage);
+#define X(punkt) bool _##punkt##_Action();
+  FIGURAT_MENUEHANDLER(X)
+#undef X
+
+  // Figure list and command list (Listen.cpp).
+  void FiguratLB_DoubleClick();
+  bool FiguratLB_DragRow(plattform::DragItem& item, int zeile);
+  void ProtokollBox_DoubleClick();
+  bool ProtokollBox_DragRow(plattform::DragItem& item, int zeile);
+  void KillLastOrder3_Action();
+  void BevelButton1_Action();
+  void G2ListB_Change();
+  // The name in a row of the figure list: its text before the first blank.
+  static std::string Figuratname(const std::string& zeile);
+  // Whether b is still the first command that defines the name. The edit
+  // dialogs write only into such: a command that left the list meanwhile may
+  // already be another one's record.
+  bool DefiniertNoch(const BefehlT* b, const std::string& name) const;
+
+  // Drop fields, clipboard buttons, decimals and about (Ablagefelder.cpp).
+  void LoeschF_MouseExit();
+  bool LoeschF_KeyDown(const std::string& taste);
+  void SammelF_MouseExit();
+  bool SammelF_KeyDown(const std::string& taste);
+  void Beschr2ClipbB_Action();
+  void BefListe2ClipbB1_Action();
+  void PopupMenu1_Change();
+  void SprachInfoB_Action();
 
   // One accessor per menu item, named like the item.
 #define FIGURAT_TYP_Menue plattform::MenuItem
@@ -285,6 +341,7 @@ class HauptF : public plattform::Fenster {
  protected:
   plattform::Fensterlayout Layoutschritt() override;
   const std::vector<plattform::Steuerelementzeile>& Steuerelementtabelle() const override;
+  void MenueHandlerSchritt() override;
 
  private:
   plattform::MenuItem& Menuepunkt(const char* name) const;
@@ -330,4 +387,8 @@ class HauptF : public plattform::Fenster {
   bool infoAusstehend_ = false;
 
   // ui
+  // While the Return latch is set or an edit dialog waits, nothing executes.
+  bool AusfuehrenBlockiert();
+  // A drawing command without operands, chosen and executed at once.
+  void AufEinmal(int k);
 };

@@ -1,0 +1,86 @@
+// The figure list and the command list: double-clicks, dragging rows out, and
+// the buttons beside them. None of these actions is recorded.
+
+#include "commands/BefehlT.h"
+#include "core/FiguratT.h"
+#include "platform/Steuerelement.h"
+#include "platform/Zahltext.h"
+#include "ui/GlFenster.h"
+#include "ui/HauptF.h"
+#include "ui/KoordFenster.h"
+
+using plattform::EditFeld;
+using plattform::ListBox;
+
+std::string HauptF::Figuratname(const std::string& zeile) { return zeile.substr(0, zeile.find(' ')); }
+
+bool HauptF::DefiniertNoch(const BefehlT* b, const std::string& name) const {
+  BefehlT* erster = nullptr;
+  bool found;
+  HoleBefehl(name, erster, found);
+  return found && erster == b;
+}
+
+void HauptF::FiguratLB_DoubleClick() {
+  const std::string name = Figuratname(Element<ListBox>("FiguratLB").Text());
+  if (name.empty()) return;
+  doppelklick = true;
+  if (!plattform::plattform().ShiftGedrueckt()) {
+    ZeigeFigurat(name);
+  } else if (const int t = FiguratTypNr(name); t == TypPunkt || t == TypEbene) {
+    // The first command of the name; the origin and the members' results have none.
+    BefehlT* befehl = nullptr;
+    bool hatBefehl;
+    HoleBefehl(name, befehl, hatBefehl);
+    FiguratT* g;
+    bool hatFigur;
+    HoleFigurat(name, g, hatFigur);
+    if (hatBefehl && hatFigur) {
+      if (t == TypPunkt)
+        KoordFenster::Instanz().Oeffne(*befehl, name, *g);
+      else
+        GlFenster::Instanz().Oeffne(*befehl, name, *g);
+    }
+  }
+  doppelklick = false;
+}
+
+bool HauptF::FiguratLB_DragRow(plattform::DragItem& item, int zeile) {
+  item.Text = Element<ListBox>("FiguratLB").Zeile(zeile);
+  return true;
+}
+
+void HauptF::ProtokollBox_DoubleClick() {
+  const std::string zeile = Element<ListBox>("ProtokollBox").Text();
+  const std::size_t auf = zeile.find('<');
+  if (auf == std::string::npos) return;
+  const std::size_t zu = zeile.find('>', auf + 1);
+  if (zu == std::string::npos || zu < auf + 2) return;
+  const int K = plattform::ZuGanzzahl(plattform::Val(zeile.substr(auf + 1, zu - auf - 1)));
+  if (K < 1) return;
+  int n = 0;
+  for (const BefehlT* c = BListe; c; c = c->Zeiger) ++n;
+  // The last command moves to just after command K.
+  if (K <= n - 2) {
+    BefehlT* vorletzter = BListe;
+    while (vorletzter->Zeiger->Zeiger) vorletzter = vorletzter->Zeiger;
+    BefehlT* letzter = vorletzter->Zeiger;
+    vorletzter->Zeiger = nullptr;
+    letzter->Einfuegen(K);
+  }
+  AnweisungslisteAusfuehren();
+}
+
+bool HauptF::ProtokollBox_DragRow(plattform::DragItem& item, int zeile) {
+  item.Text = Element<ListBox>("ProtokollBox").Zeile(zeile);
+  return true;
+}
+
+void HauptF::KillLastOrder3_Action() { LoescheLetztenBefehl(); }
+
+void HauptF::BevelButton1_Action() {
+  InfoFenster.clear();
+  InfoAktualisieren();
+}
+
+void HauptF::G2ListB_Change() { Element<EditFeld>("GradF").SetzeVisible(false); }
