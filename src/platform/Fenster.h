@@ -34,7 +34,7 @@ struct Fensterlayout {
   bool maximierfeld = false;
   bool groesseVeraenderbar = false;
   bool menueleisteSichtbar = false;
-  std::optional<Farbe> hintergrund;
+  std::optional<Farbe> hintergrund = {};
   bool sichtbar = true;
   MenuBar* menueleiste = nullptr;  // the window's own menu bar, if it takes one
 };

@@ -13,19 +13,7 @@ using plattform::EditFeld;
 using plattform::StatischerText;
 using plattform::Str;
 
-plattform::Fensterlayout GlFenster::Layoutschritt() {
-  plattform::Fensterlayout l;
-  l.titel = "Änderung der Ebenengleichung";
-  l.breite = 533;
-  l.hoehe = 145;
-  l.schliessfeld = false;
-  l.minimierfeld = false;
-  l.maximierfeld = false;
-  l.groesseVeraenderbar = false;
-  l.menueleisteSichtbar = false;
-  l.sichtbar = false;
-  return l;
-}
+plattform::Fensterlayout GlFenster::Layoutschritt() { return Dialoglayout("Änderung der Ebenengleichung", 533, 145); }
 
 const std::vector<plattform::Steuerelementzeile>& GlFenster::Steuerelementtabelle() const {
   static const std::vector<plattform::Steuerelementzeile> tabelle = {
@@ -46,8 +34,7 @@ const std::vector<plattform::Steuerelementzeile>& GlFenster::Steuerelementtabell
 }
 
 void GlFenster::Oeffne(BefehlT& befehl, const std::string& name, const FiguratT& ebene) {
-  AktuellerBefehl = &befehl;
-  name_ = name;
+  Warte(befehl, name);
   Element<StatischerText>("GlText").SetzeText("Koordinatengleichung der Ebene " + name);
   // The normal as stored and the right side d of n·x = d, with all the digits.
   Element<EditFeld>("xF").SetzeText(Str(ebene.v2->kp[1]));
@@ -84,7 +71,7 @@ void GlFenster::GEintragen(bool& ok) {
 void GlFenster::AktualisierenB_Action() {
   Warten = false;
   HauptF& h = HauptF::Instanz();
-  const bool gueltig = h.DefiniertNoch(AktuellerBefehl, name_);
+  const bool gueltig = BefehlGilt();
   if (!gueltig) AktuellerBefehl = nullptr;
   bool ok;
   GEintragen(ok);
@@ -97,16 +84,4 @@ void GlFenster::AktualisierenB_Action() {
   h.AnweisungslisteAusfuehren();
 }
 
-void GlFenster::AbbrechB_Action() {
-  Element<EditFeld>("xF").SetFocus();
-  AktuellerBefehl = nullptr;
-  Hide();
-  Warten = false;
-}
 
-bool GlFenster::KeyDown(const std::string& taste) {
-  // Only a Return that the main window latched before.
-  const HauptF& h = HauptF::Instanz();
-  if (h.IgnoreReturn && taste == h.CR) AktualisierenB_Action();
-  return false;
-}

@@ -7,15 +7,7 @@ using plattform::Bind;
 using plattform::Farbe;
 
 plattform::Fensterlayout HilfeFenster::Layoutschritt() {
-  plattform::Fensterlayout l;
-  l.titel = "Hilfe";
-  l.breite = 502;
-  l.hoehe = 652;
-  l.schliessfeld = false;
-  l.minimierfeld = true;
-  l.menueleisteSichtbar = true;
-  l.sichtbar = true;
-  return l;
+  return {.titel = "Hilfe", .breite = 502, .hoehe = 652, .minimierfeld = true, .menueleisteSichtbar = true};
 }
 
 const std::vector<plattform::Steuerelementzeile>& HilfeFenster::Steuerelementtabelle() const {
@@ -32,15 +24,8 @@ const std::vector<plattform::Steuerelementzeile>& HilfeFenster::Steuerelementtab
 void HilfeFenster::HilfeB_Action() { HilfeFenster::Instanz().Hide(); }
 
 plattform::Fensterlayout InformFenster::Layoutschritt() {
-  plattform::Fensterlayout l;
-  l.titel = "Info";
-  l.breite = 536;
-  l.hoehe = 430;
-  l.schliessfeld = true;
-  l.minimierfeld = true;
-  l.menueleisteSichtbar = true;
-  l.sichtbar = true;
-  return l;
+  return {.titel = "Info", .breite = 536, .hoehe = 430, .schliessfeld = true, .minimierfeld = true,
+          .menueleisteSichtbar = true};
 }
 
 const std::vector<plattform::Steuerelementzeile>& InformFenster::Steuerelementtabelle() const {

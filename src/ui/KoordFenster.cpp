@@ -13,19 +13,7 @@ using plattform::EditFeld;
 using plattform::StatischerText;
 using plattform::Str;
 
-plattform::Fensterlayout KoordFenster::Layoutschritt() {
-  plattform::Fensterlayout l;
-  l.titel = "Ändern von Koordinaten";
-  l.breite = 357;
-  l.hoehe = 145;
-  l.schliessfeld = false;
-  l.minimierfeld = false;
-  l.maximierfeld = false;
-  l.groesseVeraenderbar = false;
-  l.menueleisteSichtbar = false;
-  l.sichtbar = false;
-  return l;
-}
+plattform::Fensterlayout KoordFenster::Layoutschritt() { return Dialoglayout("Ändern von Koordinaten", 357, 145); }
 
 const std::vector<plattform::Steuerelementzeile>& KoordFenster::Steuerelementtabelle() const {
   static const std::vector<plattform::Steuerelementzeile> tabelle = {
@@ -42,8 +30,7 @@ const std::vector<plattform::Steuerelementzeile>& KoordFenster::Steuerelementtab
 }
 
 void KoordFenster::Oeffne(BefehlT& befehl, const std::string& name, const FiguratT& punkt) {
-  AktuellerBefehl = &befehl;
-  name_ = name;
+  Warte(befehl, name);
   Element<StatischerText>("KoordText").SetzeText("Koordinaten des Punktes " + name);
   // All the digits, not the chosen decimals.
   Element<EditFeld>("xF").SetzeText(Str(punkt.v1->kp[1]));
@@ -76,7 +63,7 @@ void KoordFenster::KEintragen() {
 void KoordFenster::AktualisierenB_Action() {
   Warten = false;
   HauptF& h = HauptF::Instanz();
-  const bool gueltig = h.DefiniertNoch(AktuellerBefehl, name_);
+  const bool gueltig = BefehlGilt();
   if (!gueltig) AktuellerBefehl = nullptr;
   KEintragen();
   if (!gueltig) return;
@@ -84,16 +71,4 @@ void KoordFenster::AktualisierenB_Action() {
   h.AnweisungslisteAusfuehren();
 }
 
-void KoordFenster::AbbrechB_Action() {
-  Element<EditFeld>("xF").SetFocus();
-  AktuellerBefehl = nullptr;
-  Hide();
-  Warten = false;
-}
 
-bool KoordFenster::KeyDown(const std::string& taste) {
-  // Only a Return that the main window latched before.
-  const HauptF& h = HauptF::Instanz();
-  if (h.IgnoreReturn && taste == h.CR) AktualisierenB_Action();
-  return false;
-}

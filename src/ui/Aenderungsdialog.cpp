@@ -1,0 +1,29 @@
+#include "ui/Aenderungsdialog.h"
+
+#include "platform/Steuerelement.h"
+#include "ui/HauptF.h"
+
+plattform::Fensterlayout Aenderungsdialog::Dialoglayout(std::string titel, int breite, int hoehe) {
+  return {.titel = std::move(titel), .breite = breite, .hoehe = hoehe, .menueleisteSichtbar = false, .sichtbar = false};
+}
+
+void Aenderungsdialog::Warte(BefehlT& befehl, const std::string& name) {
+  AktuellerBefehl = &befehl;
+  name_ = name;
+}
+
+bool Aenderungsdialog::BefehlGilt() const { return HauptF::Instanz().DefiniertNoch(AktuellerBefehl, name_); }
+
+void Aenderungsdialog::AbbrechB_Action() {
+  Element<plattform::EditFeld>("xF").SetFocus();
+  AktuellerBefehl = nullptr;
+  Hide();
+  Warten = false;
+}
+
+bool Aenderungsdialog::KeyDown(const std::string& taste) {
+  // Only a Return that the main window latched before.
+  const HauptF& h = HauptF::Instanz();
+  if (h.IgnoreReturn && taste == h.CR) AktualisierenB_Action();
+  return false;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Plattform.h"
+
+class BefehlT;
+
+// What the coordinate dialog and the equation dialog share: the command they
+// edit, their waiting flag, Cancel and the Return they take. Both are modeless;
+// while one waits, the main window executes nothing.
+class Aenderungsdialog : public plattform::Fenster {
+ public:
+  BefehlT* AktuellerBefehl = nullptr;  // the command being edited, the command list's
+  bool Warten = false;                 // shown and waiting for OK or Cancel
+
+  virtual void AktualisierenB_Action() = 0;
+  void AbbrechB_Action();
+  bool KeyDown(const std::string& taste) override;
+
+ protected:
+  explicit Aenderungsdialog(std::string klasse) : plattform::Fenster(std::move(klasse)) {}
+  // Hidden at creation, no close, minimise or maximise box, no menu bar.
+  static plattform::Fensterlayout Dialoglayout(std::string titel, int breite, int hoehe);
+  // Shown and waiting on the command, which defines the figure of that name.
+  void Warte(BefehlT& befehl, const std::string& name);
+  // Whether the command still defines the figure: it may have left the list,
+  // and its record may already hold another command.
+  bool BefehlGilt() const;
+
+ private:
+  std::string name_;  // of the figure the command defines
+};
