@@ -16,10 +16,7 @@ using plattform::StatischerText;
 
 bool HauptF::Gefunden(const std::string& name, FiguratT*& g) const {
   // After a re-execution the head is anonymous, and the empty name would find it.
-  if (name.empty()) return false;
-  bool found;
-  HoleFigurat(name, g, found);
-  return found;
+  return !name.empty() && HoleFigurat(name, g);
 }
 
 void HauptF::FiguratAktionSingle(std::string NeuG, std::string AltG1, std::string AltG2, std::string AltG3, int K) {

@@ -24,13 +24,8 @@ void HauptF::ErzeugeHuelle(const std::string& A, const std::string& B, const std
   FiguratT* a;
   FiguratT* b;
   FiguratT* c;
-  bool gefundenA;
-  bool gefundenB;
-  bool gefundenC;
-  HoleFigurat(A, a, gefundenA);
-  HoleFigurat(B, b, gefundenB);
-  HoleFigurat(C, c, gefundenC);
-  ok = gefundenA && gefundenB && gefundenC && HatHuelle(a->Typ) && HatHuelle(b->Typ) && HatHuelle(c->Typ);
+  ok = HoleFigurat(A, a) && HoleFigurat(B, b) && HoleFigurat(C, c) && HatHuelle(a->Typ) && HatHuelle(b->Typ) &&
+       HatHuelle(c->Typ);
   if (!ok) {
     plattform::plattform().MsgBox("Fehler bei den Operanden-Figuratn in ErzeugeSchnitt");
     return;

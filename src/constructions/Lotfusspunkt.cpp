@@ -87,11 +87,7 @@ void Lotfussfigur(HauptF& h, const FiguratT& a, const FiguratT& b, FiguratT& g, 
 void HauptF::ErzeugeLotfussfpunktG(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
   FiguratT* a;
   FiguratT* b;
-  bool gefundenA;
-  bool gefundenB;
-  HoleFigurat(A, a, gefundenA);
-  HoleFigurat(B, b, gefundenB);
-  if (!gefundenA || !gefundenB) {
+  if (!HoleFigurat(A, a) || !HoleFigurat(B, b)) {
     ok = false;
     return;
   }

@@ -171,11 +171,7 @@ void HauptF::GemeinsamerEbenenpunkt(const FiguratT& E, const FiguratT& F, Vektor
 void HauptF::ErzeugeSchnitt(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
   FiguratT* a;
   FiguratT* b;
-  bool gefundenA;
-  bool gefundenB;
-  HoleFigurat(A, a, gefundenA);
-  HoleFigurat(B, b, gefundenB);
-  if (gefundenA && gefundenB) {
+  if (HoleFigurat(A, a) && HoleFigurat(B, b)) {
     Schnitt(*a, *b, *r, ok);
   } else {
     ok = false;

@@ -12,11 +12,7 @@ void HauptF::ErzeugeSpiegelbild(const std::string& A, const std::string& S, Figu
   }
   FiguratT* a;
   FiguratT* s;
-  bool gefundenA;
-  bool gefundenS;
-  HoleFigurat(A, a, gefundenA);
-  HoleFigurat(S, s, gefundenS);
-  ok = gefundenA && gefundenS;
+  ok = HoleFigurat(A, a) && HoleFigurat(S, s);
   if (ok) Spiegele(*a, *s, *r, ok);
   if (ok) r->Einlisten();
 }

@@ -14,12 +14,8 @@ double HauptF::BerechneWinkel(const std::string& A, const std::string& B, bool& 
   if (!ok) return 0;
   FiguratT* a;
   FiguratT* b;
-  bool gefundenA;
-  bool gefundenB;
-  HoleFigurat(A, a, gefundenA);
-  HoleFigurat(B, b, gefundenB);
   // Only lines and planes have an angle.
-  ok = gefundenA && gefundenB && GeradeOderEbene(a->Typ) && GeradeOderEbene(b->Typ);
+  ok = HoleFigurat(A, a) && HoleFigurat(B, b) && GeradeOderEbene(a->Typ) && GeradeOderEbene(b->Typ);
   if (!ok) return 0;
   double w = a->v2->Winkel(*b->v2);
   // A null direction has no angle; Winkel has said so.
@@ -128,11 +124,7 @@ void HauptF::Abstandausgabe(const std::string& A, const std::string& B, bool& ok
   // Only points, lines and planes have a distance.
   FiguratT* a;
   FiguratT* b;
-  bool gefundenA;
-  bool gefundenB;
-  HoleFigurat(A, a, gefundenA);
-  HoleFigurat(B, b, gefundenB);
-  ok = ok && gefundenA && gefundenB && a->IstLinear() && b->IstLinear();
+  ok = ok && HoleFigurat(A, a) && HoleFigurat(B, b) && a->IstLinear() && b->IstLinear();
   if (!ok) return;
   InsInfofenster("Der Abstand von " + A + " und " + B + " beträgt " + z2s(Abstand(A, B)));
   InfoAktualisieren();

@@ -48,6 +48,12 @@ void HauptF::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) con
   }
 }
 
+bool HauptF::HoleFigurat(const std::string& name, FiguratT*& g) const {
+  bool found;
+  HoleFigurat(name, g, found);
+  return found;
+}
+
 int HauptF::FiguratTypNr(const std::string& name) const {
   FiguratT* g;
   bool found;

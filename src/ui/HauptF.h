@@ -114,6 +114,8 @@ class HauptF : public plattform::Fenster {
 
   // Figure list and name lists (Figuratliste.cpp).
   void HoleFigurat(const std::string& name, FiguratT*& g, bool& found) const;
+  // The same, with found as the result.
+  bool HoleFigurat(const std::string& name, FiguratT*& g) const;
   int FiguratTypNr(const std::string& name) const;
   bool ExistiertFigurat(const std::string& name) const;
   void HoleVektor(int selector, const std::string& name, VektorT& v) const;
