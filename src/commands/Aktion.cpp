@@ -104,6 +104,11 @@ void HauptF::FiguratAktionSingle(std::string NeuG, std::string AltG1, std::strin
 
   // A result of an action on a collection is recorded with the whole action.
   if (!ok || NeuG.find('|') != std::string::npos) return;
+  Aufzeichnen(K, NeuG, AltG1, AltG2, AltG3);
+}
+
+void HauptF::Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
+                         const std::string& AltG3) {
   BefehlT* b;
   ErschaffeB(b);
   b->NeuG = NeuG;

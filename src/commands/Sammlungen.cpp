@@ -73,15 +73,5 @@ void HauptF::FiguratAktion() {
     ZeigeFigurat(first);
   }
 
-  BefehlT* b;
-  ErschaffeB(b);
-  b->NeuG = name;
-  b->AltG1 = first;
-  b->AltG2 = second;
-  b->AltG3 = third;
-  b->Kennung = K;
-  b->Anhaengen();
-  ErzeugeNamenListen();
-  Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
-  ZeigeBefehlsliste();
+  Aufzeichnen(K, name, first, second, third);
 }

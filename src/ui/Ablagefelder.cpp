@@ -50,15 +50,7 @@ void HauptF::LoeschF_MouseExit() {
   if (FiguratTypNr(name) == TypKein) return;
   // The figure goes at once; the recorded command deletes it at every later run.
   LoescheFigurat(name);
-  BefehlT* b;
-  ErschaffeB(b);
-  b->Kennung = KennungLoesche;
-  b->AltG1 = name;
-  b->NeuG = "";
-  b->Anhaengen();
-  ErzeugeNamenListen();
-  Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
-  ZeigeBefehlsliste();
+  Aufzeichnen(KennungLoesche, "", name, "", "");
 }
 
 bool HauptF::LoeschF_KeyDown(const std::string&) {

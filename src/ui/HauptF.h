@@ -199,6 +199,9 @@ class HauptF : public plattform::Fenster {
   static void Gleichung2GleichungsFeld(const std::string& text, std::array<double, 5>& G, bool& ok);
   // The kind of a command-list line by its key phrases, 0 when no kind's phrase occurs.
   int Satzart(const std::string& zeile) const;
+  // Records a command at the end of the list and shows the lists anew.
+  void Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
+                   const std::string& AltG3);
 
   // Applying one action (Aktion.cpp): names the figure NeuG defines, tests
   // the operand types for the kind K, calls the operation and records the
