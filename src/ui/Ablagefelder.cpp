@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "commands/BefehlT.h"
 #include "commands/Befehlsarten.h"
 #include "core/FiguratT.h"
 #include "platform/Plattform.h"
@@ -13,7 +12,6 @@
 #include "ui/HauptF.h"
 
 using plattform::EditFeld;
-using plattform::ListBox;
 
 namespace {
 
