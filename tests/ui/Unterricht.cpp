@@ -408,4 +408,52 @@ TEST_F(Unterricht, CollectionPlaneDialogAndTheSmallerWindows) {
   Bildschirmfoto(Qt(), InformFenster::Instanz(), "unterricht-info.png");
 }
 
+// Counts how often a window is shown and hidden, and whether it was made anew.
+class Abbildungen : public QObject {
+ public:
+  explicit Abbildungen(QWidget* w) : w_(w), id_(w->winId()) { w->installEventFilter(this); }
+  int gezeigt = 0, versteckt = 0;
+  bool NeuErzeugt() const { return w_->winId() != id_; }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Show) ++gezeigt;
+    if (e->type() == QEvent::Hide) ++versteckt;
+    return false;
+  }
+
+ private:
+  QWidget* w_;
+  WId id_;
+};
+
+TEST_F(Unterricht, TheProgramsFocusMovesNeitherRemapsTheWindowNorLosesTheKey) {
+  Abbildungen zaehler(fenster_);
+  Kuerzel(W("GnameF"), Qt::Key_A);
+  EXPECT_EQ(QApplication::focusWidget(), W("GnameF"));
+  Kuerzel(W("GnameF"), Qt::Key_E);
+  Tippe("aF", "1");
+  // Ctrl+2 from another field takes the focus to the name field.
+  Kuerzel(W("aF"), Qt::Key_2);
+  EXPECT_EQ(QApplication::focusWidget(), W("GnameF"));
+  Menue("NumPunkt");
+  Tippe("GnameF", "P");
+  Klicke("TuEsButton");
+  EXPECT_EQ(QApplication::focusWidget(), W("GnameF"));
+  // A key typed now goes where the program put the focus.
+  QTest::keyClick(fenster_->windowHandle(), 'Q');
+  EXPECT_EQ(W<QLineEdit>("GnameF")->text(), "Q");
+  // "Zeige" hides the name field; the next kind with a name shows it and gives it the key.
+  Menue("AusgabeZeige");
+  EXPECT_FALSE(W("GnameF")->isVisible());
+  Kuerzel(W("TuEsButton"), Qt::Key_2);
+  EXPECT_EQ(QApplication::focusWidget(), W("GnameF"));
+  QTest::keyClick(fenster_->windowHandle(), 'R');
+  EXPECT_EQ(W<QLineEdit>("GnameF")->text(), "QR");
+  EXPECT_EQ(zaehler.gezeigt, 0);
+  EXPECT_EQ(zaehler.versteckt, 0);
+  EXPECT_FALSE(zaehler.NeuErzeugt());
+  EXPECT_TRUE(fenster_->isActiveWindow());
+}
+
 }  // namespace

@@ -85,22 +85,34 @@ std::unique_ptr<ElementPeer> QtFensterPeer::ErzeugeElement(Steuerelement& elemen
   return std::make_unique<QtElementPeer>(plattform_, *this, element);
 }
 
-void QtFensterPeer::Abgleichen() {
-  if (!widget_) return;
-  const Fensterlayout& l = fenster_.Layout();
+namespace {
+
+Qt::WindowFlags Fensterflags(const Fensterlayout& l) {
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (l.minimierfeld) flags |= Qt::WindowMinimizeButtonHint;
   if (l.maximierfeld) flags |= Qt::WindowMaximizeButtonHint;
   if (l.schliessfeld) flags |= Qt::WindowCloseButtonHint;
-  if (widget_->windowFlags() != flags) widget_->setWindowFlags(flags);
-  widget_->setWindowTitle(ZuQt(l.titel));
-  inhalt_->setFixedSize(l.breite, l.hoehe);
-  if (l.hintergrund) {
+  return flags;
+}
+
+}  // namespace
+
+void QtFensterPeer::Abgleichen() {
+  if (!widget_) return;
+  // Each property only when the model changed it: Qt adds flags of its own, and
+  // setting the flags again would unmap a shown window and take its focus away.
+  const Fensterlayout& l = fenster_.Layout();
+  const Fensterlayout* vorher = angewandt_ ? &*angewandt_ : nullptr;
+  if (!vorher || Fensterflags(l) != Fensterflags(*vorher)) widget_->setWindowFlags(Fensterflags(l));
+  if (!vorher || l.titel != vorher->titel) widget_->setWindowTitle(ZuQt(l.titel));
+  if (!vorher || l.breite != vorher->breite || l.hoehe != vorher->hoehe) inhalt_->setFixedSize(l.breite, l.hoehe);
+  if (l.hintergrund && (!vorher || l.hintergrund != vorher->hintergrund)) {
     QPalette pal = inhalt_->palette();
     pal.setColor(QPalette::Window, QColor(l.hintergrund->rot, l.hintergrund->gruen, l.hintergrund->blau));
     inhalt_->setPalette(pal);
     inhalt_->setAutoFillBackground(true);
   }
+  angewandt_ = l;
   if (!menueEingerichtet_ && l.menueleisteSichtbar) {
     if (MenuBar* leiste = plattform_.MenueleisteVon(fenster_)) {
       auto* bar = new QMenuBar(widget_);
@@ -110,6 +122,7 @@ void QtFensterPeer::Abgleichen() {
       menueEingerichtet_ = true;
     }
   }
+  if (fenster_.Visible() != widget_->isVisible()) widget_->setVisible(fenster_.Visible());
   // Only a focus the program asked for since the last time: the user's own
   // clicks move the focus in between.
   if (Steuerelement* fokus = fenster_.Fokus(); fokus && fokusAngewandt_ != fenster_.FokusAnforderungen()) {
@@ -118,7 +131,6 @@ void QtFensterPeer::Abgleichen() {
       peer->Widget()->setFocus(Qt::OtherFocusReason);
     }
   }
-  if (fenster_.Visible() != widget_->isVisible()) widget_->setVisible(fenster_.Visible());
 }
 
 // The canvas widget shows the persistent picture.
@@ -314,6 +326,9 @@ QtElementPeer::~QtElementPeer() {
   flaeche_.reset();
   if (widget_) {
     plattform_.Abmelden(widget_);
+    // Hiding the focused widget would hand the focus on to a sibling, and a
+    // list taking it reports a chosen row to a window being taken down.
+    if (widget_->hasFocus()) widget_->clearFocus();
     widget_->hide();
     widget_->deleteLater();
   }

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,7 @@ class QtFensterPeer : public FensterPeer, public Abgleichbar {
   Fenster& fenster_;
   QPointer<FensterWidget> widget_;
   QWidget* inhalt_ = nullptr;
+  std::optional<Fensterlayout> angewandt_;  // what the widget last got from the model
   bool menueEingerichtet_ = false;
   int fokusAngewandt_ = 0;
 };
