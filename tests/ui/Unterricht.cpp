@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
 #include <filesystem>
@@ -454,6 +455,29 @@ TEST_F(Unterricht, TheProgramsFocusMovesNeitherRemapsTheWindowNorLosesTheKey) {
   EXPECT_EQ(zaehler.versteckt, 0);
   EXPECT_FALSE(zaehler.NeuErzeugt());
   EXPECT_TRUE(fenster_->isActiveWindow());
+}
+
+TEST_F(Unterricht, FieldsTheProgramFillsShowTheirBeginning) {
+  Zahlpunkt("A", "1/3", "2/3", "1");
+  Doppelklick("FiguratLB", "A ", Qt::ShiftModifier);
+  KoordFenster& dialog = KoordFenster::Instanz();
+  for (auto [name, anfang] : {std::pair{"xF", "0.333"}, {"yF", "0.666"}}) {
+    auto* feld = qobject_cast<QLineEdit*>(Qt().Widget(dialog.Element<EditFeld>(name)));
+    EXPECT_TRUE(feld->text().startsWith(anfang)) << name;
+    EXPECT_EQ(feld->cursorPosition(), 0) << name;
+  }
+  QTest::mouseClick(Qt().Widget(dialog.Element<plattform::BevelButton>("AbbrechB")), Qt::LeftButton);
+  // Several lines: the newest description stands first, and it is what shows.
+  for (int i = 0; i < 12; ++i) Zahlpunkt("", "1/7", "2/7", "3/7");
+  auto* info = W<QPlainTextEdit>("InfoF");
+  EXPECT_GT(info->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(info->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(info->textCursor().position(), 0);
+  // What the user drops, the cursor stands behind, ready for more.
+  Ziehe("FiguratLB", "A ", "GnameF");
+  auto* name = W<QLineEdit>("GnameF");
+  EXPECT_FALSE(name->text().isEmpty());
+  EXPECT_EQ(name->cursorPosition(), name->text().size());
 }
 
 }  // namespace

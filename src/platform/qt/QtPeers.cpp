@@ -224,6 +224,8 @@ class Eingabezeile : public QLineEdit {
     static_cast<EditFeld&>(peer_.Modell()).BenutzerLaesstFallen(VonQt(e->mimeData()->text()));
     plattform_.FeldNachDrop(&peer_);
     plattform_.Abgleichen();
+    // The user's own drop leaves the cursor behind the dropped text.
+    end(false);
   }
 
  private:
@@ -501,6 +503,8 @@ void QtElementPeer::EditFeldAbgleichen(EditFeld& f) {
     if (l->text() != soll) {
       QSignalBlocker still(l);
       l->setText(soll);
+      // A long number shows its beginning, not its last digits.
+      l->setCursorPosition(0);
     }
     l->setReadOnly(f.ReadOnly());
     l->setAlignment(Ausrichten(f.TextAusrichtung()));
