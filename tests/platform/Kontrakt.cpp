@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -423,6 +424,25 @@ INSTANTIATE_TEST_SUITE_P(BeideBackends, Kontrakt,
                          [](const auto& info) {
                            return info.param == PlattformTest::Backend::Qt ? std::string("Qt") : std::string("Headless");
                          });
+
+// The real boxes, as the Qt dialog service builds them before it runs them.
+class QtMeldungsbox : public PlattformTest {
+ protected:
+  QtMeldungsbox() : PlattformTest(Backend::Qt) {}
+};
+
+TEST_F(QtMeldungsbox, HasNoTitleForTheWindowManagerToFillIn) {
+  for (auto knoepfe : {QMessageBox::StandardButtons(QMessageBox::Ok), QMessageBox::Ok | QMessageBox::Cancel,
+                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel}) {
+    auto box = qt::Meldungsbox("Erste Zeile\rZweite", knoepfe);
+    // Qt would put the program's name in place of an empty title.
+    EXPECT_FALSE(box->windowTitle().isEmpty());
+    EXPECT_TRUE(box->windowTitle().trimmed().isEmpty());
+    EXPECT_EQ(box->text(), "Erste Zeile\nZweite");
+    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box->standardButtons(), knoepfe);
+  }
+}
 
 TEST(Datei, WholeFileReadAndWrite) {
   auto pfad = (std::filesystem::temp_directory_path() / "figurat_datei_test.txt").string();

@@ -14,26 +14,25 @@
 
 namespace plattform::qt {
 
+std::unique_ptr<QMessageBox> Meldungsbox(const std::string& text, QMessageBox::StandardButtons knoepfe) {
+  // An empty title would be filled with the program's name; a blank shows nothing.
+  return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral(" "), ZuQt(text), knoepfe);
+}
+
 namespace {
 
 class QtDialoge : public Dialoge {
  public:
-  void MsgBox(const std::string& text) override {
-    QMessageBox box(QMessageBox::NoIcon, QString(), ZuQt(text), QMessageBox::Ok);
-    box.exec();
-  }
+  void MsgBox(const std::string& text) override { Meldungsbox(text, QMessageBox::Ok)->exec(); }
   int FrageJaNeinAbbrechen(const std::string& text) override {
-    QMessageBox box(QMessageBox::NoIcon, QString(), ZuQt(text),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    switch (box.exec()) {
+    switch (Meldungsbox(text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)->exec()) {
       case QMessageBox::Yes: return 6;
       case QMessageBox::No: return 7;
       default: return 2;
     }
   }
   int FrageOkAbbrechen(const std::string& text) override {
-    QMessageBox box(QMessageBox::NoIcon, QString(), ZuQt(text), QMessageBox::Ok | QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok ? 1 : 2;
+    return Meldungsbox(text, QMessageBox::Ok | QMessageBox::Cancel)->exec() == QMessageBox::Ok ? 1 : 2;
   }
   std::optional<std::string> DateiOeffnen() override {
     QString pfad = QFileDialog::getOpenFileName(nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <map>
@@ -94,5 +95,8 @@ class QtPlattform : public QObject, public Plattform {
 };
 
 QtPlattform& QtPlattformVon(Plattform& p);
+
+// The program's message box with its text and buttons, not yet shown.
+std::unique_ptr<QMessageBox> Meldungsbox(const std::string& text, QMessageBox::StandardButtons knoepfe);
 
 }  // namespace plattform::qt
