@@ -19,6 +19,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "commands/BefehlT.h"
 #include "core/FiguratT.h"
 #include "graphics/GrafikFenster.h"
 #include "support/Umgebung.h"
@@ -478,6 +479,26 @@ TEST_F(Unterricht, FieldsTheProgramFillsShowTheirBeginning) {
   auto* name = W<QLineEdit>("GnameF");
   EXPECT_FALSE(name->text().isEmpty());
   EXPECT_EQ(name->cursorPosition(), name->text().size());
+}
+
+// Every kind takes a number when its name is left empty, also one that defines
+// no figure; a refused point or plane keeps the number it took.
+TEST_F(Unterricht, AutomaticNumbersAreTakenForEveryNamelessCommand) {
+  Zahlpunkt("A", "1", "0", "0");
+  Menue("AusgabeZeige");
+  Waehle("G1ListB", "A");
+  Klicke("TuEsButton");
+  Klicke("TuEsButton");
+  Zahlpunkt("", "0", "1", "0");
+  Menue("NumEbene");
+  for (const char* feld : {"aF", "bF", "cF"}) Tippe(feld, "0");
+  Tippe("dF", "1");
+  Klicke("TuEsButton");
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{"Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben"});
+  Zahlpunkt("", "0", "0", "1");
+  std::vector<std::string> namen;
+  for (const BefehlT* b = h().BListe; b; b = b->Zeiger) namen.push_back(b->NeuG);
+  EXPECT_EQ(namen, (std::vector<std::string>{"A", "G_1", "G_2", "G_3", "G_5"}));
 }
 
 }  // namespace
