@@ -53,8 +53,8 @@ TEST_F(Huelle, HullOfThreeFigures) {
       {{PKT, {3, 4, 1}}, e, {LEER}, {RAUM}, {RAUM}},
       {{GER, {1, 1, 2}, {1, 1, 0}}, e, {LEER}, {RAUM}, {RAUM}},  // parallel, outside
       {{GER, {1, 1, 0}, {1, 1, 1}}, e, {LEER}, {RAUM}, {RAUM}},  // crossing
-      // The line's direction is compared with the plane's normal exactly.
-      {{GER, {1, 1, 0}, {1, 0, 1e-12}}, e, {LEER}, {RAUM}, {RAUM}},
+      // A direction parallel to the plane up to 1e-12 lies in it.
+      {{GER, {1, 1, 0}, {1, 0, 1e-12}}, e, {LEER}, e, e},
       {{RAUM}, {PKT, {1, 1, 1}}, {PKT, {1, 1, 1}}, {RAUM}, {RAUM}},
       {{PKT, {1, 1, 1}}, {LEER}, {RAUM}, {PKT, {1, 1, 1}}, {RAUM}},
       {{LEER}, {LEER}, {LEER}, {LEER}, {LEER}},

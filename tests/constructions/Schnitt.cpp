@@ -43,7 +43,8 @@ TEST_F(Schnitt, IntersectionOfPointsLinesAndPlanes) {
       {{PKT, {1, 2, 3}}, {PKT, {1, 2, 3 + 3e-4}}, {PKT, {1, 2, 3}}, false},  // squared distance 9e-8
       {{PKT, {1, 2, 3}}, {PKT, {1, 2, 3 + 4e-4}}, {LEER}, true},
       {{GER, {0, 0, 0}, {1, 0, 0}}, {PKT, {5, 3e-4, 0}}, {PKT, {5, 3e-4, 0}}, true},  // the point itself
-      {{GER, {0, 0, 0}, {2, 0, 0}}, {PKT, {5, 3e-4, 0}}, {LEER}, true},  // the cross product grows with the direction
+      // The distance from the line counts, not the length of its direction.
+      {{GER, {0, 0, 0}, {2, 0, 0}}, {PKT, {5, 3e-4, 0}}, {PKT, {5, 3e-4, 0}}, true},
       {{PKT, {1, 2, 3}}, {EBE, {6, 0, 0}, {1, 1, 1}}, {PKT, {1, 2, 3}}, true},
       {{PKT, {1, 2, 3.5}}, {EBE, {6, 0, 0}, {1, 1, 1}}, {LEER}, true},
       {{GER, {0, 0, 0}, {1, 0, 0}}, {GER, {1, -1, 0}, {0, 1, 0}}, {PKT, {1, 0, 0}}, true},

@@ -78,6 +78,32 @@ TEST_F(Vektoren, NullVectorsAndEqualityUseSquares) {
   ErwarteGleich(n, {0.6, 0, 0.8}, 1e-15);
 }
 
+TEST_F(Vektoren, TestsOfTheGeometryGoByDirectionsAndDistances) {
+  struct Richtungen { V3 a, b; bool parallel, senkrecht; };
+  for (Richtungen f : {Richtungen{{1, 0, 0}, {-2, 0, 0}, true, false},
+                       {{1, 0, 0}, {1, 3e-4, 0}, true, false},  // sine squared 9e-8
+                       {{1, 0, 0}, {1, 4e-4, 0}, false, false},
+                       {{1e6, 0, 0}, {1e6, 4e2, 0}, false, false},
+                       {{5e-4, 0, 0}, {1e-4, 5e-4, 0}, false, false},  // 79 degrees
+                       {{1e300, 1e300, 0}, {-1e-300, -1e-300, 0}, true, false},
+                       {{1, 0, 0}, {0.05, 1e6, 0}, false, true},  // cosine 5e-8
+                       {{1e6, 1e6, 0}, {-1e6, 1e6 + 0.1, 1}, false, true},  // dot product 1e5, cosine 5e-8
+                       {{1e6, 1e6, 0}, {-1e6, 1e6 + 0.3, 1}, false, false},
+                       {{0, 0, 0}, {1, 2, 3}, true, true}}) {
+    const VektorT& a = V(f.a.x, f.a.y, f.a.z);
+    const VektorT& b = V(f.b.x, f.b.y, f.b.z);
+    EXPECT_EQ(a.IstParallelZu(b), f.parallel) << f.b.x << ", " << f.b.y;
+    EXPECT_EQ(b.IstParallelZu(a), f.parallel) << f.b.x << ", " << f.b.y;
+    EXPECT_EQ(a.IstSenkrechtZu(b), f.senkrecht) << f.b.x << ", " << f.b.y;
+  }
+  // A point lies on a line within the distance of istgleich, whatever the
+  // length of the direction; in a plane within the tolerance itself.
+  EXPECT_TRUE(V(5, 3e-4, 0).LiegtAufGerade(V(0, 0, 0), V(2e6, 0, 0)));
+  EXPECT_FALSE(V(5, 4e-4, 0).LiegtAufGerade(V(0, 0, 0), V(1e-6, 0, 0)));
+  EXPECT_TRUE(V(1e6, 2e6, 3 + 9e-8).LiegtInEbene(V(0, 0, 3), V(0, 0, 1e9)));
+  EXPECT_FALSE(V(1, 2, 3 + 2e-7).LiegtInEbene(V(0, 0, 3), V(0, 0, 1e-3)));
+}
+
 TEST_F(Vektoren, SimpleFormOfADirection) {
   struct Fall { V3 vorher, nachher; };
   const Fall faelle[] = {
