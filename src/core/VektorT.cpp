@@ -197,9 +197,23 @@ double VektorT::Winkel(const VektorT& b) const {
     plattform::plattform().MsgBox("Der Nullvektor bestimmt keinen Winkel zu einem anderen Vektor");
     return KeinWinkel;
   }
-  const double k = (SkalProd(b) / Norm()) / b.Norm();
+  // The quotient of the vectors scaled by their largest components: the
+  // same quotient, without overflow for any finite components.
+  const std::array<double, 4> x = Skaliert(*this);
+  const std::array<double, 4> y = Skaliert(b);
+  double xy = 0;
+  double xx = 0;
+  double yy = 0;
+  for (int i = 1; i <= 3; ++i) {
+    xy = xy + x[i] * y[i];
+    xx = xx + x[i] * x[i];
+    yy = yy + y[i] * y[i];
+  }
+  const double k = (xy / std::sqrt(xx)) / std::sqrt(yy);
+  // The same and the opposite direction alike: rounding puts the quotient on
+  // either side of 1 or −1.
   if (HauptF::IstNull(1 - k)) return 0;
-  // Rounding can put the quotient of opposite vectors just below −1.
+  if (HauptF::IstNull(1 + k)) return 180;
   return std::acos(std::clamp(k, -1.0, 1.0)) * 180 / (4 * std::atan(1.0));
 }
 

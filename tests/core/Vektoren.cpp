@@ -133,10 +133,24 @@ TEST_F(Vektoren, AngleInDegrees) {
       {{1, 0, 0}, {1, 0.0003, 0}, 0}, {{1, 1, 0}, {1, 0, 0}, 45},
       // The quotient of these comes out just below −1.
       {{1, 1, 1}, {-1, -1, -1}, 180}, {{1, 2, 3}, {-1, -2, -3}, 180},
+      // Within the tolerance of −1 as of 1; just above −1 for (3, 3, 1).
+      {{1, 0, 0}, {-1, -0.0003, 0}, 180}, {{3, 3, 1}, {-3, -3, -1}, 180},
+      {{1e200, 0, 1e200}, {0, 0, 3e200}, 45}, {{1e300, 1e300, 0}, {-1e300, -1e300, 0}, 180},
   };
   for (const Fall& f : faelle)
     EXPECT_NEAR(V(f.a.x, f.a.y, f.a.z).Winkel(V(f.b.x, f.b.y, f.b.z)), f.grad, 1e-12) << f.b.x << ", " << f.b.y;
   EXPECT_EQ(V(1, 0, 0).Winkel(V(2, 0, 0)), 0);
+  // Every small whole-number direction makes exactly 0 with its multiples
+  // and 180 with its opposite.
+  for (int x = -3; x <= 3; ++x)
+    for (int y = -3; y <= 3; ++y)
+      for (int z = -3; z <= 3; ++z) {
+        if (x == 0 && y == 0 && z == 0) continue;
+        const VektorT& a = V(x, y, z);
+        EXPECT_EQ(a.Winkel(V(3 * x, 3 * y, 3 * z)), 0) << x << ", " << y << ", " << z;
+        EXPECT_EQ(a.Winkel(V(-x, -y, -z)), 180) << x << ", " << y << ", " << z;
+        EXPECT_EQ(a.Winkel(V(-7 * x, -7 * y, -7 * z)), 180) << x << ", " << y << ", " << z;
+      }
 
   EXPECT_EQ(V(0, 0, 0).Winkel(V(1, 0, 0)), KeinWinkel);
   EXPECT_EQ(V(1, 0, 0).Winkel(V(0, 0.0001, 0)), 666);
