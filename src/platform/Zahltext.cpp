@@ -9,8 +9,8 @@ namespace plattform {
 
 std::string Str(double x) {
   if (x == 0.0) return "0";  // negative zero too
-  if (std::isnan(x)) return "NaN";
-  if (std::isinf(x)) return x > 0 ? "Inf" : "-Inf";
+  // Typed numbers are finite; a result beyond the Double range has no digits to show.
+  if (!std::isfinite(x)) return "nicht definiert";
   // The fixed format of the largest Double has 309 digits before the point and
   // the smallest subnormal about 750 after it.
   char puffer[1100];

@@ -2,7 +2,10 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
+#include "platform/Zahltext.h"
 #include "support/Umgebung.h"
 #include "ui/HauptF.h"
 
@@ -35,6 +38,36 @@ TEST_F(Zahlen, Z2sRoundsToTheChosenDecimals) {
     h().Dezimalen = f.dezimalen;
     EXPECT_EQ(h().z2s(f.x), f.text) << f.x << " mit " << f.dezimalen;
   }
+}
+
+TEST_F(Zahlen, Z2sWritesEveryFiniteValueAsAPlainDecimalThatReadsBack) {
+  std::vector<double> werte = {2e302, -2e302, 1.8e302, std::numeric_limits<double>::max(),
+                               -std::numeric_limits<double>::max(), 1e20 + 0.5, 4503599627.370497, 9007199254.740993,
+                               123456789012.34567, 0.1 + 0.2, -5.55555550001};
+  std::mt19937 zufall(11);
+  std::uniform_real_distribution<double> mantisse(1, 10);
+  std::uniform_int_distribution<int> exponent(-6, 308);
+  for (int i = 0; i < 2000; ++i) werte.push_back((i % 2 ? -1 : 1) * mantisse(zufall) * std::pow(10.0, exponent(zufall)));
+  for (int d = 1; d <= 6; ++d) {
+    h().Dezimalen = d;
+    const double k = std::pow(10.0, d);
+    for (double x : werte) {
+      if (!std::isfinite(x)) continue;  // 9.99 · 10^308
+      const std::string text = h().z2s(x);
+      ASSERT_EQ(text.find_first_not_of("-0123456789."), std::string::npos) << text;
+      const double y = plattform::Val(text);
+      // Within the last decimal, exactly the value where the Doubles are
+      // coarser than the decimals; written again, the same text.
+      EXPECT_LE(std::fabs(y - x), 1 / k) << x << " mit " << d;
+      if (std::fabs(x) * k >= 9007199254740992.0) {
+        EXPECT_EQ(y, x) << x << " mit " << d;
+      }
+      EXPECT_EQ(h().z2s(y), text) << x << " mit " << d;
+    }
+  }
+  h().Dezimalen = 6;
+  EXPECT_EQ(h().z2s(2e302), plattform::Str(2e302));
+  EXPECT_EQ(h().z2s(2e302).size(), 303u);
 }
 
 TEST_F(Zahlen, MyvalReadsTypedNumbers) {

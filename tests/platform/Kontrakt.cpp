@@ -445,6 +445,12 @@ TEST(Zahltext, StrWritesPlainShortestDecimals) {
     EXPECT_EQ(Val(Str(f.x)), f.x);
   }
   EXPECT_EQ(Str(499), "499");
+  // The largest Double in all its digits; nothing beyond the range has any.
+  EXPECT_EQ(Str(std::numeric_limits<double>::max()).size(), 309u);
+  EXPECT_EQ(Val(Str(std::numeric_limits<double>::max())), std::numeric_limits<double>::max());
+  for (double x : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                   std::numeric_limits<double>::quiet_NaN()})
+    EXPECT_EQ(Str(x), "nicht definiert");
 }
 
 TEST(Zahltext, ValReadsTheLeadingNumber) {
