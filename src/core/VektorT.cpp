@@ -268,11 +268,12 @@ void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const {
   HauptF& h = HauptF::Instanz();
   VektorT* u;
   h.ErschaffeV(u);
-  axis.mal(1 / axis.Norm(), *u);
+  Einheit(axis, *u);
   const double k1 = u->kp[1];
   const double k2 = u->kp[2];
   const double k3 = u->kp[3];
-  const double phi = ((w * 4) * std::atan(1.0)) / 180;
+  // Whole turns first: a huge angle would overflow on its way to radians.
+  const double phi = ((std::fmod(w, 360) * 4) * std::atan(1.0)) / 180;
   const double C = std::cos(phi);
   const double S = std::sin(phi);
   VektorT* r1;

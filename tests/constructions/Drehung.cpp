@@ -1,6 +1,7 @@
 // Rotation about a line.
 
 #include <cmath>
+#include <limits>
 
 #include "constructions/Konstruktion.h"
 
@@ -92,6 +93,18 @@ TEST_F(Drehung, AnyAxisAgreesWithTheRotationMatrix) {
     ErwarteVektor(*r->v1, K(*u), 1e-9);
   }
   u->Einlagern();
+}
+
+TEST_F(Drehung, HugeAnglesTurnByTheirRemainderOf360) {
+  Gerade("a", {1, 0, -1}, {1, 2, 3});
+  Punkt("P", 4, -2, 7);
+  for (double w : {1e308, -1e308, std::numeric_limits<double>::max(), 90 + 360 * std::ldexp(1.0, 45)}) {
+    SCOPED_TRACE(w);
+    const V3 bild = K(*Drehe("P", w)->v1);
+    EXPECT_TRUE(std::isfinite(bild.x) && std::isfinite(bild.y) && std::isfinite(bild.z));
+    ErwarteVektor(*Drehe("P", std::fmod(w, 360))->v1, bild, 1e-12);
+  }
+  ErwarteVektor(*Drehe("P", 90 + 360 * std::ldexp(1.0, 45))->v1, K(*Drehe("P", 90)->v1), 1e-12);
 }
 
 TEST_F(Drehung, LinesAndPlanesTurnWithTheirDirections) {

@@ -224,6 +224,12 @@ TEST_F(Vektoren, RotationIsRightHanded) {
   VektorT& achse = V(0, 0, 1);
   V(1, 0, 0).Punktdrehung(90, achse, achse);
   ErwarteGleich(achse, {0, 1, 0}, 1e-15);
+  // Whole turns are taken off first, and the axis may have any length.
+  V(1, 0, 0).Punktdrehung(90 + 360 * std::ldexp(1.0, 45), V(0, 0, 1e300), q);
+  ErwarteGleich(q, {0, 1, 0}, 1e-15);
+  V(1, 0, 0).Punktdrehung(1e308, V(0, 0, 1e-300), q);
+  const double phi = std::fmod(1e308, 360) * std::atan(1.0) / 45;
+  ErwarteGleich(q, {std::cos(phi), std::sin(phi), 0}, 1e-15);
 }
 
 TEST_F(Vektoren, PoolIsLastInFirstOut) {
