@@ -72,6 +72,10 @@ double HauptF::myval(const std::string& text) {
   return summe;
 }
 
+bool HauptF::Endlich(std::initializer_list<double> zahlen) {
+  return std::all_of(zahlen.begin(), zahlen.end(), [](double x) { return std::isfinite(x); });
+}
+
 bool HauptF::ErlaubterName(const std::string& name) {
   return !name.empty() && name.find(' ') == std::string::npos && name.find(':') == std::string::npos;
 }

@@ -82,6 +82,21 @@ TEST_F(Zahlen, MyvalReadsTypedNumbers) {
   EXPECT_EQ(HauptF::myval("0.1+0.2+0.3"), 0.1 + (0.2 + 0.3));
 }
 
+TEST_F(Zahlen, MyvalLetsNoInfinityThrough) {
+  // Words are letters, dropped like every other letter.
+  for (const char* text : {"inf", "-inf", "INF", "Infinity", "nan", "-NaN", "NaN(0)"}) {
+    EXPECT_EQ(HauptF::myval(text), 0) << text;
+    EXPECT_TRUE(HauptF::Endlich({HauptF::myval(text)})) << text;
+  }
+  // Only a value beyond the Double range is not finite: too many digits, or a
+  // sum, a quotient or a difference of huge values.
+  const std::string neunen(400, '9');
+  const std::string gross = "1" + std::string(308, '0');
+  for (const std::string& text : {neunen, "-" + neunen, gross + "+" + gross, gross + "/0,1", neunen + "+-" + neunen})
+    EXPECT_FALSE(HauptF::Endlich({HauptF::myval(text)})) << text.substr(0, 20);
+  EXPECT_TRUE(HauptF::Endlich({HauptF::myval(gross), HauptF::myval("1/" + neunen), 0}));
+}
+
 TEST_F(Zahlen, MyvalNeverFailsOnOddTexts) {
   for (const char* text : {"-", ".", "/", "3-2", "1.5.2", "--3", "1/-", "//", ",,", "9999999999999999999999999999"})
     EXPECT_FALSE(std::isnan(HauptF::myval(text))) << text;
