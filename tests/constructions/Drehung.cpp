@@ -107,6 +107,17 @@ TEST_F(Drehung, HugeAnglesTurnByTheirRemainderOf360) {
   ErwarteVektor(*Drehe("P", 90 + 360 * std::ldexp(1.0, 45))->v1, K(*Drehe("P", 90)->v1), 1e-12);
 }
 
+TEST_F(Drehung, TheSenseOfTurningDoesNotDependOnTheLengthOfTheAxis) {
+  // An axis perpendicular to the x axis up to the tolerance counts as it
+  // points, whatever its length; these three are one line.
+  Punkt("P", 1, 0, 0);
+  for (V3 richtung : {V3{0, 0, 1}, V3{-1e-8, 0, 1}, V3{-0.01, 0, 1e6}}) {
+    SCOPED_TRACE(testing::Message() << richtung);
+    Gerade("a", {0, 0, 0}, richtung);
+    ErwarteVektor(*Drehe("P", 90)->v1, {0, -1, 0}, 1e-7);  // the axis leans by 1e-8
+  }
+}
+
 TEST_F(Drehung, LinesAndPlanesTurnWithTheirDirections) {
   Gerade("a", {0, 0, 0}, {0, 0, 1});
   Gerade("g", {1, 0, 0}, {2, 0, 0});

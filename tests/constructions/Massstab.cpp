@@ -141,6 +141,17 @@ TEST_P(Massstab, BuiltFiguresThatAreParallelOrLieInOneAnother) {
   EXPECT_EQ(Schnitt("fuss", "ld").Typ, GER);
   Baue("bild", [](FiguratT*& r, bool& ok) { h().ErzeugeSpiegelbild("ld", "E", r, ok); });
   EXPECT_EQ(Schnitt("bild", "ld").Typ, GER);
+
+  // A plane whose normal lies nearly along the x axis, mirrored at E and
+  // back, is itself again.
+  P("X0", Mal(s, {50, 2, 3}));
+  P("X1", Plus(Mal(s, {50, 9, -4}), {1, 0, 0}));
+  P("X2", Plus(Mal(s, {50, -6, 8}), {0, 0, 0}));
+  E("Ex", "X0", "X1", "X2");
+  Baue("Ex1", [](FiguratT*& r, bool& ok) { h().ErzeugeSpiegelbild("Ex", "E", r, ok); });
+  Baue("Ex2", [](FiguratT*& r, bool& ok) { h().ErzeugeSpiegelbild("Ex1", "E", r, ok); });
+  EXPECT_EQ(Schnitt("Ex", "Ex2").Typ, EBE);
+  EXPECT_EQ(HuelleTyp("Ex", "Ex2"), EBE);
 }
 
 INSTANTIATE_TEST_SUITE_P(EinsTausendMillion, Massstab, testing::Values(1, 1000, 1000000));
