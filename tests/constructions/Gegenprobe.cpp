@@ -11,12 +11,6 @@
 
 namespace {
 
-constexpr int PKT = TypPunkt;
-constexpr int GER = TypGerade;
-constexpr int EBE = TypEbene;
-constexpr int LEER = TypLeer;
-constexpr int RAUM = TypRaum;
-
 // The sine of the angle between a and b.
 long double Sinus(const G3& a, const G3& b) {
   const G3 c = Kreuz(a, b);
@@ -49,6 +43,22 @@ class Gegenprobe : public GitterTest {
     u = Richtung(bis);
     do v = Richtung(bis);
     while (Sinus(u, v) < 1e-3);
+  }
+  // A random plane E through the points S, U = S + u and V = S + v, entered.
+  struct Ebene {
+    G3 S, u, v, n;
+    G3 In(long long a, long long b) const { return Plus(S, Plus(Mal(a, u), Mal(b, v))); }
+  };
+  Ebene ZufallsEbene() {
+    Ebene e;
+    e.S = Zufall(1000);
+    ZweiRichtungen(500, e.u, e.v);
+    e.n = Kreuz(e.u, e.v);
+    P("S", e.S);
+    P("U", e.In(1, 0));
+    P("V", e.In(0, 1));
+    E("E", "S", "U", "V");
+    return e;
   }
 
   // The intersection in both orders, the distance in both orders and the hull.
@@ -113,40 +123,34 @@ TEST_F(Gegenprobe, TwoLines) {
 TEST_F(Gegenprobe, ALineAndAPlane) {
   for (int i = 0; i < 300 && !HasFailure(); ++i) {
     SCOPED_TRACE(i);
-    const G3 S = Zufall(1000);
-    G3 u, v, w;
-    ZweiRichtungen(500, u, v);
-    const G3 n = Kreuz(u, v);
+    const Ebene e = ZufallsEbene();
+    G3 w;
     do w = Richtung(500);
-    while (std::fabs(Sinus(w, n)) > 1 - 1e-3 || AbstandEbene(w, {0, 0, 0}, n) < 1e-3);
-    auto In = [&](long long a, long long b) { return Plus(S, Plus(Mal(a, u), Mal(b, v))); };
-    P("S", S);
-    P("U", In(1, 0));
-    P("V", In(0, 1));
-    E("E", "S", "U", "V");
+    while (std::fabs(Sinus(w, e.n)) > 1 - 1e-3 || AbstandEbene(w, {0, 0, 0}, e.n) < 1e-3);
 
     // In E; parallel to it through a point off it; meeting it.
     const long long a = OhneNull(), b = Faktor(-3, 3), k = OhneNull();
-    P("A", In(a, b));
-    P("B", In(-a, b + k));
+    P("A", e.In(a, b));
+    P("B", e.In(-a, b + k));
     G("l", "A", "B");
     Erwarte("l", "E", GER, 0, EBE);
-    ErwarteGerade(Schnitt("l", "E"), In(a, b), Minus(In(a, b), In(-a, b + k)), 1e-7L);
-    P("A", Plus(In(a, b), w));
-    P("B", Plus(In(-a, b + 1), w));
+    ErwarteGerade(Schnitt("l", "E"), e.In(a, b), Minus(e.In(a, b), e.In(-a, b + k)), 1e-7L);
+    P("A", Plus(e.In(a, b), w));
+    P("B", Plus(e.In(-a, b + 1), w));
     G("p", "A", "B");
-    Erwarte("p", "E", LEER, AbstandEbene(w, {0, 0, 0}, n), RAUM);
-    P("A", Plus(In(a, b), Mal(OhneNull(), w)));
-    P("B", Plus(In(a, b), Mal(5, w)));
+    Erwarte("p", "E", LEER, AbstandEbene(w, {0, 0, 0}, e.n), RAUM);
+    P("A", Plus(e.In(a, b), Mal(OhneNull(), w)));
+    P("B", Plus(e.In(a, b), Mal(5, w)));
     G("q", "A", "B");
     Erwarte("q", "E", PKT, 0, RAUM);
-    ErwartePunkt(*Schnitt("q", "E").v1, Genau(In(a, b)));
+    ErwartePunkt(*Schnitt("q", "E").v1, Genau(e.In(a, b)));
 
     // A line through two points anywhere meets it where exact arithmetic says.
     const G3 A = Zufall(10000);
     const G3 d = Minus(Zufall(10000), A);
-    if (Skalar(d, d) == 0 || std::fabs(Sinus(d, n)) > 1 - 1e-3) continue;
-    const long double t = static_cast<long double>(Skalar(Minus(S, A), n)) / static_cast<long double>(Skalar(d, n));
+    if (Skalar(d, d) == 0 || std::fabs(Sinus(d, e.n)) > 1 - 1e-3) continue;
+    const long double t =
+        static_cast<long double>(Skalar(Minus(e.S, A), e.n)) / static_cast<long double>(Skalar(d, e.n));
     std::array<long double, 3> X{};
     for (int k = 0; k < 3; ++k) X[k] = (A[k] + t * d[k]) / 10;
     if (std::fabs(X[0]) + std::fabs(X[1]) + std::fabs(X[2]) > 1e4) continue;  // far off, where the rounding grows
@@ -161,35 +165,28 @@ TEST_F(Gegenprobe, ALineAndAPlane) {
 TEST_F(Gegenprobe, TwoPlanes) {
   for (int i = 0; i < 300 && !HasFailure(); ++i) {
     SCOPED_TRACE(i);
-    const G3 S = Zufall(1000);
-    G3 u, v, w;
-    ZweiRichtungen(500, u, v);
-    const G3 n = Kreuz(u, v);
+    const Ebene e = ZufallsEbene();
+    G3 w;
     do w = Richtung(500);
-    while (AbstandEbene(w, {0, 0, 0}, n) < 1e-3 || Sinus(n, Kreuz(v, w)) < 1e-3);
-    auto In = [&](long long a, long long b) { return Plus(S, Plus(Mal(a, u), Mal(b, v))); };
-    P("S", S);
-    P("U", In(1, 0));
-    P("V", In(0, 1));
-    E("E", "S", "U", "V");
+    while (AbstandEbene(w, {0, 0, 0}, e.n) < 1e-3 || Sinus(e.n, Kreuz(e.v, w)) < 1e-3);
 
     // Through three other points of E, and through them moved off E.
-    P("A", In(2, -1));
-    P("B", In(-1, 3));
-    P("C", In(-2, -2));
+    P("A", e.In(2, -1));
+    P("B", e.In(-1, 3));
+    P("C", e.In(-2, -2));
     E("F", "A", "B", "C");
     Erwarte("E", "F", EBE, 0, EBE);
-    P("A", Plus(In(2, -1), w));
-    P("B", Plus(In(-1, 3), w));
-    P("C", Plus(In(-2, -2), w));
+    P("A", Plus(e.In(2, -1), w));
+    P("B", Plus(e.In(-1, 3), w));
+    P("C", Plus(e.In(-2, -2), w));
     E("F", "A", "B", "C");
-    Erwarte("E", "F", LEER, AbstandEbene(w, {0, 0, 0}, n), RAUM);
+    Erwarte("E", "F", LEER, AbstandEbene(w, {0, 0, 0}, e.n), RAUM);
 
     // Through S, V and a point off E: they meet along the line through S and V.
-    P("A", Plus(S, w));
+    P("A", Plus(e.S, w));
     E("F", "S", "V", "A");
     Erwarte("E", "F", GER, 0, RAUM);
-    ErwarteGerade(Schnitt("E", "F"), S, v, 1e-7L);
+    ErwarteGerade(Schnitt("E", "F"), e.S, e.v, 1e-7L);
   }
 }
 

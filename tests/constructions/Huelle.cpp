@@ -9,12 +9,6 @@ struct F {
   V3 v1{0, 0, 0}, v2{0, 0, 0};
 };
 
-constexpr int PKT = TypPunkt;
-constexpr int GER = TypGerade;
-constexpr int EBE = TypEbene;
-constexpr int LEER = TypLeer;
-constexpr int RAUM = TypRaum;
-
 class Huelle : public KonstruktionTest {
  protected:
   static FiguratT& Aus(const std::string& name, const F& f) { return Mit(name, f.typ, f.v1, f.v2); }

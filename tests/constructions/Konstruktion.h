@@ -9,6 +9,13 @@
 #include "support/Figurat.h"
 #include "support/Gitter.h"
 
+// Short type codes for tables of figures.
+constexpr int PKT = TypPunkt;
+constexpr int GER = TypGerade;
+constexpr int EBE = TypEbene;
+constexpr int LEER = TypLeer;
+constexpr int RAUM = TypRaum;
+
 // Three coordinates, for writing figures and expected vectors in tables.
 struct V3 {
   double x, y, z;

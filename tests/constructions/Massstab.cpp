@@ -10,12 +10,6 @@
 
 namespace {
 
-constexpr int PKT = TypPunkt;
-constexpr int GER = TypGerade;
-constexpr int EBE = TypEbene;
-constexpr int LEER = TypLeer;
-constexpr int RAUM = TypRaum;
-
 class Massstab : public GitterTest, public testing::WithParamInterface<long long> {
  protected:
   long double Genau() const { return 1e-9L * static_cast<long double>(GetParam()); }

@@ -29,11 +29,6 @@ class Schnitt : public KonstruktionTest {
   }
 };
 
-constexpr int PKT = TypPunkt;
-constexpr int GER = TypGerade;
-constexpr int EBE = TypEbene;
-constexpr int LEER = TypLeer;
-
 TEST_F(Schnitt, IntersectionOfPointsLinesAndPlanes) {
   struct Fall {
     F a, b, ergebnis;
