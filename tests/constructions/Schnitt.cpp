@@ -82,6 +82,20 @@ TEST_F(Schnitt, IntersectionOfPointsLinesAndPlanes) {
   }
 }
 
+TEST_F(Schnitt, PlanesWithShortNormalsMeetInALineWithADirection) {
+  // At 27 degrees, with a cross product whose components are all below the
+  // tolerance, which the simplification would drop.
+  FiguratT& a = Aus("A", {EBE, {0, 0, 0}, {4e-4, 0, 0}});
+  FiguratT& b = Aus("B", {EBE, {0, 0, 0}, {4e-4, 2e-4, 0}});
+  FiguratT* r = Markiert("X");
+  bool ok = true;
+  h().Schnitt(a, b, *r, ok);
+  EXPECT_EQ(r->Typ, GER);
+  EXPECT_EQ(K(*r->v2).z, 4e-4 * 2e-4);
+  ErwarteVektor(*r->v1, {0, 0, 0}, 0);
+  r->Einlagern();
+}
+
 TEST_F(Schnitt, EmptyFigureAndWholeSpaceMeetOtherFigures) {
   Aus("L", {LEER});
   Aus("R", {TypRaum});
