@@ -44,6 +44,10 @@ void HauptF::FiguratAktion() {
                                   " ist nicht erlaubt oder bereits für ein anderes Figurat vergeben");
     return;
   }
+  if (K == KennungDrehen && !Endlich({myval(second)})) {
+    plattform::plattform().MsgBox(ZuGrosseZahl);
+    return;
+  }
   // The collection and the hint take nothing from the operand lists, whatever the hidden first list still shows.
   if (FiguratTypNr(first) != TypSammlung || K == KennungSammlung || K == KennungHinweis) {
     FiguratAktionSingle(name, first, second, third, K);

@@ -87,6 +87,8 @@ bool LiesSatz(const std::string& line, int K, Gelesen& g) {
         ok = p != npos && p > 0;
         if (ok) g.feld[art->teile[i].feld] = rest.substr(0, p);
       }
+      // The angle of a rotation is a typed number, and must be one that can be used.
+      if (ok && K == KennungDrehen) ok = HauptF::Endlich({HauptF::myval(g.feld[2])});
       break;
   }
   return ok;
@@ -124,8 +126,12 @@ void HauptF::Zeile2Vektor(const std::string& text, VektorT& v, bool& ok) {
     rest = rest.substr(p + 1);
   }
   // Typed numbers: a coordinate text written by the point dialog may hold "2,5" or "7+1/5".
-  v.Vektor(myval(teil[0]), myval(teil[1]), myval(teil[2]));
-  ok = true;
+  const double x = myval(teil[0]);
+  const double y = myval(teil[1]);
+  const double z = myval(teil[2]);
+  // A number that overflows was never written by the program: the line does not fit.
+  ok = Endlich({x, y, z});
+  if (ok) v.Vektor(x, y, z);
 }
 
 void HauptF::Gleichung2GleichungsFeld(const std::string& text, std::array<double, 5>& G, bool& ok) {
@@ -145,6 +151,7 @@ void HauptF::Gleichung2GleichungsFeld(const std::string& text, std::array<double
   if (!ok) return;
   G[3] = Val(std::string_view(rest).substr(0, l));
   G[4] = Val(Hinter(rest, '='));
+  ok = Endlich({G[1], G[2], G[3], G[4]});
 }
 
 int HauptF::Satzart(const std::string& zeile) const {

@@ -38,6 +38,8 @@ void HauptF::DefinierePunkt() {
   bool ok = false;
   if (Elementname(name))
     plattform::plattform().MsgBox("Der verwendete Figuratname " + name + "  ist unerlaubt oder existiert bereits");
+  else if (!Endlich({x, y, z}))
+    plattform::plattform().MsgBox(ZuGrosseZahl);
   else
     ErzeugePunkt(name, x, y, z, ok);
   if (ok) {
@@ -61,6 +63,8 @@ void HauptF::DefiniereEbene() {
   bool ok = false;
   if (Elementname(name))
     plattform::plattform().MsgBox("Der verwendete Figuratname " + name + "  ist unerlaubt  oder existiert bereits");
+  else if (!Endlich({a, b, c, d}))
+    plattform::plattform().MsgBox(ZuGrosseZahl);
   else
     ErzeugeEbeneG(name, a, b, c, d, ok);
   if (ok) {

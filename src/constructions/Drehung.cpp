@@ -8,10 +8,12 @@ void VektorT::DrehachsenRichtungen(double h, VektorT& r1, VektorT& r2) const {
   HauptF& haupt = HauptF::Instanz();
   const double x = kp[1];
   const double y = kp[2];
-  // The axis is taken with its x component positive, unless it has none.
+  // The axis is taken with its x component positive, unless it is
+  // perpendicular to the x axis, whatever its length.
   VektorT* achse;
   haupt.ErschaffeV(achse);
-  if (HauptF::IstNull(x)) {
+  achse->Vektor(1, 0, 0);
+  if (IstSenkrechtZu(*achse)) {
     r1.Vektor(1, 0, 0);
     achse->uebernimmtKomponentenVon(*this);
   } else {

@@ -17,9 +17,9 @@ void Lies(const HauptF& h, int selector, const std::string& name, VektorT& v) {
 // The common last step: g becomes a figure of the type typ, or the empty
 // figure after the message when its direction or normal vanished, and is
 // entered either way.
-void Eintragen(FiguratT& g, int typ, const char* meldung) {
+void Eintragen(FiguratT& g, int typ, const char* meldung, bool ausgeartet = false) {
   g.Typ = typ;
-  if (g.v2->IstNullvektor()) {
+  if (ausgeartet || g.v2->IstNullvektor()) {
     g.Typ = TypLeer;
     plattform::plattform().MsgBox(meldung);
   }
@@ -80,7 +80,10 @@ void HauptF::ErzeugeEbenePPP(const std::string& A, const std::string& B, const s
   g.v1->Richtung(*v, *v);
   u->kreuz(*v, *g.v2);
   g.v2->VereinfacheRichtung();
-  Eintragen(g, TypEbene, "Der Normalenvektor einer Ebene kann nicht der Nullvektor sein");
+  // On one line: two of the points coincide, or the directions from A to
+  // the others are parallel, whatever their lengths.
+  const bool kollinear = u->IstNullvektor() || v->IstNullvektor() || u->IstParallelZu(*v);
+  Eintragen(g, TypEbene, "Der Normalenvektor einer Ebene kann nicht der Nullvektor sein", kollinear);
   u->Einlagern();
   v->Einlagern();
 }
@@ -109,7 +112,8 @@ void HauptF::ErzeugeEbenePRR(const std::string& P, const std::string& R1, const 
   Lies(*this, FiguratTypNr(R2), R2, *r2);
   r1->kreuz(*r2, *g.v2);
   g.v2->VereinfacheRichtung();
-  Eintragen(g, TypEbene, OhneNormale);
+  const bool ausgeartet = r1->IstNullvektor() || r2->IstNullvektor() || r1->IstParallelZu(*r2);
+  Eintragen(g, TypEbene, OhneNormale, ausgeartet);
   r1->Einlagern();
   r2->Einlagern();
 }

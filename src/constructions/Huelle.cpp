@@ -45,9 +45,7 @@ void HauptF::Huelle(const FiguratT& A, const FiguratT& B, const FiguratT& C, Fig
 void HauptF::Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R) {
   const FiguratT& X = B.Typ < A.Typ ? B : A;
   const FiguratT& Y = B.Typ < A.Typ ? A : B;
-  VektorT* c;
   VektorT* w;
-  ErschaffeV(c);
   ErschaffeV(w);
   X.v1->Richtung(*Y.v1, *w);
   // Built lines and planes go through Y's support point.
@@ -56,14 +54,13 @@ void HauptF::Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R) {
   } else if (Y.Typ == TypRaum) {
     R.Typ = TypRaum;
   } else if (X.Typ == TypEbene && Y.Typ == TypEbene) {
-    X.v2->kreuz(*Y.v2, *c);
-    if (c->IstNullvektor() && X.v2->SkalProd(*w) == 0.0)
+    if (X.v2->IstParallelZu(*Y.v2) && Y.v1->LiegtInEbene(*X.v1, *X.v2))
       R.uebernimmtGeometrieVon(Y);
     else
       R.Typ = TypRaum;
   } else if (X.Typ == TypGerade && Y.Typ == TypEbene) {
     // Parallel to the plane, with its support point in it.
-    if (X.v2->SkalProd(*Y.v2) == 0.0 && Y.v2->SkalProd(*w) == 0.0)
+    if (X.v2->IstSenkrechtZu(*Y.v2) && X.v1->LiegtInEbene(*Y.v1, *Y.v2))
       R.uebernimmtGeometrieVon(Y);
     else
       R.Typ = TypRaum;
@@ -73,8 +70,7 @@ void HauptF::Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R) {
     else
       R.Typ = TypRaum;
   } else if (X.Typ == TypGerade && Y.Typ == TypGerade) {
-    X.v2->kreuz(*Y.v2, *c);
-    const bool parallel = c->IstNullvektor();
+    const bool parallel = X.v2->IstParallelZu(*Y.v2);
     const bool treffen = IstNull(AbstandG(X, Y));
     if (parallel && treffen)
       R.uebernimmtGeometrieVon(Y);
@@ -98,6 +94,5 @@ void HauptF::Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R) {
       R.v2->uebernimmtKomponentenVon(*w);
     }
   }
-  c->Einlagern();
   w->Einlagern();
 }

@@ -47,8 +47,7 @@ void Lotfussfigur(HauptF& h, const FiguratT& a, const FiguratT& b, FiguratT& g, 
     return;
   }
   if (a.Typ == TypGerade && b.Typ == TypGerade) {
-    // The plain dot product of the directions as they are stored.
-    if (HauptF::IstNull(a.v2->SkalProd(*b.v2)))
+    if (a.v2->IstSenkrechtZu(*b.v2))
       SchnittMitHilfsfigur(h, b, TypEbene, PA, *b.v2, g, ok);
     else
       g.uebernimmtGeometrieVon(b);
@@ -57,7 +56,7 @@ void Lotfussfigur(HauptF& h, const FiguratT& a, const FiguratT& b, FiguratT& g, 
   VektorT* c;
   h.ErschaffeV(c);
   a.v2->kreuz(*b.v2, *c);
-  const bool parallel = c->IstNullvektor();
+  const bool parallel = a.v2->IstParallelZu(*b.v2);
   if (a.Typ == TypGerade) {  // onto a plane
     if (parallel)
       h.Schnitt(a, b, g, ok);  // a line perpendicular to the plane meets it in one point
@@ -73,7 +72,7 @@ void Lotfussfigur(HauptF& h, const FiguratT& a, const FiguratT& b, FiguratT& g, 
       h.Schnitt(a, b, g, ok);
       // Distinct parallel planes: every foot lies in b.
       if (g.Typ == TypLeer) g.uebernimmtGeometrieVon(b);
-    } else if (HauptF::IstNull(a.v2->SkalProd(*b.v2))) {
+    } else if (a.v2->IstSenkrechtZu(*b.v2)) {
       h.Schnitt(a, b, g, ok);  // perpendicular planes: the feet fill the common line
     } else {
       g.uebernimmtGeometrieVon(b);

@@ -44,6 +44,9 @@ void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok
     return;
   }
 
+  // Every test goes by the directions and by distances in the unit of the
+  // coordinates, never by the lengths of the vectors: the same figures meet
+  // whatever their size.
   const VektorT& P = *X.v1;
   const VektorT& Q = *Y.v1;
   VektorT* c;
@@ -58,15 +61,13 @@ void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok
         R.Typ = TypLeer;
       break;
     case 2:  // a point and a line: the point itself when it lies on the line
-      P.Richtung(Q, *w);
-      w->kreuz(*Y.v2, *w);
-      if (w->IstNullvektor())
+      if (P.LiegtAufGerade(Q, *Y.v2))
         Punkt(R, P);
       else
         R.Typ = TypLeer;
       break;
     case 3:  // a point and a plane
-      if (IstNull(P.SkalProd(*Y.v2) - Q.SkalProd(*Y.v2)))
+      if (P.LiegtInEbene(Q, *Y.v2))
         Punkt(R, P);
       else
         R.Typ = TypLeer;
@@ -74,21 +75,19 @@ void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok
     case 4: {  // two lines
       const VektorT& d = *X.v2;
       const VektorT& e = *Y.v2;
-      d.kreuz(e, *c);
-      if (c->IstNullvektor()) {
-        P.Richtung(Q, *w);
-        w->kreuz(d, *w);
-        if (w->IstNullvektor())
+      if (d.IstParallelZu(e)) {
+        if (Q.LiegtAufGerade(P, d))
           Gerade(R, P, d);
         else
           R.Typ = TypLeer;
         break;
       }
+      d.kreuz(e, *c);
       Q.LinKomb(1, P, -1, *w);
       if (w->IstNullvektor()) {
         Punkt(R, P);
-      } else if (IstNull(c->SkalProd(*w))) {
-        // In one plane: the point P + t·d.
+      } else if (P.LiegtInEbene(Q, *c)) {
+        // In one plane, the plane through Y parallel to X: the point P + t·d.
         VektorT* we;
         ErschaffeV(we);
         w->kreuz(e, *we);
@@ -104,13 +103,12 @@ void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok
     case 6: {  // a line and a plane
       const VektorT& d = *X.v2;
       const VektorT& n = *Y.v2;
-      const double s = d.SkalProd(n);
-      if (s != 0) {
+      if (!d.IstSenkrechtZu(n)) {
         Q.Richtung(P, *w);
-        const double t = w->SkalProd(n) / s;
+        const double t = w->SkalProd(n) / d.SkalProd(n);
         R.Typ = TypPunkt;
         P.LinKomb(1, d, t, *R.v1);
-      } else if (IstNull(P.SkalProd(n) - Q.SkalProd(n))) {
+      } else if (P.LiegtInEbene(Q, n)) {
         Gerade(R, P, d);
       } else {
         R.Typ = TypLeer;
@@ -120,24 +118,27 @@ void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok
     case 9: {  // two planes
       const VektorT& n = *X.v2;
       const VektorT& m = *Y.v2;
-      n.kreuz(m, *c);
-      c->VereinfacheRichtung();
-      if (c->IstNullvektor()) {
-        if (IstNull(P.SkalProd(m) - Q.SkalProd(m))) {
+      if (n.IstParallelZu(m)) {
+        if (P.LiegtInEbene(Q, m)) {
           R.Typ = TypEbene;
           R.v1->uebernimmtKomponentenVon(P);
           R.v2->uebernimmtKomponentenVon(n);
         } else {
           R.Typ = TypLeer;
         }
-      } else {
-        R.Typ = TypGerade;
-        R.v2->uebernimmtKomponentenVon(*c);
-        if (P.istgleich(Q))
-          R.v1->uebernimmtKomponentenVon(P);
-        else
-          GemeinsamerEbenenpunkt(X, Y, *R.v1);
+        break;
       }
+      n.kreuz(m, *c);
+      c->VereinfacheRichtung();
+      // The simplification drops components below the tolerance, which can
+      // be all of a short direction: that one is kept as computed.
+      if (c->IstNullvektor()) n.kreuz(m, *c);
+      R.Typ = TypGerade;
+      R.v2->uebernimmtKomponentenVon(*c);
+      if (P.istgleich(Q))
+        R.v1->uebernimmtKomponentenVon(P);
+      else
+        GemeinsamerEbenenpunkt(X, Y, *R.v1);
       break;
     }
   }

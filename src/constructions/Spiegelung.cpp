@@ -94,22 +94,22 @@ void FiguratT::Finde3Ebenenpunkte(VektorT& P1, VektorT& P2, VektorT& P3, bool& o
   h.ErschaffeV(a);
   h.ErschaffeV(b);
   h.ErschaffeV(c);
-  // Three directions in the plane; at most one of them is null, when the
-  // normal lies along that axis.
+  // Three directions in the plane; one of them vanishes when the normal
+  // lies along its axis.
   e->Vektor(1, 0, 0);
+  const bool langsX = e->IstParallelZu(*v2);
   e->kreuz(*v2, *a);
   e->Vektor(0, 1, 0);
+  const bool langsY = e->IstParallelZu(*v2);
   e->kreuz(*v2, *b);
   e->Vektor(0, 0, 1);
   e->kreuz(*v2, *c);
   // For a normal without z component (an upright plane such as x + y = 0) a
   // and b are parallel; a and c span the plane then.
-  a->kreuz(*b, *e);
-  const bool abParallel = e->IstNullvektor();
-  if (a->IstNullvektor()) {
+  if (langsX) {
     P1.LinKomb(1, *b, 1, P2);
     P1.LinKomb(1, *c, 1, P3);
-  } else if (b->IstNullvektor() || abParallel) {
+  } else if (langsY || a->IstParallelZu(*b)) {
     P1.LinKomb(1, *a, 1, P2);
     P1.LinKomb(1, *c, 1, P3);
   } else {

@@ -80,39 +80,29 @@ double HauptF::AbstandG(const FiguratT& A, const FiguratT& B) {
       case 3:
         r = Fussabstand(*this, *X.v1, Y, *H);
         break;
-      case 4: {
-        VektorT* c;
-        ErschaffeV(c);
-        X.v2->kreuz(*Y.v2, *c);
-        if (c->IstNullvektor()) {
-          r = Fussabstand(*this, *X.v1, Y, *H);  // parallel lines
+      case 4:
+        if (X.v2->IstParallelZu(*Y.v2)) {
+          r = Fussabstand(*this, *X.v1, Y, *H);
         } else {
           // The plane through Y parallel to X.
           H->Typ = TypEbene;
           H->v1->uebernimmtKomponentenVon(*Y.v1);
-          H->v2->uebernimmtKomponentenVon(*c);
+          X.v2->kreuz(*Y.v2, *H->v2);
           r = AbstandG(X, *H);
         }
-        c->Einlagern();
         break;
-      }
       case 6:
         // A line that is not parallel to the plane meets it.
-        if (IstNull(X.v2->SkalProd(*Y.v2))) r = Fussabstand(*this, *X.v1, Y, *H);
+        if (X.v2->IstSenkrechtZu(*Y.v2)) r = Fussabstand(*this, *X.v1, Y, *H);
         break;
-      case 9: {
-        VektorT* c;
-        ErschaffeV(c);
-        X.v2->kreuz(*Y.v2, *c);
-        if (c->IstNullvektor()) {
+      case 9:
+        if (X.v2->IstParallelZu(*Y.v2)) {
           // Parallel planes: the distance of a point of X from Y.
           H->Typ = TypPunkt;
           H->v1->uebernimmtKomponentenVon(*X.v1);
           r = AbstandG(*H, Y);
         }
-        c->Einlagern();
         break;
-      }
     }
   }
   if (IstNull(r)) r = 0;

@@ -1,10 +1,50 @@
 #include "core/VektorT.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
+
+namespace {
+
+// The components of a divided by its largest one in absolute value, so that
+// no square or product of them overflows or underflows; the null vector
+// stays null.
+std::array<double, 4> Skaliert(const VektorT& a) {
+  const double s = std::max({std::fabs(a.kp[1]), std::fabs(a.kp[2]), std::fabs(a.kp[3])});
+  std::array<double, 4> k{};
+  if (s > 0)
+    for (int i = 1; i <= 3; ++i) k[i] = a.kp[i] / s;
+  return k;
+}
+
+// u := a divided by its length; the null vector stays null.
+void Einheit(const VektorT& a, VektorT& u) {
+  const std::array<double, 4> k = Skaliert(a);
+  u.Vektor(k[1], k[2], k[3]);
+  const double laenge = u.Norm();
+  if (laenge > 0) u.mal(1 / laenge, u);
+}
+
+// f(u, v) on two temporaries from the pool: u a copy of a, v the unit vector of b.
+template <class Rechnung>
+auto MitEinheit(const VektorT& a, const VektorT& b, Rechnung f) {
+  HauptF& h = HauptF::Instanz();
+  VektorT* u;
+  VektorT* v;
+  h.ErschaffeV(u);
+  h.ErschaffeV(v);
+  u->uebernimmtKomponentenVon(a);
+  Einheit(b, *v);
+  const auto ergebnis = f(*u, *v);
+  u->Einlagern();
+  v->Einlagern();
+  return ergebnis;
+}
+
+}  // namespace
 
 void VektorT::Vektor(double x, double y, double z) {
   kp[1] = x;
@@ -91,6 +131,36 @@ bool VektorT::istgleich(const VektorT& b) const {
   return HauptF::IstNull(d1 * d1 + d2 * d2 + d3 * d3);
 }
 
+bool VektorT::IstParallelZu(const VektorT& b) const {
+  return MitEinheit(*this, b, [](VektorT& u, const VektorT& v) {
+    Einheit(u, u);
+    u.kreuz(v, u);
+    return u.IstNullvektor();
+  });
+}
+
+bool VektorT::IstSenkrechtZu(const VektorT& b) const {
+  return MitEinheit(*this, b, [](VektorT& u, const VektorT& v) {
+    Einheit(u, u);
+    return HauptF::IstNull(u.SkalProd(v));
+  });
+}
+
+bool VektorT::LiegtAufGerade(const VektorT& q, const VektorT& e) const {
+  return MitEinheit(*this, e, [&q](VektorT& w, const VektorT& u) {
+    w.Richtung(q, w);
+    w.kreuz(u, w);  // its length is the distance from the line
+    return w.IstNullvektor();
+  });
+}
+
+bool VektorT::LiegtInEbene(const VektorT& q, const VektorT& n) const {
+  return MitEinheit(*this, n, [&q](VektorT& w, const VektorT& u) {
+    w.Richtung(q, w);
+    return HauptF::IstNull(w.SkalProd(u));
+  });
+}
+
 bool VektorT::VGanzzahlig() const {
   const double c1 = std::fabs(kp[1]);
   const double c2 = std::fabs(kp[2]);
@@ -127,9 +197,23 @@ double VektorT::Winkel(const VektorT& b) const {
     plattform::plattform().MsgBox("Der Nullvektor bestimmt keinen Winkel zu einem anderen Vektor");
     return KeinWinkel;
   }
-  const double k = (SkalProd(b) / Norm()) / b.Norm();
+  // The quotient of the vectors scaled by their largest components: the
+  // same quotient, without overflow for any finite components.
+  const std::array<double, 4> x = Skaliert(*this);
+  const std::array<double, 4> y = Skaliert(b);
+  double xy = 0;
+  double xx = 0;
+  double yy = 0;
+  for (int i = 1; i <= 3; ++i) {
+    xy = xy + x[i] * y[i];
+    xx = xx + x[i] * x[i];
+    yy = yy + y[i] * y[i];
+  }
+  const double k = (xy / std::sqrt(xx)) / std::sqrt(yy);
+  // The same and the opposite direction alike: rounding puts the quotient on
+  // either side of 1 or −1.
   if (HauptF::IstNull(1 - k)) return 0;
-  // Rounding can put the quotient of opposite vectors just below −1.
+  if (HauptF::IstNull(1 + k)) return 180;
   return std::acos(std::clamp(k, -1.0, 1.0)) * 180 / (4 * std::atan(1.0));
 }
 
@@ -184,11 +268,12 @@ void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const {
   HauptF& h = HauptF::Instanz();
   VektorT* u;
   h.ErschaffeV(u);
-  axis.mal(1 / axis.Norm(), *u);
+  Einheit(axis, *u);
   const double k1 = u->kp[1];
   const double k2 = u->kp[2];
   const double k3 = u->kp[3];
-  const double phi = ((w * 4) * std::atan(1.0)) / 180;
+  // Whole turns first: a huge angle would overflow on its way to radians.
+  const double phi = ((std::fmod(w, 360) * 4) * std::atan(1.0)) / 180;
   const double C = std::cos(phi);
   const double S = std::sin(phi);
   VektorT* r1;

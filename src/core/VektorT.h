@@ -30,6 +30,7 @@ class VektorT {
   double Det(const VektorT& b, const VektorT& c) const;
   // c := a − b, the direction from the point b to the point a; c may be a or b.
   void Richtung(const VektorT& b, VektorT& c) const;
+  // Whether a is the null vector: its squared length is below the tolerance.
   bool IstNullvektor() const;
   void VereinfacheRichtung();
   bool VGanzzahlig() const;
@@ -37,6 +38,20 @@ class VektorT {
   void Normiere();
   bool istgleich(const VektorT& b) const;
   double dist(const VektorT& b) const;
+  // The tests of the geometry, on unit vectors and distances, so that their
+  // verdict does not depend on the lengths of directions and normals nor on
+  // the size of the coordinates. A null vector counts as parallel and as
+  // perpendicular to every vector.
+  // Whether a and b are parallel: the cross product of their unit vectors is null.
+  bool IstParallelZu(const VektorT& b) const;
+  // Whether a and b are perpendicular: the dot product of their unit vectors is zero.
+  bool IstSenkrechtZu(const VektorT& b) const;
+  // Whether the point p lies on the line through q with the direction e:
+  // its distance from the line passes the test of istgleich.
+  bool LiegtAufGerade(const VektorT& q, const VektorT& e) const;
+  // Whether the point p lies in the plane through q with the normal n: its
+  // distance from the plane passes IstNull.
+  bool LiegtInEbene(const VektorT& q, const VektorT& n) const;
   // q := the reflection of the point p at the point z; q may be p or z.
   void SpiegelePP(const VektorT& z, VektorT& q) const;
   std::string Vektor2String() const;

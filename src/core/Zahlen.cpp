@@ -29,6 +29,10 @@ std::string HauptF::z2s(double x) const {
   if (IstNull(x)) return Str(0.0);
   double k = 1;
   for (int i = 0; i < Dezimalen; ++i) k *= 10;
+  // From 2^53 / k on the spacing of the Doubles exceeds 1 / k: x is itself
+  // the Double nearest to its rounded value, and x · k would overflow near
+  // the end of the range.
+  if (std::fabs(x) >= 9007199254740992.0 / k) return Str(x);
   return Str(std::round(x * k) / k);
 }
 
@@ -66,6 +70,10 @@ double HauptF::myval(const std::string& text) {
     summe = Bruchwert(std::string_view(text).substr(anfang, ende - anfang)) + summe;
   }
   return summe;
+}
+
+bool HauptF::Endlich(std::initializer_list<double> zahlen) {
+  return std::all_of(zahlen.begin(), zahlen.end(), [](double x) { return std::isfinite(x); });
 }
 
 bool HauptF::ErlaubterName(const std::string& name) {

@@ -9,14 +9,33 @@ namespace plattform {
 
 std::string Str(double x) {
   if (x == 0.0) return "0";  // negative zero too
-  if (std::isnan(x)) return "NaN";
-  if (std::isinf(x)) return x > 0 ? "Inf" : "-Inf";
-  // The fixed format of the largest Double has 309 digits before the point and
-  // the smallest subnormal about 750 after it.
-  char puffer[1100];
-  auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed);
+  // Typed numbers are finite; a result beyond the Double range has no digits to show.
+  if (!std::isfinite(x)) return "nicht definiert";
+  // The shortest digits that read back to x, from the exponent form, written
+  // out in full: the fixed format would write a huge whole number with all
+  // the digits of its binary value.
+  char puffer[32];
+  const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::scientific);
   if (fehler != std::errc()) return "0";
-  return std::string(puffer, ende);
+  const std::string_view form(puffer, static_cast<std::size_t>(ende - puffer));  // -d.ddde±xx
+  const std::size_t e = form.find('e');
+  std::string ziffern;
+  for (char c : form.substr(0, e))
+    if (c >= '0' && c <= '9') ziffern += c;
+  int exponent = 0;
+  const std::string_view hoch = form.substr(e + (form[e + 1] == '+' ? 2 : 1));
+  std::from_chars(hoch.data(), hoch.data() + hoch.size(), exponent);
+  // The point stands behind this many digits.
+  const long punkt = exponent + 1L;
+  const long anzahl = static_cast<long>(ziffern.size());
+  std::string text = x < 0 ? "-" : "";
+  if (punkt <= 0)
+    text += "0." + std::string(static_cast<std::size_t>(-punkt), '0') + ziffern;
+  else if (punkt >= anzahl)
+    text += ziffern + std::string(static_cast<std::size_t>(punkt - anzahl), '0');
+  else
+    text += ziffern.substr(0, static_cast<std::size_t>(punkt)) + "." + ziffern.substr(static_cast<std::size_t>(punkt));
+  return text;
 }
 
 std::string Str(int n) { return std::to_string(n); }

@@ -8,6 +8,7 @@ namespace plattform {
 // The plain conversions between numbers and texts, the same everywhere and
 // independent of the locale: a point as decimal separator, no exponent, no
 // thousands separators, the shortest digits that read back to the same value.
+// A value that is not finite is written "nicht definiert".
 std::string Str(double x);
 std::string Str(int n);
 

@@ -53,7 +53,8 @@ void GlFenster::GEintragen(bool& ok) {
   Hide();
   // The plane construction's own test: a plane written here must be one
   // that the next run of the list can make.
-  ok = !HauptF::IstNull(a * a + b * b + c * c);
+  const bool endlich = HauptF::Endlich({a, b, c, d});
+  ok = endlich && !HauptF::IstNull(a * a + b * b + c * c);
   if (ok && AktuellerBefehl) {
     BefehlT& e = *AktuellerBefehl;
     e.Gleichung[1] = a;
@@ -63,6 +64,10 @@ void GlFenster::GEintragen(bool& ok) {
     e.AltG1 = HauptF::Gleichungstext(a, b, c, d);
     e.Kennung = KennungEbene;
   }
+  if (!ok)
+    HauptF::Instanz().Element<EditFeld>("HinweisF").SetzeText(
+        endlich ? "Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben." :
+                  std::string(HauptF::ZuGrosseZahl) + ".");
   Element<EditFeld>("xF").SetFocus();
   AktuellerBefehl = nullptr;
   HauptF::Instanz().IgnoreReturn = false;
@@ -75,11 +80,7 @@ void GlFenster::AktualisierenB_Action() {
   if (!gueltig) AktuellerBefehl = nullptr;
   bool ok;
   GEintragen(ok);
-  if (!ok) {
-    h.Element<EditFeld>("HinweisF").SetzeText("Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben.");
-    return;
-  }
-  if (!gueltig) return;
+  if (!ok || !gueltig) return;
   h.ZeigeBefehlsliste();
   h.AnweisungslisteAusfuehren();
 }

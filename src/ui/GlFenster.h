@@ -20,8 +20,9 @@ class GlFenster : public Aenderungsdialog {
   // with the plane's normal and right side in the fields.
   void Oeffne(BefehlT& befehl, const std::string& name, const FiguratT& ebene);
   void AktualisierenB_Action() override;
-  // Writes the four fields into the command as its equation; ok := the
-  // coefficients of x, y and z describe a plane.
+  // Writes the four fields into the command as its equation; ok := they are
+  // numbers that can be used and the coefficients of x, y and z describe a
+  // plane, otherwise the main window's hint says why and the command stays.
   void GEintragen(bool& ok);
 
  protected:

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -90,6 +91,11 @@ class HauptF : public plattform::Fenster {
   std::string z2s(double x) const;
   // A typed number: decimal comma or point, fractions 5/7, mixed numbers 7+1/5.
   static double myval(const std::string& text);
+  // Whether typed numbers can be used. One that is not finite, an overflow
+  // such as 400 nines, has no plain decimal to be written back as: it is
+  // refused where it is typed, with this message.
+  static bool Endlich(std::initializer_list<double> zahlen);
+  static constexpr const char* ZuGrosseZahl = "Die eingegebene Zahl ist zu groß";
   static bool ErlaubterName(const std::string& name);
   // The one comparison of names, for order, equality and the "G_" prefix alike.
   static int VergleicheNamen(std::string_view a, std::string_view b);

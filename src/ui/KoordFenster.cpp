@@ -40,14 +40,16 @@ void KoordFenster::Oeffne(BefehlT& befehl, const std::string& name, const Figura
   Show();
 }
 
-void KoordFenster::KEintragen() {
+void KoordFenster::KEintragen(bool& ok) {
   Hide();
-  if (AktuellerBefehl) {
+  HauptF& h = HauptF::Instanz();
+  const std::string& x = Element<EditFeld>("xF").Text();
+  const std::string& y = Element<EditFeld>("yF").Text();
+  const std::string& z = Element<EditFeld>("zF").Text();
+  ok = HauptF::Endlich({HauptF::myval(x), HauptF::myval(y), HauptF::myval(z)});
+  if (ok && AktuellerBefehl) {
     BefehlT& b = *AktuellerBefehl;
-    if (!b.Vektor) HauptF::Instanz().ErschaffeV(b.Vektor);
-    const std::string& x = Element<EditFeld>("xF").Text();
-    const std::string& y = Element<EditFeld>("yF").Text();
-    const std::string& z = Element<EditFeld>("zF").Text();
+    if (!b.Vektor) h.ErschaffeV(b.Vektor);
     b.Vektor->kp[1] = HauptF::myval(x);
     b.Vektor->kp[2] = HauptF::myval(y);
     b.Vektor->kp[3] = HauptF::myval(z);
@@ -55,9 +57,10 @@ void KoordFenster::KEintragen() {
     b.AltG1 = "(" + x + " | " + y + " | " + z + ")";
     b.Kennung = KennungPunkt;
   }
+  if (!ok) h.Element<EditFeld>("HinweisF").SetzeText(std::string(HauptF::ZuGrosseZahl) + ".");
   Element<EditFeld>("xF").SetFocus();
   AktuellerBefehl = nullptr;
-  HauptF::Instanz().IgnoreReturn = false;
+  h.IgnoreReturn = false;
 }
 
 void KoordFenster::AktualisierenB_Action() {
@@ -65,8 +68,9 @@ void KoordFenster::AktualisierenB_Action() {
   HauptF& h = HauptF::Instanz();
   const bool gueltig = BefehlGilt();
   if (!gueltig) AktuellerBefehl = nullptr;
-  KEintragen();
-  if (!gueltig) return;
+  bool ok;
+  KEintragen(ok);
+  if (!ok || !gueltig) return;
   h.ZeigeBefehlsliste();
   h.AnweisungslisteAusfuehren();
 }

@@ -19,8 +19,10 @@ class KoordFenster : public Aenderungsdialog {
   // with the point's coordinates in the fields.
   void Oeffne(BefehlT& befehl, const std::string& name, const FiguratT& punkt);
   void AktualisierenB_Action() override;
-  // Writes the three fields into the command: its coordinates and their text.
-  void KEintragen();
+  // Writes the three fields into the command: its coordinates and their
+  // text; ok := they are numbers that can be used, otherwise the main
+  // window's hint says why and the command stays as it was.
+  void KEintragen(bool& ok);
 
  protected:
   plattform::Fensterlayout Layoutschritt() override;

@@ -1,5 +1,7 @@
 // One action on single figures, "Ausführen", and points and planes from numbers.
 
+#include <cmath>
+
 #include "Befehlstest.h"
 
 namespace {
@@ -180,6 +182,50 @@ TEST_F(Aktion, NumericPlanes) {
   EXPECT_EQ(h().BListe->Gleichung, (std::array<double, 5>{h().BListe->Gleichung[0], 1, -2, 1.0 / 3, 0.5}));
   EXPECT_EQ(HauptF::Gleichungstext(1e-9, 0, -0.25, 1e6), "0.000000001x + 0y + -0.25z = 1000000");
   EXPECT_EQ(Letzte(), "");
+}
+
+TEST_F(Aktion, NumbersBeyondTheDoubleRangeAreRefusedWhereTheyAreTyped) {
+  Grundfiguren();
+  const std::string neunen(400, '9');
+  const std::string gross = "1" + std::string(308, '0');  // 1e308, the last power of ten
+  // The digits overflow, or a sum, a quotient or a difference of huge numbers.
+  for (const std::string& zahl : {neunen, gross + "+" + gross, gross + "/0,1", neunen + "+-" + neunen}) {
+    SCOPED_TRACE(zahl.substr(0, 20));
+    Zahlpunkt("P", "0", zahl, "0");
+    Zahlebene("E", "1", "0", "0", zahl);
+    Tue(KennungDrehen, "R", "C", zahl, "g");
+    EXPECT_EQ(Meldungen(), V(3, "Die eingegebene Zahl ist zu groß"));
+  }
+  // A collection is turned member by member: refused once, before any of them.
+  Sammlung("S", {"A", "C"});
+  Tue(KennungDrehen, "SR", "S", neunen, "g");
+  EXPECT_EQ(Meldungen(), V{"Die eingegebene Zahl ist zu groß"});
+  EXPECT_EQ(Anzahl(), 5);
+  for (const char* name : {"P", "E", "R", "SR", "SR|A"}) EXPECT_EQ(Figuren().count(name), 0u) << name;
+
+  // Huge but finite numbers are kept, and written in all their digits.
+  Zahlpunkt("Big", "2" + std::string(302, '0'), "1", "1");
+  EXPECT_EQ(Befehle().back()->AltG1, "(2" + std::string(302, '0') + "|1|1)");
+  EXPECT_NE(Info().find("Big ist der Punkt mit dem Koordinatentripel (2" + std::string(302, '0') + " | 1 | 1)"),
+            std::string::npos);
+  Tue(KennungDrehen, "R", "C", gross, "g");
+  Tue(KennungDrehen, "R2", "C", "-" + gross, "g");
+  EXPECT_EQ(Anzahl(), 8);
+  // The number reader lets no spelling of infinity through: its letters are
+  // dropped as in every typed number, and "inf" turns by 0.
+  Tue(KennungDrehen, "R3", "C", "inf", "g");
+  EXPECT_EQ(Anzahl(), 9);
+  auto Fig = [](const char* name) {
+    FiguratT* g = nullptr;
+    EXPECT_TRUE(h().HoleFigurat(name, g)) << name;
+    return g;
+  };
+  for (const char* name : {"R", "R2", "R3"})
+    for (int i = 1; i <= 3; ++i) EXPECT_TRUE(std::isfinite(Fig(name)->v1->kp[i])) << name;
+  for (int i = 1; i <= 3; ++i) EXPECT_NEAR(Fig("R3")->v1->kp[i], Fig("C")->v1->kp[i], 1e-12);
+  EXPECT_EQ(Info().find("Inf"), std::string::npos);
+  EXPECT_EQ(Info().find("NaN"), std::string::npos);
+  EXPECT_EQ(Info().find("nicht definiert"), std::string::npos);
 }
 
 }  // namespace

@@ -164,6 +164,39 @@ TEST_F(Befehlsdatei, UnreadableLinesAreLeftOutWithABeep) {
   EXPECT_EQ(Namen().back(), "Y");
 }
 
+TEST_F(Befehlsdatei, ANumberBeyondTheDoubleRangeMakesItsLineUnreadable) {
+  const std::string neunen(400, '9');
+  Laden("<1>    A ist der Punkt mit dem Koordinatentripel: (1|0|0) \r"
+        "<2>    P ist der Punkt mit dem Koordinatentripel: (1|" + neunen + "|0) \r"
+        "<3>    E ist die Ebene mit der Gleichung: 1x + 0y + 0z = " + neunen + " \r"
+        "<4>    F ist die Ebene mit der Gleichung: 1x + -" + neunen + "y + 0z = 1 \r"
+        "<5>    B ist der Punkt mit dem Koordinatentripel: (0|1|0) \r"
+        "<6>    g wird definiert als Gerade durch die Punkte: A und: B \r"
+        "<7>    R wird definiert als Ergebnis der Drehung von: A um den Winkel: " + neunen +
+        " Grad mit der Drehachse: g \r"
+        "<8>    S wird definiert als Ergebnis der Drehung von: A um den Winkel: 90 Grad mit der Drehachse: g \r");
+  EXPECT_EQ(Beeps(), 4);
+  EXPECT_EQ(Namen(), (V{"A", "B", "g", "S"}));
+  EXPECT_EQ(Figurennamen(), (V{"A", "B", "O", "S", "g"}));
+}
+
+TEST_F(Befehlsdatei, HugeNumbersAreSavedAndLoadedAtTheirValues) {
+  const std::string zahl = "2" + std::string(302, '0');
+  Zahlpunkt("Big", zahl, "1", "-" + zahl);
+  Zahlebene("Eb", zahl, "0", "0", "1");
+  const auto f = Figuren();
+  EXPECT_EQ(f.at("Big"), "1 (" + zahl + "|1|-" + zahl + ")");
+  Skript().WaehleDatei((ordner_ / "gross.txt").string());
+  ASSERT_TRUE(h().SpeichereProtokoll());
+  const std::string protokoll = h().Protokoll;
+  h().AllesLoeschen();
+  Skript().WaehleDatei((ordner_ / "gross.txt").string());
+  h().LadeFile();
+  EXPECT_EQ(Beeps(), 0);
+  EXPECT_EQ(h().Protokoll, protokoll);
+  EXPECT_EQ(Figuren(), f);
+}
+
 TEST_F(Befehlsdatei, ARejectedOrCancelledLoadBringsTheFiguresBack) {
   Laden(drei);
   const auto f = Figuren();

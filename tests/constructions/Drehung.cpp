@@ -1,6 +1,7 @@
 // Rotation about a line.
 
 #include <cmath>
+#include <limits>
 
 #include "constructions/Konstruktion.h"
 
@@ -92,6 +93,29 @@ TEST_F(Drehung, AnyAxisAgreesWithTheRotationMatrix) {
     ErwarteVektor(*r->v1, K(*u), 1e-9);
   }
   u->Einlagern();
+}
+
+TEST_F(Drehung, HugeAnglesTurnByTheirRemainderOf360) {
+  Gerade("a", {1, 0, -1}, {1, 2, 3});
+  Punkt("P", 4, -2, 7);
+  for (double w : {1e308, -1e308, std::numeric_limits<double>::max(), 90 + 360 * std::ldexp(1.0, 45)}) {
+    SCOPED_TRACE(w);
+    const V3 bild = K(*Drehe("P", w)->v1);
+    EXPECT_TRUE(std::isfinite(bild.x) && std::isfinite(bild.y) && std::isfinite(bild.z));
+    ErwarteVektor(*Drehe("P", std::fmod(w, 360))->v1, bild, 1e-12);
+  }
+  ErwarteVektor(*Drehe("P", 90 + 360 * std::ldexp(1.0, 45))->v1, K(*Drehe("P", 90)->v1), 1e-12);
+}
+
+TEST_F(Drehung, TheSenseOfTurningDoesNotDependOnTheLengthOfTheAxis) {
+  // An axis perpendicular to the x axis up to the tolerance counts as it
+  // points, whatever its length; these three are one line.
+  Punkt("P", 1, 0, 0);
+  for (V3 richtung : {V3{0, 0, 1}, V3{-1e-8, 0, 1}, V3{-0.01, 0, 1e6}}) {
+    SCOPED_TRACE(testing::Message() << richtung);
+    Gerade("a", {0, 0, 0}, richtung);
+    ErwarteVektor(*Drehe("P", 90)->v1, {0, -1, 0}, 1e-7);  // the axis leans by 1e-8
+  }
 }
 
 TEST_F(Drehung, LinesAndPlanesTurnWithTheirDirections) {

@@ -105,4 +105,37 @@ TEST_F(GeradenEbenen, SameNamesOrTheOriginAsDirectionDoNothing) {
   r->Einlagern();
 }
 
+class EbenenImMassstab : public GitterTest, public testing::WithParamInterface<long long> {};
+
+// Points on one line, and directions that are parallel, give no plane at any
+// size of the coordinates; points just off that line give one.
+TEST_P(EbenenImMassstab, CollinearPointsAndParallelDirections) {
+  const long long s = GetParam();
+  const G3 A = Plus(Mal(s, {13, -7, 21}), {3, 1, -2});
+  const G3 u = Plus(Mal(s, {20, 10, -10}), {1, 3, 2});
+  const G3 quer = Mal(s, {1, -1, 1});  // at a tenth of u's length, off its direction
+  P("A", A);
+  P("B", Plus(A, u));
+  P("C", Plus(A, Mal(3, u)));
+  P("D", Plus(Plus(A, Mal(3, u)), quer));
+  P("R1", u);
+  P("R2", Mal(-3, u));
+  P("R3", Plus(Mal(-3, u), quer));
+  struct Fall { const char *a, *b, *c; int typ; };
+  for (Fall f : {Fall{"A", "B", "C", TypLeer}, {"A", "B", "D", TypEbene}}) {
+    SCOPED_TRACE(f.c);
+    Baue("E", [&f](FiguratT*& r, bool& ok) { h().ErzeugeEbenePPP(f.a, f.b, f.c, r, ok); });
+    EXPECT_EQ(Fig("E")->Typ, f.typ);
+  }
+  for (Fall f : {Fall{"A", "R1", "R2", TypLeer}, {"A", "R1", "R3", TypEbene}}) {
+    SCOPED_TRACE(f.c);
+    Baue("F", [&f](FiguratT*& r, bool& ok) { h().ErzeugeEbenePRR(f.a, f.b, f.c, r, ok); });
+    EXPECT_EQ(Fig("F")->Typ, f.typ);
+  }
+  EXPECT_EQ(Meldungen(), (std::vector<std::string>{"Der Normalenvektor einer Ebene kann nicht der Nullvektor sein",
+                                                   "Der Normalenvektor darf nicht der Nullvektor sein"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EinsTausendMillion, EbenenImMassstab, testing::Values(1, 1000, 1000000));
+
 }  // namespace

@@ -9,12 +9,6 @@ struct F {
   V3 v1{0, 0, 0}, v2{0, 0, 0};
 };
 
-constexpr int PKT = TypPunkt;
-constexpr int GER = TypGerade;
-constexpr int EBE = TypEbene;
-constexpr int LEER = TypLeer;
-constexpr int RAUM = TypRaum;
-
 class Huelle : public KonstruktionTest {
  protected:
   static FiguratT& Aus(const std::string& name, const F& f) { return Mit(name, f.typ, f.v1, f.v2); }
@@ -53,8 +47,8 @@ TEST_F(Huelle, HullOfThreeFigures) {
       {{PKT, {3, 4, 1}}, e, {LEER}, {RAUM}, {RAUM}},
       {{GER, {1, 1, 2}, {1, 1, 0}}, e, {LEER}, {RAUM}, {RAUM}},  // parallel, outside
       {{GER, {1, 1, 0}, {1, 1, 1}}, e, {LEER}, {RAUM}, {RAUM}},  // crossing
-      // The line's direction is compared with the plane's normal exactly.
-      {{GER, {1, 1, 0}, {1, 0, 1e-12}}, e, {LEER}, {RAUM}, {RAUM}},
+      // A direction parallel to the plane up to 1e-12 lies in it.
+      {{GER, {1, 1, 0}, {1, 0, 1e-12}}, e, {LEER}, e, e},
       {{RAUM}, {PKT, {1, 1, 1}}, {PKT, {1, 1, 1}}, {RAUM}, {RAUM}},
       {{PKT, {1, 1, 1}}, {LEER}, {RAUM}, {PKT, {1, 1, 1}}, {RAUM}},
       {{LEER}, {LEER}, {LEER}, {LEER}, {LEER}},

@@ -29,11 +29,6 @@ class Schnitt : public KonstruktionTest {
   }
 };
 
-constexpr int PKT = TypPunkt;
-constexpr int GER = TypGerade;
-constexpr int EBE = TypEbene;
-constexpr int LEER = TypLeer;
-
 TEST_F(Schnitt, IntersectionOfPointsLinesAndPlanes) {
   struct Fall {
     F a, b, ergebnis;
@@ -43,7 +38,8 @@ TEST_F(Schnitt, IntersectionOfPointsLinesAndPlanes) {
       {{PKT, {1, 2, 3}}, {PKT, {1, 2, 3 + 3e-4}}, {PKT, {1, 2, 3}}, false},  // squared distance 9e-8
       {{PKT, {1, 2, 3}}, {PKT, {1, 2, 3 + 4e-4}}, {LEER}, true},
       {{GER, {0, 0, 0}, {1, 0, 0}}, {PKT, {5, 3e-4, 0}}, {PKT, {5, 3e-4, 0}}, true},  // the point itself
-      {{GER, {0, 0, 0}, {2, 0, 0}}, {PKT, {5, 3e-4, 0}}, {LEER}, true},  // the cross product grows with the direction
+      // The distance from the line counts, not the length of its direction.
+      {{GER, {0, 0, 0}, {2, 0, 0}}, {PKT, {5, 3e-4, 0}}, {PKT, {5, 3e-4, 0}}, true},
       {{PKT, {1, 2, 3}}, {EBE, {6, 0, 0}, {1, 1, 1}}, {PKT, {1, 2, 3}}, true},
       {{PKT, {1, 2, 3.5}}, {EBE, {6, 0, 0}, {1, 1, 1}}, {LEER}, true},
       {{GER, {0, 0, 0}, {1, 0, 0}}, {GER, {1, -1, 0}, {0, 1, 0}}, {PKT, {1, 0, 0}}, true},
@@ -84,6 +80,20 @@ TEST_F(Schnitt, IntersectionOfPointsLinesAndPlanes) {
     ErwarteVektor(*a.v1, f.a.v1, 0);
     ErwarteVektor(*b.v2, f.b.v2, 0);
   }
+}
+
+TEST_F(Schnitt, PlanesWithShortNormalsMeetInALineWithADirection) {
+  // At 27 degrees, with a cross product whose components are all below the
+  // tolerance, which the simplification would drop.
+  FiguratT& a = Aus("A", {EBE, {0, 0, 0}, {4e-4, 0, 0}});
+  FiguratT& b = Aus("B", {EBE, {0, 0, 0}, {4e-4, 2e-4, 0}});
+  FiguratT* r = Markiert("X");
+  bool ok = true;
+  h().Schnitt(a, b, *r, ok);
+  EXPECT_EQ(r->Typ, GER);
+  EXPECT_EQ(K(*r->v2).z, 4e-4 * 2e-4);
+  ErwarteVektor(*r->v1, {0, 0, 0}, 0);
+  r->Einlagern();
 }
 
 TEST_F(Schnitt, EmptyFigureAndWholeSpaceMeetOtherFigures) {

@@ -104,6 +104,9 @@ TEST_F(Spiegelung, ThreePointsThatSpanThePlane) {
       // An upright plane: e1 × n and e2 × n are parallel, e3 × n is taken instead.
       {{0, 0, 0}, {1, 1, 0}, {0, 0, 1}, {-1, 1, 0}},
       {{0, 0, 0}, {2, -3, 0}, {0, 0, -3}, {3, 2, 0}},
+      // Short normals by their directions: along no axis, so e1 × n and e2 × n.
+      {{0, 0, 0}, {0, 1e-4, 1e-4}, {0, -1e-4, 1e-4}, {1e-4, 0, 0}},
+      {{0, 0, 0}, {1e-4, 0, 1e-4}, {0, -1e-4, 0}, {1e-4, 0, -1e-4}},
   };
   VektorT* p[4];
   for (int i = 1; i <= 3; ++i) h().ErschaffeV(p[i]);

@@ -94,6 +94,7 @@ TEST_F(WinkelAbstand, AnglesOfLinesAndPlanes) {
       {G, {1, 0, 0}, G, {-1, 1, 0}, 45},  // 135 between the directions
       {G, {1, 0, 0}, G, {0, 3, 0}, 90},
       {G, {1, 0, 0}, G, {-2, 0, 0}, 0},
+      {G, {3, 3, 1}, G, {-3, -3, -1}, 0},  // opposite up to rounding
       {G, {0, 0, -1}, E, {0, 0, 1}, 90},
       {E, {0, 0, 1}, G, {1, 0, 1}, 45},
       {G, {1, 0, -1}, E, {0, 0, 1}, 45},

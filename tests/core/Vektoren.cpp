@@ -78,6 +78,32 @@ TEST_F(Vektoren, NullVectorsAndEqualityUseSquares) {
   ErwarteGleich(n, {0.6, 0, 0.8}, 1e-15);
 }
 
+TEST_F(Vektoren, TestsOfTheGeometryGoByDirectionsAndDistances) {
+  struct Richtungen { V3 a, b; bool parallel, senkrecht; };
+  for (Richtungen f : {Richtungen{{1, 0, 0}, {-2, 0, 0}, true, false},
+                       {{1, 0, 0}, {1, 3e-4, 0}, true, false},  // sine squared 9e-8
+                       {{1, 0, 0}, {1, 4e-4, 0}, false, false},
+                       {{1e6, 0, 0}, {1e6, 4e2, 0}, false, false},
+                       {{5e-4, 0, 0}, {1e-4, 5e-4, 0}, false, false},  // 79 degrees
+                       {{1e300, 1e300, 0}, {-1e-300, -1e-300, 0}, true, false},
+                       {{1, 0, 0}, {0.05, 1e6, 0}, false, true},  // cosine 5e-8
+                       {{1e6, 1e6, 0}, {-1e6, 1e6 + 0.1, 1}, false, true},  // dot product 1e5, cosine 5e-8
+                       {{1e6, 1e6, 0}, {-1e6, 1e6 + 0.3, 1}, false, false},
+                       {{0, 0, 0}, {1, 2, 3}, true, true}}) {
+    const VektorT& a = V(f.a.x, f.a.y, f.a.z);
+    const VektorT& b = V(f.b.x, f.b.y, f.b.z);
+    EXPECT_EQ(a.IstParallelZu(b), f.parallel) << f.b.x << ", " << f.b.y;
+    EXPECT_EQ(b.IstParallelZu(a), f.parallel) << f.b.x << ", " << f.b.y;
+    EXPECT_EQ(a.IstSenkrechtZu(b), f.senkrecht) << f.b.x << ", " << f.b.y;
+  }
+  // A point lies on a line within the distance of istgleich, whatever the
+  // length of the direction; in a plane within the tolerance itself.
+  EXPECT_TRUE(V(5, 3e-4, 0).LiegtAufGerade(V(0, 0, 0), V(2e6, 0, 0)));
+  EXPECT_FALSE(V(5, 4e-4, 0).LiegtAufGerade(V(0, 0, 0), V(1e-6, 0, 0)));
+  EXPECT_TRUE(V(1e6, 2e6, 3 + 9e-8).LiegtInEbene(V(0, 0, 3), V(0, 0, 1e9)));
+  EXPECT_FALSE(V(1, 2, 3 + 2e-7).LiegtInEbene(V(0, 0, 3), V(0, 0, 1e-3)));
+}
+
 TEST_F(Vektoren, SimpleFormOfADirection) {
   struct Fall { V3 vorher, nachher; };
   const Fall faelle[] = {
@@ -107,10 +133,24 @@ TEST_F(Vektoren, AngleInDegrees) {
       {{1, 0, 0}, {1, 0.0003, 0}, 0}, {{1, 1, 0}, {1, 0, 0}, 45},
       // The quotient of these comes out just below −1.
       {{1, 1, 1}, {-1, -1, -1}, 180}, {{1, 2, 3}, {-1, -2, -3}, 180},
+      // Within the tolerance of −1 as of 1; just above −1 for (3, 3, 1).
+      {{1, 0, 0}, {-1, -0.0003, 0}, 180}, {{3, 3, 1}, {-3, -3, -1}, 180},
+      {{1e200, 0, 1e200}, {0, 0, 3e200}, 45}, {{1e300, 1e300, 0}, {-1e300, -1e300, 0}, 180},
   };
   for (const Fall& f : faelle)
     EXPECT_NEAR(V(f.a.x, f.a.y, f.a.z).Winkel(V(f.b.x, f.b.y, f.b.z)), f.grad, 1e-12) << f.b.x << ", " << f.b.y;
   EXPECT_EQ(V(1, 0, 0).Winkel(V(2, 0, 0)), 0);
+  // Every small whole-number direction makes exactly 0 with its multiples
+  // and 180 with its opposite.
+  for (int x = -3; x <= 3; ++x)
+    for (int y = -3; y <= 3; ++y)
+      for (int z = -3; z <= 3; ++z) {
+        if (x == 0 && y == 0 && z == 0) continue;
+        const VektorT& a = V(x, y, z);
+        EXPECT_EQ(a.Winkel(V(3 * x, 3 * y, 3 * z)), 0) << x << ", " << y << ", " << z;
+        EXPECT_EQ(a.Winkel(V(-x, -y, -z)), 180) << x << ", " << y << ", " << z;
+        EXPECT_EQ(a.Winkel(V(-7 * x, -7 * y, -7 * z)), 180) << x << ", " << y << ", " << z;
+      }
 
   EXPECT_EQ(V(0, 0, 0).Winkel(V(1, 0, 0)), KeinWinkel);
   EXPECT_EQ(V(1, 0, 0).Winkel(V(0, 0.0001, 0)), 666);
@@ -184,6 +224,12 @@ TEST_F(Vektoren, RotationIsRightHanded) {
   VektorT& achse = V(0, 0, 1);
   V(1, 0, 0).Punktdrehung(90, achse, achse);
   ErwarteGleich(achse, {0, 1, 0}, 1e-15);
+  // Whole turns are taken off first, and the axis may have any length.
+  V(1, 0, 0).Punktdrehung(90 + 360 * std::ldexp(1.0, 45), V(0, 0, 1e300), q);
+  ErwarteGleich(q, {0, 1, 0}, 1e-15);
+  V(1, 0, 0).Punktdrehung(1e308, V(0, 0, 1e-300), q);
+  const double phi = std::fmod(1e308, 360) * std::atan(1.0) / 45;
+  ErwarteGleich(q, {std::cos(phi), std::sin(phi), 0}, 1e-15);
 }
 
 TEST_F(Vektoren, PoolIsLastInFirstOut) {

@@ -2,7 +2,10 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
+#include "platform/Zahltext.h"
 #include "support/Umgebung.h"
 #include "ui/HauptF.h"
 
@@ -37,6 +40,36 @@ TEST_F(Zahlen, Z2sRoundsToTheChosenDecimals) {
   }
 }
 
+TEST_F(Zahlen, Z2sWritesEveryFiniteValueAsAPlainDecimalThatReadsBack) {
+  std::vector<double> werte = {2e302, -2e302, 1.8e302, std::numeric_limits<double>::max(),
+                               -std::numeric_limits<double>::max(), 1e20 + 0.5, 4503599627.370497, 9007199254.740993,
+                               123456789012.34567, 0.1 + 0.2, -5.55555550001};
+  std::mt19937 zufall(11);
+  std::uniform_real_distribution<double> mantisse(1, 10);
+  std::uniform_int_distribution<int> exponent(-6, 308);
+  for (int i = 0; i < 2000; ++i) werte.push_back((i % 2 ? -1 : 1) * mantisse(zufall) * std::pow(10.0, exponent(zufall)));
+  for (int d = 1; d <= 6; ++d) {
+    h().Dezimalen = d;
+    const double k = std::pow(10.0, d);
+    for (double x : werte) {
+      if (!std::isfinite(x)) continue;  // 9.99 · 10^308
+      const std::string text = h().z2s(x);
+      ASSERT_EQ(text.find_first_not_of("-0123456789."), std::string::npos) << text;
+      const double y = plattform::Val(text);
+      // Within the last decimal, exactly the value where the Doubles are
+      // coarser than the decimals; written again, the same text.
+      EXPECT_LE(std::fabs(y - x), 1 / k) << x << " mit " << d;
+      if (std::fabs(x) * k >= 9007199254740992.0) {
+        EXPECT_EQ(y, x) << x << " mit " << d;
+      }
+      EXPECT_EQ(h().z2s(y), text) << x << " mit " << d;
+    }
+  }
+  h().Dezimalen = 6;
+  EXPECT_EQ(h().z2s(2e302), plattform::Str(2e302));
+  EXPECT_EQ(h().z2s(2e302).size(), 303u);
+}
+
 TEST_F(Zahlen, MyvalReadsTypedNumbers) {
   struct Fall { const char* text; double wert; };
   for (Fall f : {Fall{"2,5", 2.5}, {"2.5", 2.5}, {"5/7", 5.0 / 7}, {"7+1/5", 7.2}, {"-3/4", -0.75}, {"1,5/2", 0.75},
@@ -47,6 +80,21 @@ TEST_F(Zahlen, MyvalReadsTypedNumbers) {
   }
   // The parts are added from the right, exactly as the nested sums give them.
   EXPECT_EQ(HauptF::myval("0.1+0.2+0.3"), 0.1 + (0.2 + 0.3));
+}
+
+TEST_F(Zahlen, MyvalLetsNoInfinityThrough) {
+  // Words are letters, dropped like every other letter.
+  for (const char* text : {"inf", "-inf", "INF", "Infinity", "nan", "-NaN", "NaN(0)"}) {
+    EXPECT_EQ(HauptF::myval(text), 0) << text;
+    EXPECT_TRUE(HauptF::Endlich({HauptF::myval(text)})) << text;
+  }
+  // Only a value beyond the Double range is not finite: too many digits, or a
+  // sum, a quotient or a difference of huge values.
+  const std::string neunen(400, '9');
+  const std::string gross = "1" + std::string(308, '0');
+  for (const std::string& text : {neunen, "-" + neunen, gross + "+" + gross, gross + "/0,1", neunen + "+-" + neunen})
+    EXPECT_FALSE(HauptF::Endlich({HauptF::myval(text)})) << text.substr(0, 20);
+  EXPECT_TRUE(HauptF::Endlich({HauptF::myval(gross), HauptF::myval("1/" + neunen), 0}));
 }
 
 TEST_F(Zahlen, MyvalNeverFailsOnOddTexts) {

@@ -8,21 +8,15 @@
 
 #include "descriptions/Eckfiguren.h"
 #include "platform/Zahltext.h"
+#include "support/Gitter.h"
 
 namespace {
 
 // Corners k/d with |k| ≤ 6 and d one of 1, 2, 3, 4, 6 lie on the lattice of
 // twelfths, so that every product below is an exact integer.
 constexpr long long Zwoelftel = 12;
-using G3 = std::array<long long, 3>;
 
-G3 Minus(const G3& a, const G3& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
-long long Skalar(const G3& a, const G3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
-G3 Kreuz(const G3& a, const G3& b) {
-  return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-}
-long long Det(const G3& a, const G3& b, const G3& c) { return Skalar(a, Kreuz(b, c)); }
-long double Laenge(const G3& a) { return std::sqrt(static_cast<long double>(Skalar(a, a))) / Zwoelftel; }
+long double Laenge(const G3& a) { return Wurzel(Skalar(a, a)) / Zwoelftel; }
 long double Abstand(const G3& a, const G3& b) { return Laenge(Minus(a, b)); }
 // Half the length of a cross product: the area of the triangle it spans.
 long double Flaeche(const G3& a, const G3& b, const G3& c) {
@@ -95,7 +89,7 @@ TEST_F(Gegenprobe, AThousandTetrahedra) {
   while (geprueft < 1000) {
     const std::array<G3, 4> p = {Zufallsecke(), Zufallsecke(), Zufallsecke(), Zufallsecke()};
     const G3 &A = p[0], &B = p[1], &C = p[2], &D = p[3];
-    const long long det = Det(Minus(B, A), Minus(C, A), Minus(D, A));
+    const Ganz det = Det(Minus(B, A), Minus(C, A), Minus(D, A));
     long double laengste = 0;
     for (int i = 0; i < 4; ++i)
       for (int j = i + 1; j < 4; ++j) laengste = std::max(laengste, Abstand(p[i], p[j]));
@@ -112,13 +106,14 @@ TEST_F(Gegenprobe, AThousandTetrahedra) {
     const G3 z1 = Minus(B, A), z2 = Minus(C, A), z3 = Minus(D, A);
     const G3 z[3] = {{2 * z1[0], 2 * z1[1], 2 * z1[2]}, {2 * z2[0], 2 * z2[1], 2 * z2[2]},
                      {2 * z3[0], 2 * z3[1], 2 * z3[2]}};
-    const G3 rechts = {Skalar(B, B) - Skalar(A, A), Skalar(C, C) - Skalar(A, A), Skalar(D, D) - Skalar(A, A)};
+    auto Rechts = [&A](const G3& P) { return static_cast<long long>(Skalar(P, P) - Skalar(A, A)); };
+    const G3 rechts = {Rechts(B), Rechts(C), Rechts(D)};
     auto Spalte = [&](int k) {  // the system's matrix with column k replaced by the right side
       G3 s[3] = {z[0], z[1], z[2]};
       for (int i = 0; i < 3; ++i) s[i][k] = rechts[i];
       return Det(s[0], s[1], s[2]);
     };
-    const long long n = Det(z[0], z[1], z[2]);
+    const Ganz n = Det(z[0], z[1], z[2]);
     std::array<long double, 3> umMitte{};
     long double umQuadrat = 0;
     for (int k = 0; k < 3; ++k) {
@@ -202,8 +197,8 @@ TEST_F(Gegenprobe, AThousandTriangles) {
     // The foot from P onto the line through Q and R: Q + ((P − Q) · t / t · t) t with t = R − Q.
     auto Fuss = [](std::vector<long double>& werte, const G3& P, const G3& Q, const G3& R) {
       const G3 t = Minus(R, Q);
-      const long long tt = Skalar(t, t);
-      const long long s = Skalar(Minus(P, Q), t);
+      const Ganz tt = Skalar(t, t);
+      const Ganz s = Skalar(Minus(P, Q), t);
       for (int k = 0; k < 3; ++k)
         werte.push_back(static_cast<long double>(Q[k] * tt + s * t[k]) / static_cast<long double>(tt * Zwoelftel));
     };

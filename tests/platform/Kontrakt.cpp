@@ -18,7 +18,10 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
+#include <random>
 
 #include "platform/Zahltext.h"
 #include "platform/Zeichenflaeche.h"
@@ -460,18 +463,40 @@ TEST(Zahltext, StrWritesPlainShortestDecimals) {
   struct Fall { double x; const char* text; };
   for (Fall f : std::initializer_list<Fall>{{0.0, "0"}, {-0.0, "0"}, {1.0, "1"}, {30.0, "30"}, {-2.5, "-2.5"},
                                             {1.0 / 3.0, "0.3333333333333333"}, {1e-7, "0.0000001"},
-                                            {1e21, "1000000000000000000000"}, {0.1 + 0.2, "0.30000000000000004"}}) {
+                                            {1e21, "1000000000000000000000"}, {0.1 + 0.2, "0.30000000000000004"},
+                                            {1e23, "100000000000000000000000"}, {-1.5e-9, "-0.0000000015"},
+                                            {123456789.125, "123456789.125"}}) {
     EXPECT_EQ(Str(f.x), f.text) << f.x;
     EXPECT_EQ(Val(Str(f.x)), f.x);
   }
   EXPECT_EQ(Str(499), "499");
+  // Every finite Double reads back from a plain decimal: the shortest digits, written out in full.
+  std::mt19937_64 zufall(7);
+  for (int i = 0; i < 20000; ++i) {
+    const std::uint64_t bits = zufall();
+    double x;
+    std::memcpy(&x, &bits, sizeof x);
+    if (!std::isfinite(x)) continue;
+    const std::string text = Str(x);
+    ASSERT_EQ(text.find_first_not_of("-0123456789."), std::string::npos) << text;
+    ASSERT_EQ(Val(text), x) << text;
+  }
+  EXPECT_EQ(Str(2e302), "2" + std::string(302, '0'));
+  // The largest Double in all its digits; nothing beyond the range has any.
+  EXPECT_EQ(Str(std::numeric_limits<double>::max()).size(), 309u);
+  EXPECT_EQ(Val(Str(std::numeric_limits<double>::max())), std::numeric_limits<double>::max());
+  for (double x : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                   std::numeric_limits<double>::quiet_NaN()})
+    EXPECT_EQ(Str(x), "nicht definiert");
 }
 
 TEST(Zahltext, ValReadsTheLeadingNumber) {
   struct Fall { const char* text; double wert; };
   for (Fall f : std::initializer_list<Fall>{{"", 0}, {"  2.5", 2.5}, {"-3", -3}, {"7x", 7}, {"1.5.2", 1.5},
                                             {"3-2", 3}, {"-", 0}, {".", 0}, {".5", 0.5}, {"1e5", 1}, {"+4", 4},
-                                            {"abc", 0}, {"12345678901234567890", 12345678901234567890.0}}) {
+                                            {"abc", 0}, {"12345678901234567890", 12345678901234567890.0},
+                                            // No spelling of infinity or NaN gets through.
+                                            {"inf", 0}, {"-INF", 0}, {"Infinity", 0}, {"nan", 0}, {"NaN(1)", 0}}) {
     EXPECT_EQ(Val(f.text), f.wert) << f.text;
   }
   EXPECT_EQ(Val(std::string(400, '9')), std::numeric_limits<double>::infinity());

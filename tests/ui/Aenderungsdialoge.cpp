@@ -162,6 +162,26 @@ TEST_F(Aenderungsdialoge, ANormalThatIsZeroIsRefused) {
   EXPECT_EQ(Befehl("E").AltG1, "0.001x + 0y + 0z = 5");
 }
 
+TEST_F(Aenderungsdialoge, ANumberBeyondTheDoubleRangeIsRefused) {
+  const auto saetze = Saetze();
+  const std::string neunen(400, '9');
+  Oeffne("A");
+  Felder(K(), {"1", neunen.c_str(), "0"});
+  KindWaehlen();
+  K().AktualisierenB_Action();
+  EXPECT_EQ(Feld("HinweisF").Text(), "Die eingegebene Zahl ist zu groß.");
+  EXPECT_EQ(Befehl("A").Kennung, KennungPunkt);
+  EXPECT_EQ(Befehl("A").AltG1, "(1|0|0)");
+  EXPECT_EQ(Befehl("A").Vektor->kp[2], 0);
+  Oeffne("E");
+  Felder(G(), {"1", "-1", "0", (neunen + "+-" + neunen).c_str()});
+  G().AktualisierenB_Action();
+  EXPECT_EQ(Feld("HinweisF").Text(), "Die eingegebene Zahl ist zu groß.");
+  EXPECT_EQ(Saetze(), saetze);
+  EXPECT_FALSE(NeuAusgefuehrt());
+  EXPECT_FALSE(K().Warten || G().Warten || K().Visible() || G().Visible());
+}
+
 TEST_F(Aenderungsdialoge, ACommandThatLeftTheListIsNotWritten) {
   Oeffne("T");
   BefehlT* t = K().AktuellerBefehl;
