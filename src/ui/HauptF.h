@@ -309,9 +309,9 @@ class HauptF : public plattform::Fenster {
 
   // Figure list and command list (Listen.cpp).
   void FiguratLB_DoubleClick();
-  bool FiguratLB_DragRow(plattform::DragItem& item, int zeile);
+  bool FiguratLB_DragRow(plattform::DragItem& item, plattform::Zeilennr zeile);
   void ProtokollBox_DoubleClick();
-  bool ProtokollBox_DragRow(plattform::DragItem& item, int zeile);
+  bool ProtokollBox_DragRow(plattform::DragItem& item, plattform::Zeilennr zeile);
   void KillLastOrder3_Action();
   void BevelButton1_Action();
   void G2ListB_Change();

@@ -45,7 +45,7 @@ void HauptF::FiguratLB_DoubleClick() {
   doppelklick = false;
 }
 
-bool HauptF::FiguratLB_DragRow(plattform::DragItem& item, int zeile) {
+bool HauptF::FiguratLB_DragRow(plattform::DragItem& item, plattform::Zeilennr zeile) {
   item.Text = Element<ListBox>("FiguratLB").Zeile(zeile);
   return true;
 }
@@ -71,7 +71,7 @@ void HauptF::ProtokollBox_DoubleClick() {
   AnweisungslisteAusfuehren();
 }
 
-bool HauptF::ProtokollBox_DragRow(plattform::DragItem& item, int zeile) {
+bool HauptF::ProtokollBox_DragRow(plattform::DragItem& item, plattform::Zeilennr zeile) {
   item.Text = Element<ListBox>("ProtokollBox").Zeile(zeile);
   return true;
 }

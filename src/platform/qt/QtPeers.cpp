@@ -3,27 +3,24 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDrag>
 #include <QDropEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QAbstractListModel>
-#include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSlider>
 
 #include "platform/Menue.h"
+#include "platform/qt/Listenansicht.h"
 
 namespace plattform::qt {
 
-QString ZuQt(const std::string& text) {
-  QString t = QString::fromStdString(text);
+QString ZuQt(std::string_view text) {
+  QString t = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   t.replace('\r', '\n');
   return t;
 }
@@ -219,65 +216,6 @@ class Eingabezeile : public QLineEdit {
   QtElementPeer& peer_;
 };
 
-// The rows of a model list, asked for only as far as the view shows them.
-class Zeilenmodell : public QAbstractListModel {
- public:
-  Zeilenmodell(ListBox& liste, QObject* eltern) : QAbstractListModel(eltern), liste_(liste) {}
-  int rowCount(const QModelIndex& eltern = {}) const override { return eltern.isValid() ? 0 : anzahl_; }
-  QVariant data(const QModelIndex& index, int rolle) const override {
-    if (rolle != Qt::DisplayRole || !index.isValid()) return {};
-    return QString::fromStdString(liste_.Zeile(index.row()));
-  }
-  Qt::ItemFlags flags(const QModelIndex& index) const override {
-    Qt::ItemFlags f = QAbstractListModel::flags(index);
-    return liste_.ZeilenZiehbar() ? f | Qt::ItemIsDragEnabled : f;
-  }
-  // The model list has a new content.
-  void Neu() {
-    beginResetModel();
-    anzahl_ = liste_.ListCount();
-    endResetModel();
-  }
-
- private:
-  ListBox& liste_;
-  int anzahl_ = 0;  // the view's count, changed only within a reset
-};
-
-// A list whose rows are dragged as the text the model's DragRow gives.
-class Liste : public QListView {
- public:
-  Liste(QWidget* eltern, QtPlattform& p, ListBox& modell)
-      : QListView(eltern), plattform_(p), modell_(modell), zeilen_(new Zeilenmodell(modell, this)) {
-    setModel(zeilen_);
-    setUniformItemSizes(true);
-  }
-  Zeilenmodell& Zeilen() { return *zeilen_; }
-
- protected:
-  void mousePressEvent(QMouseEvent* e) override {
-    gezogeneZeile_ = indexAt(e->position().toPoint()).row();
-    QListView::mousePressEvent(e);
-  }
-  void startDrag(Qt::DropActions) override {
-    int zeile = gezogeneZeile_ >= 0 ? gezogeneZeile_ : currentIndex().row();
-    auto text = modell_.BenutzerZiehtZeile(zeile);
-    plattform_.Abgleichen();
-    if (!text) return;
-    auto* daten = new QMimeData;
-    daten->setText(ZuQt(*text));
-    auto* drag = new QDrag(this);
-    drag->setMimeData(daten);
-    drag->exec(Qt::CopyAction);
-  }
-
- private:
-  QtPlattform& plattform_;
-  ListBox& modell_;
-  Zeilenmodell* zeilen_;
-  int gezogeneZeile_ = -1;
-};
-
 Qt::Alignment Ausrichten(Ausrichtung a) {
   switch (a) {
     case Ausrichtung::Mitte: return Qt::AlignHCenter | Qt::AlignVCenter;
@@ -373,20 +311,8 @@ void QtElementPeer::WidgetAnlegen() {
     }
     case Art::StatischerText: w = new QLabel(eltern); break;
     case Art::ListBox: {
-      auto& modell = static_cast<ListBox&>(element_);
-      auto* l = new Liste(eltern, plattform_, modell);
-      l->setSelectionMode(QAbstractItemView::SingleSelection);
-      l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      auto* l = new Listenansicht(eltern, plattform_, static_cast<ListBox&>(element_));
       l->viewport()->setMouseTracking(true);
-      QObject::connect(l->selectionModel(), &QItemSelectionModel::currentRowChanged, &kontext_,
-                       [this, &modell](const QModelIndex& zeile) {
-                         modell.BenutzerWaehlt(zeile.row());
-                         plattform_.Abgleichen();
-                       });
-      QObject::connect(l, &QAbstractItemView::doubleClicked, &kontext_, [this, &modell](const QModelIndex& zeile) {
-        modell.BenutzerDoppelklick(zeile.row());
-        plattform_.Abgleichen();
-      });
       w = l;
       break;
     }
@@ -493,27 +419,6 @@ void QtElementPeer::EditFeldAbgleichen(EditFeld& f) {
   }
 }
 
-void QtElementPeer::ListeAbgleichen(ListBox& l) {
-  auto* w = static_cast<Liste*>(widget_.data());
-  // The program's own changes of content and selection fire no events.
-  QSignalBlocker still(w->selectionModel());
-  if (angezeigterStand_ != l.Inhaltsstand()) {
-    angezeigterStand_ = l.Inhaltsstand();
-    w->Zeilen().Neu();
-  }
-  if (w->currentIndex().row() != l.ListIndex()) {
-    if (l.ListIndex() >= 0)
-      w->setCurrentIndex(w->model()->index(l.ListIndex(), 0));
-    else
-      w->selectionModel()->clear();
-  }
-  auto modus = l.ZeilenZiehbar() ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop;
-  if (w->dragDropMode() != modus) {
-    w->setDragEnabled(l.ZeilenZiehbar());
-    w->setDragDropMode(modus);
-  }
-}
-
 void QtElementPeer::Abgleichen() {
   if (!fensterPeer_.Inhalt()) return;
   if (widget_ && element_.Typ() == Art::EditFeld &&
@@ -533,7 +438,7 @@ void QtElementPeer::Abgleichen() {
       l->setAlignment(Ausrichten(t.TextAusrichtung()));
       break;
     }
-    case Art::ListBox: ListeAbgleichen(static_cast<ListBox&>(element_)); break;
+    case Art::ListBox: static_cast<Listenansicht*>(widget_.data())->Abgleichen(); break;
     case Art::BevelButton: {
       auto& b = static_cast<BevelButton&>(element_);
       auto* w = static_cast<QPushButton*>(widget_.data());

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Fenster.h"
@@ -18,7 +19,7 @@
 
 namespace plattform::qt {
 
-QString ZuQt(const std::string& text);    // CR becomes the widget's line break
+QString ZuQt(std::string_view text);      // CR becomes the widget's line break
 std::string VonQt(const QString& text);   // and back
 
 class FensterWidget;
@@ -67,7 +68,6 @@ class QtElementPeer : public ElementPeer, public Abgleichbar {
   void WidgetAnlegen();
   void Gemeinsames();
   void EditFeldAbgleichen(EditFeld& f);
-  void ListeAbgleichen(ListBox& l);
 
   QtPlattform& plattform_;
   QtFensterPeer& fensterPeer_;
@@ -76,7 +76,6 @@ class QtElementPeer : public ElementPeer, public Abgleichbar {
   bool mehrzeilig_ = false;
   // Connections live as long as this peer.
   QObject kontext_;
-  int angezeigterStand_ = -1;  // the list content the widget shows
   // Canvas: the persistent picture and the surface drawing on it.
   std::unique_ptr<QImage> bild_;
   std::unique_ptr<Flaeche> flaeche_;
