@@ -417,6 +417,31 @@ TEST_P(Kontrakt, ARefilledListHasNoRowSelectedEvenWithTheFocus) {
   EXPECT_EQ(Protokoll(), std::vector<std::string>{"Liste.Change B"});
 }
 
+TEST_P(Kontrakt, LongLinesAreShownCutWhileTheModelKeepsThemWhole) {
+  const std::string lang(1'000'000, 'x');
+  auto& liste = F().Element<ListBox>("Liste");
+  liste.SetzeInhalt(lang + "\rkurz\r");
+  auto& feld = F().Element<EditFeld>("Text");
+  // 1,500 characters of two bytes each: cut at a character, not within one.
+  const std::string umlaute = [] {
+    std::string u;
+    for (int i = 0; i < 1500; ++i) u += "\xC3\xA4";
+    return u;
+  }();
+  feld.SetzeText(lang + "\r" + umlaute + "\rkurz");
+  P().Abgleichen();
+  EXPECT_EQ(liste.Zeile(0), lang);
+  EXPECT_EQ(liste.BenutzerZiehtZeile(0), lang);
+  EXPECT_EQ(feld.Text(), lang + "\r" + umlaute + "\rkurz");
+  if (IstQt()) {
+    const QString gekuerzt = QString(2000, 'x') + QChar(0x2026);
+    EXPECT_EQ(L()->Zeilentext(0), gekuerzt);
+    EXPECT_EQ(L()->Zeilentext(1), "kurz");
+    EXPECT_EQ(W<QPlainTextEdit>("Text")->toPlainText(),
+              gekuerzt + "\n" + QString(1000, QChar(0xE4)) + QChar(0x2026) + "\nkurz");
+  }
+}
+
 TEST_P(Kontrakt, TypingKeysAndReturn) {
   Tippe("Feld", "ab");
   EXPECT_EQ(F().Element<EditFeld>("Feld").Text(), "ab");

@@ -451,4 +451,28 @@ TEST_F(Unterricht, MinusWithNoPairChosenSeparatesNothingAfterTheListWasRefilled)
   EXPECT_EQ(grafik.Element<ListBox>("PunktpaarLB").ListIndex(), -1);
 }
 
+TEST_F(Unterricht, ANameOfAMillionCharactersLoadsAndItsRowsAndLinesAreShownCut) {
+  const std::string name(1'000'000, 'N');
+  ASSERT_TRUE(plattform::Plattform::SchreibeDatei(
+      Datei(), "<1>    A ist der Punkt mit dem Koordinatentripel: (1|0|0) \r<2>    " + name +
+                   " ist der Punkt mit dem Koordinatentripel: (0|1|0) \r<3>    Zeichne alle Punkte \r"));
+  Skript().WaehleDatei(Datei());
+  Kuerzel(W("GnameF"), Qt::Key_O);
+  // The widgets show 2,000 bytes of a line; the model and the clipboard keep it whole.
+  const std::string gekuerzt = name.substr(0, 2000) + "\u2026";
+  EXPECT_EQ(Zeilen("ProtokollBox")[1], "<2>    " + name.substr(0, 1993) + "\u2026");
+  EXPECT_EQ(h().Element<ListBox>("ProtokollBox").Zeile(1),
+            "<2>    " + name + " ist der Punkt mit dem Koordinatentripel: (0|1|0) ");
+  EXPECT_EQ(Zeilen("FiguratLB")[Zeile("FiguratLB", "NNN")], gekuerzt);
+  EXPECT_TRUE(Beschreibung(gekuerzt));
+  Klicke("Beschr2ClipbB");
+  EXPECT_NE(QGuiApplication::clipboard()->text().toStdString().find(
+                "\n" + name + " ist der Punkt mit dem Koordinatentripel (0 | 1 | 0)\n"),
+            std::string::npos);
+  GrafikFenster& grafik = GrafikFenster::Instanz();
+  auto* paare = dynamic_cast<plattform::qt::Listenansicht*>(Qt().Widget(grafik.Element<ListBox>("PunktpaarLB")));
+  ASSERT_EQ(paare->Anzahl(), 3);
+  for (int i = 0; i < 3; ++i) EXPECT_LE(paare->Zeilentext(i).size(), 2001) << i;
+}
+
 }  // namespace

@@ -63,7 +63,7 @@ Zeilennr Listenansicht::AngeschnitteneZeilen() const { return (viewport()->heigh
 
 Zeilennr Listenansicht::WeitesteZeile() const { return std::max<Zeilennr>(anzahl_ - ZeilenImBlick(), 0); }
 
-QString Listenansicht::Zeilentext(Zeilennr zeile) const { return ZuQt(modell_.Zeile(zeile)); }
+QString Listenansicht::Zeilentext(Zeilennr zeile) const { return Anzeigetext(modell_.Zeile(zeile)); }
 
 QRect Listenansicht::Zeilenrechteck(Zeilennr zeile) const {
   if (zeile < oberste_ || zeile >= std::min(anzahl_, oberste_ + AngeschnitteneZeilen())) return {};

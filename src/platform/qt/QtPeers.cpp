@@ -13,16 +13,63 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <algorithm>
 
 #include "platform/Menue.h"
 #include "platform/qt/Listenansicht.h"
 
 namespace plattform::qt {
 
+namespace {
+
+// The length of a piece of at most `laenge` bytes that ends at a whole character.
+std::size_t Zeichengrenze(std::string_view text, std::size_t laenge) {
+  if (laenge >= text.size()) return text.size();
+  while (laenge > 0 && (static_cast<unsigned char>(text[laenge]) & 0xC0) == 0x80) --laenge;
+  return laenge;
+}
+
+}  // namespace
+
 QString ZuQt(std::string_view text) {
   QString t = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   t.replace('\r', '\n');
   return t;
+}
+
+QString Anzeigetext(std::string_view text) {
+  // The next CR and LF from where a line starts; each is searched for again
+  // only once it lies behind, so that a pass over the text stays linear.
+  std::size_t cr = text.find('\r'), lf = text.find('\n');
+  auto zeilenende = [text, &cr, &lf](std::size_t anfang) {
+    if (cr < anfang) cr = text.find('\r', anfang);
+    if (lf < anfang) lf = text.find('\n', anfang);
+    return std::min({cr, lf, text.size()});
+  };
+  bool lang = false;
+  for (std::size_t anfang = 0; !lang && anfang <= text.size();) {
+    const std::size_t ende = zeilenende(anfang);
+    lang = ende - anfang > LaengsteZeile;
+    anfang = ende + 1;
+  }
+  // Most texts go over in one piece.
+  if (!lang) return ZuQt(text);
+  QString t;
+  cr = text.find('\r');
+  lf = text.find('\n');
+  for (std::size_t anfang = 0;;) {
+    const std::size_t ende = zeilenende(anfang);
+    const std::string_view zeile = text.substr(anfang, ende - anfang);
+    if (zeile.size() > LaengsteZeile) {
+      t += ZuQt(zeile.substr(0, Zeichengrenze(zeile, LaengsteZeile)));
+      t += QChar(0x2026);
+    } else {
+      t += ZuQt(zeile);
+    }
+    if (ende == text.size()) return t;
+    t += QChar('\n');
+    anfang = ende + 1;
+  }
 }
 
 std::string VonQt(const QString& text) {
@@ -164,7 +211,7 @@ class QtElementPeer::Flaeche : public Zeichenflaeche {
     peer_.Neuzeichnen();
   }
   void Text(const std::string& text, int x, int y) override {
-    Maler().drawText(x, y, ZuQt(text));
+    Maler().drawText(x, y, Anzeigetext(text));
     peer_.Neuzeichnen();
   }
   void Loeschen() override {
@@ -400,7 +447,8 @@ void QtElementPeer::Gemeinsames() {
 void QtElementPeer::EditFeldAbgleichen(EditFeld& f) {
   if (mehrzeilig_) {
     auto* t = static_cast<QPlainTextEdit*>(widget_.data());
-    QString soll = ZuQt(f.Text());
+    // A field the user may edit shows all of its text: it gives back what it shows.
+    QString soll = f.ReadOnly() ? Anzeigetext(f.Text()) : ZuQt(f.Text());
     if (t->toPlainText() != soll) {
       QSignalBlocker still(t);
       t->setPlainText(soll);
@@ -408,7 +456,8 @@ void QtElementPeer::EditFeldAbgleichen(EditFeld& f) {
     t->setReadOnly(f.ReadOnly());
   } else {
     auto* l = static_cast<QLineEdit*>(widget_.data());
-    QString soll = ZuQt(f.Text());
+    // A line edit keeps no more than its maximum length anyway.
+    QString soll = ZuQt(std::string_view(f.Text()).substr(0, Zeichengrenze(f.Text(), l->maxLength())));
     if (l->text() != soll) {
       QSignalBlocker still(l);
       l->setText(soll);

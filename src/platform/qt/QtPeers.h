@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPainter>
 #include <QPointer>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,6 +22,14 @@ namespace plattform::qt {
 
 QString ZuQt(std::string_view text);      // CR becomes the widget's line break
 std::string VonQt(const QString& text);   // and back
+
+// The longest line, in bytes of UTF-8, that a list row, a read-only field or
+// a label on the canvas shows: the text layout of one long line costs the
+// square of its length, and a name may be megabytes long.
+constexpr std::size_t LaengsteZeile = 2000;
+// The text as a widget shows it: every line longer than LaengsteZeile cut at
+// a character and marked with "…". The model keeps the whole text.
+QString Anzeigetext(std::string_view text);
 
 class FensterWidget;
 
