@@ -189,6 +189,8 @@ class HauptF : public plattform::Fenster {
   void ErzeugeBefehlsSchluessel();
   // Protokoll rebuilt from the command list and shown in ProtokollBox.
   void ZeigeBefehlsliste();
+  // The same, with the row of the last command in view: one just recorded or restored.
+  void ZeigeLetztenBefehl();
 
   // The command list (BefehlT.cpp).
   // The first command in list order whose NeuG is name; b is set only when found.

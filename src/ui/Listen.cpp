@@ -61,7 +61,8 @@ void HauptF::ProtokollBox_DoubleClick() {
   int n = 0;
   for (const BefehlT* c = BListe; c; c = c->Zeiger) ++n;
   // The last command moves to just after command K.
-  if (K <= n - 2) {
+  const bool verschoben = K <= n - 2;
+  if (verschoben) {
     BefehlT* vorletzter = BListe;
     while (vorletzter->Zeiger->Zeiger) vorletzter = vorletzter->Zeiger;
     BefehlT* letzter = vorletzter->Zeiger;
@@ -69,6 +70,8 @@ void HauptF::ProtokollBox_DoubleClick() {
     letzter->Einfuegen(K);
   }
   AnweisungslisteAusfuehren();
+  // Its row, the K+1st, in view.
+  if (verschoben) Element<ListBox>("ProtokollBox").ZeigeZeile(K);
 }
 
 bool HauptF::ProtokollBox_DragRow(plattform::DragItem& item, plattform::Zeilennr zeile) {

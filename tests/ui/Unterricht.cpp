@@ -82,6 +82,11 @@ class Unterricht : public ProgrammTest {
   static std::string Text(plattform::qt::Listenansicht* l, plattform::Zeilennr zeile) {
     return l->Zeilentext(zeile).toStdString();
   }
+  // Wholly within the rows the widget shows.
+  bool ImBlick(const char* liste, plattform::Zeilennr zeile) {
+    auto* l = L(liste);
+    return zeile >= l->ErsteZeile() && zeile < l->ErsteZeile() + l->ZeilenImBlick();
+  }
   int Zeile(const char* liste, const std::string& anfang) {
     auto* l = L(liste);
     for (int i = 0; i < l->Anzahl(); ++i)
@@ -248,6 +253,9 @@ TEST_F(Unterricht, AWholeLesson) {
                 "<13>    Gib eine ausfuehrliche Beschreibung von: T ",
                 "<14>    Zeichne alles ",
             }));
+  // The command list follows: its newest row is in view.
+  EXPECT_TRUE(ImBlick("ProtokollBox", 13));
+  EXPECT_FALSE(ImBlick("ProtokollBox", 0));
   // S = (6/11, 6/11, 6/11); M = D − 10/49·(6, 3, 2); the triangle has the sides √5, √13, √10 and the area 7/2.
   for (const char* zeile : {"E hat die Gleichung 6x + 3y + 2z = 6",
                             "S ist der Punkt mit dem Koordinatentripel (0.545455 | 0.545455 | 0.545455)",
@@ -269,8 +277,10 @@ TEST_F(Unterricht, AWholeLesson) {
   Doppelklick("ProtokollBox", "<9>");
   EXPECT_EQ(Zeilen("ProtokollBox")[9], "<10>    Zeichne alles ");
   // Ctrl+Z brings the angle back at the end, without running it.
+  L("ProtokollBox")->ZeigeZeile(0);
   Kuerzel(W("GnameF"), Qt::Key_Z);
   EXPECT_EQ(Zeilen("ProtokollBox").back(), "<14>    Berechne den Winkel zwischen den Figuratn: g und: E ");
+  EXPECT_TRUE(ImBlick("ProtokollBox", 13));
   EXPECT_FALSE(Beschreibung("Der Winkel zwischen g und E beträgt 0º"));
 
   // A gets new coordinates in its dialog; everything built on it follows.
