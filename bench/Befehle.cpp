@@ -1,6 +1,12 @@
 // Re-executing, saving and loading command lists of growing length on the Qt
-// backend under offscreen, list boxes and description text included:
-// milliseconds per run and per command.
+// backend under offscreen, list boxes and description text included, each
+// step up to the widgets' own delayed layout and painting: milliseconds per
+// run and per command, a full redraw of the graphics window and a refill of
+// its pair list, and the peak memory of the process so far. The lengths may
+// be given as arguments.
+
+#include <QApplication>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -11,6 +17,7 @@
 #include <vector>
 
 #include "commands/Befehlsarten.h"
+#include "graphics/GrafikFenster.h"
 #include "platform/Zahltext.h"
 #include "platform/headless/HeadlessPlattform.h"
 #include "platform/qt/QtPlattform.h"
@@ -71,6 +78,19 @@ double Millisekunden(std::chrono::steady_clock::time_point seit) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - seit).count();
 }
 
+// The widgets take what the model holds, lay out and paint, as they do
+// before the user sees the next picture.
+void Zeigen(plattform::qt::QtPlattform& qt) {
+  qt.Abgleichen();
+  QApplication::processEvents();
+}
+
+double SpitzeMiB() {
+  rusage r{};
+  getrusage(RUSAGE_SELF, &r);
+  return static_cast<double>(r.ru_maxrss) / 1024.0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -88,17 +108,21 @@ int main(int argc, char** argv) {
   const std::string datei = (ordner / "liste.txt").string();
   const std::string gespeichert = (ordner / "gespeichert.txt").string();
 
-  std::printf("%8s  %7s  %22s  %22s  %22s\n", "Befehle", "Punkte", "Wiederholen ms (je B.)",
-              "Speichern ms (je B.)", "Laden ms (je B.)");
-  for (int anzahl : {100, 1000, 5000, 10000}) {
+  std::vector<int> laengen;
+  for (int i = 1; i < argc; ++i) laengen.push_back(std::atoi(argv[i]));
+  if (laengen.empty()) laengen = {100, 1000, 5000, 10000, 12666};
+
+  std::printf("%8s  %7s  %22s  %22s  %22s  %14s  %12s  %10s\n", "Befehle", "Punkte", "Wiederholen ms (je B.)",
+              "Speichern ms (je B.)", "Laden ms (je B.)", "Neuzeichnen ms", "Paarliste ms", "Spitze MiB");
+  for (int anzahl : laengen) {
     if (!plattform::Plattform::SchreibeDatei(datei, Befehlsliste(anzahl) + "\n")) return 1;
     h.AllesLoeschen();
-    qt.Abgleichen();
+    Zeigen(qt);
 
     auto t = std::chrono::steady_clock::now();
     dialoge.WaehleDatei(datei);
     h.LadeFile();
-    qt.Abgleichen();
+    Zeigen(qt);
     const double laden = Millisekunden(t);
 
     // The best of three runs, as the first one warms the pools.
@@ -106,8 +130,20 @@ int main(int argc, char** argv) {
     for (int lauf = 0; lauf < 3; ++lauf) {
       t = std::chrono::steady_clock::now();
       h.AnweisungslisteAusfuehren();
-      qt.Abgleichen();
+      Zeigen(qt);
       wiederholen = std::min(wiederholen, Millisekunden(t));
+    }
+
+    double neuzeichnen = 1e300, paarliste = 1e300;
+    for (int lauf = 0; lauf < 3; ++lauf) {
+      t = std::chrono::steady_clock::now();
+      GrafikFenster::Instanz().TotalAktualisieren();
+      Zeigen(qt);
+      neuzeichnen = std::min(neuzeichnen, Millisekunden(t));
+      t = std::chrono::steady_clock::now();
+      GrafikFenster::Instanz().ZeigePunktepaare();
+      Zeigen(qt);
+      paarliste = std::min(paarliste, Millisekunden(t));
     }
 
     t = std::chrono::steady_clock::now();
@@ -122,8 +158,10 @@ int main(int argc, char** argv) {
     }
     // The graphics window's pair list holds every pair of these points.
     const auto punkte = std::count(h.PNListe.begin(), h.PNListe.end(), '\r');
-    std::printf("%8d  %7ld  %10.1f (%9.4f)  %10.1f (%9.4f)  %10.1f (%9.4f)\n", anzahl, static_cast<long>(punkte),
-                wiederholen, wiederholen / anzahl, speichern, speichern / anzahl, laden, laden / anzahl);
+    std::printf("%8d  %7ld  %10.1f (%9.4f)  %10.1f (%9.4f)  %10.1f (%9.4f)  %14.1f  %12.2f  %10.0f\n", anzahl,
+                static_cast<long>(punkte), wiederholen, wiederholen / anzahl, speichern, speichern / anzahl, laden,
+                laden / anzahl, neuzeichnen, paarliste, SpitzeMiB());
+    std::fflush(stdout);
   }
   std::filesystem::remove_all(ordner);
   return 0;

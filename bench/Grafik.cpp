@@ -106,9 +106,10 @@ int main(int argc, char** argv) {
   // One application for the whole run; every case makes its own platform on it.
   plattform::qt::QtAnwendung anwendung(argc, argv);
   std::printf("Volle Neuzeichnung (TotalAktualisieren, Paarliste, Abgleich und Malen des Fensters), Qt offscreen\n");
-  std::printf("%9s %7s %7s %10s %12s %12s\n", "Figurat", "Punkte", "Paare", "Ansicht", "Mittel ms", "Schnellste ms");
+  std::printf("%9s %7s %9s %10s %12s %12s\n", "Figurat", "Punkte", "Paare", "Ansicht", "Mittel ms", "Schnellste ms");
   bool schnellGenug = true;
-  const int faelle[][2] = {{100, 50}, {500, 50}, {500, 200}};
+  // Targets: 16 ms with 200 points, 20 ms with 6,000 (18 million pairs).
+  const int faelle[][2] = {{100, 50}, {500, 50}, {500, 200}, {6500, 6000}};
   for (const auto& fall : faelle) {
     const int figuren = fall[0], punkte = fall[1];
     plattform::qt::QtPlattform qt;
@@ -134,11 +135,12 @@ int main(int argc, char** argv) {
       grafik.Element<plattform::CheckBox>("DreiDAnzeige").SetzeValue(anaglyph);
       Miss(qt, 3);  // warms the pools and fills the pair list's widget once
       const Messung m = Miss(qt, 30);
-      std::printf("%9d %7d %7d %10s %12.2f %12.2f\n", figuren, punkte, punkte * (punkte - 1) / 2,
+      std::printf("%9d %7d %9d %10s %12.2f %12.2f\n", figuren, punkte, punkte * (punkte - 1) / 2,
                   anaglyph ? "Anaglyphe" : "einfach", m.mittel, m.schnellste);
       if (figuren == 500 && punkte == 200 && m.mittel >= 16) schnellGenug = false;
+      if (punkte == 6000 && m.mittel >= 20) schnellGenug = false;
     }
   }
-  std::printf(schnellGenug ? "Ziel erreicht: unter 16 ms\n" : "Ziel verfehlt: 16 ms\n");
+  std::printf(schnellGenug ? "Ziel erreicht: unter 16 ms und 20 ms\n" : "Ziel verfehlt: 16 ms oder 20 ms\n");
   return schnellGenug ? 0 : 1;
 }

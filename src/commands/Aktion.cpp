@@ -119,5 +119,5 @@ void HauptF::Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG
   b->Anhaengen();
   ErzeugeNamenListen();
   Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
-  ZeigeBefehlsliste();
+  ZeigeLetztenBefehl();
 }

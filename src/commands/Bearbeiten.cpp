@@ -67,5 +67,5 @@ void HauptF::Restore() {
   BefehlT* b = BLager;
   BLager = b->Zeiger;
   b->Anhaengen();
-  ZeigeBefehlsliste();
+  ZeigeLetztenBefehl();
 }

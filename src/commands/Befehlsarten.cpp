@@ -174,3 +174,9 @@ void HauptF::ZeigeBefehlsliste() {
   }
   Element<plattform::ListBox>("ProtokollBox").SetzeInhalt(Protokoll);
 }
+
+void HauptF::ZeigeLetztenBefehl() {
+  ZeigeBefehlsliste();
+  auto& box = Element<plattform::ListBox>("ProtokollBox");
+  box.ZeigeZeile(box.ListCount() - 1);
+}

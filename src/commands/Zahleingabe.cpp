@@ -50,6 +50,7 @@ void HauptF::DefinierePunkt() {
     b->NeuG = name;
     b->AltG1 = b->Vektor->Vektor2String();
     b->Anhaengen();
+    ZeigeLetztenBefehl();
   }
   destruktiv = false;
 }
@@ -78,6 +79,7 @@ void HauptF::DefiniereEbene() {
     e->Gleichung[4] = d;
     e->AltG1 = Gleichungstext(a, b, c, d);
     e->Anhaengen();
+    ZeigeLetztenBefehl();
   }
   destruktiv = false;
 }

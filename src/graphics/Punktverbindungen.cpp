@@ -12,7 +12,6 @@
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
 #include "platform/Steuerelement.h"
-#include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
 namespace {
@@ -40,7 +39,7 @@ void GrafikFenster::ZeigePunktepaare() {
   }
   auto& liste = Element<plattform::ListBox>("PunktpaarLB");
   liste.SetzeVisible(true);
-  liste.SetzeZeilen(plattform::ZuGanzzahl(static_cast<double>(zeilen)), [namen, anfang](int zeile) {
+  liste.SetzeZeilen(static_cast<plattform::Zeilennr>(zeilen), [namen, anfang](plattform::Zeilennr zeile) {
     const auto z = static_cast<std::size_t>(zeile);
     const auto j = static_cast<std::size_t>(std::upper_bound(anfang->begin(), anfang->end(), z) - anfang->begin() - 1);
     const std::size_t k = j + 1 + (z - (*anfang)[j]);

@@ -90,7 +90,7 @@ Bindung Bind(std::string ereignis, bool (F::*m)(const std::string&)) {
           }};
 }
 template <class F>
-Bindung Bind(std::string ereignis, bool (F::*m)(DragItem&, int)) {
+Bindung Bind(std::string ereignis, bool (F::*m)(DragItem&, Zeilennr)) {
   return {std::move(ereignis), [m](Fenster& f) -> Handler {
             auto* w = static_cast<F*>(&f);
             return [w, m](const Ereignis& e) { return (w->*m)(*e.drag, e.zeile); };

@@ -132,18 +132,18 @@ void ListBox::SetzeInhalt(std::string_view text) {
     zeilen_.emplace_back(text.substr(anfang, cr - anfang));
     anfang = cr + 1;
   }
-  anzahl_ = static_cast<int>(zeilen_.size());
-  ++stand_;
+  anzahl_ = static_cast<Zeilennr>(zeilen_.size());
   listIndex_ = -1;
+  Rolle(oberste_);
   Geaendert();
 }
 
-void ListBox::SetzeZeilen(int anzahl, std::function<std::string(int)> zeile) {
+void ListBox::SetzeZeilen(Zeilennr anzahl, std::function<std::string(Zeilennr)> zeile) {
   zeilen_.clear();
   quelle_ = std::move(zeile);
-  anzahl_ = std::max(anzahl, 0);
-  ++stand_;
+  anzahl_ = std::max<Zeilennr>(anzahl, 0);
   listIndex_ = -1;
+  Rolle(oberste_);
   Geaendert();
 }
 
@@ -151,17 +151,17 @@ std::vector<std::string> ListBox::Zeilen() const {
   if (!quelle_) return zeilen_;
   std::vector<std::string> alle;
   alle.reserve(static_cast<std::size_t>(anzahl_));
-  for (int i = 0; i < anzahl_; ++i) alle.push_back(quelle_(i));
+  for (Zeilennr i = 0; i < anzahl_; ++i) alle.push_back(quelle_(i));
   return alle;
 }
 
-std::string ListBox::Zeile(int zeile) const {
-  if (zeile < 0 || zeile >= ListCount()) return {};
+std::string ListBox::Zeile(Zeilennr zeile) const {
+  if (!IstZeile(zeile)) return {};
   return quelle_ ? quelle_(zeile) : zeilen_[static_cast<std::size_t>(zeile)];
 }
 
-void ListBox::SetzeListIndex(int zeile) {
-  listIndex_ = (zeile >= 0 && zeile < ListCount()) ? zeile : -1;
+void ListBox::SetzeListIndex(Zeilennr zeile) {
+  listIndex_ = IstZeile(zeile) ? zeile : -1;
   Geaendert();
 }
 
@@ -170,26 +170,61 @@ void ListBox::SetzeZeilenZiehbar(bool ziehbar) {
   Geaendert();
 }
 
-void ListBox::BenutzerWaehlt(int zeile) {
-  int neu = (zeile >= 0 && zeile < ListCount()) ? zeile : -1;
+Zeilennr ListBox::ZeilenImBlick() const {
+  if (imBlick_ > 0) return imBlick_;
+  return std::max(1, Height() / 16);
+}
+
+// The first row in view, kept where the rows reach: the last row stands at
+// the bottom at the farthest.
+void ListBox::Rolle(Zeilennr oberste) {
+  oberste_ = std::clamp<Zeilennr>(oberste, 0, std::max<Zeilennr>(anzahl_ - ZeilenImBlick(), 0));
+}
+
+void ListBox::ZeigeZeile(Zeilennr zeile) {
+  if (!IstZeile(zeile)) return;
+  zuZeigen_ = zeile;
+  if (zeile < oberste_)
+    Rolle(zeile);
+  else if (zeile >= oberste_ + ZeilenImBlick())
+    Rolle(zeile - ZeilenImBlick() + 1);
+  Geaendert();
+}
+
+void ListBox::SetzeZeilenImBlick(Zeilennr anzahl) {
+  anzahl = std::max<Zeilennr>(anzahl, 1);
+  if (anzahl == imBlick_) return;
+  imBlick_ = anzahl;
+  Rolle(oberste_);
+  if (IstZeile(zuZeigen_)) ZeigeZeile(zuZeigen_);
+  Geaendert();
+}
+
+void ListBox::BenutzerWaehlt(Zeilennr zeile) {
+  Zeilennr neu = IstZeile(zeile) ? zeile : -1;
   if (neu == listIndex_) return;
   listIndex_ = neu;
   LoeseAus("Change");
 }
 
-void ListBox::BenutzerDoppelklick(int zeile) {
+void ListBox::BenutzerDoppelklick(Zeilennr zeile) {
   BenutzerWaehlt(zeile);
   LoeseAus("DoubleClick");
 }
 
-std::optional<std::string> ListBox::BenutzerZiehtZeile(int zeile) {
-  if (!ziehbar_ || zeile < 0 || zeile >= ListCount()) return std::nullopt;
+std::optional<std::string> ListBox::BenutzerZiehtZeile(Zeilennr zeile) {
+  if (!ziehbar_ || !IstZeile(zeile)) return std::nullopt;
   DragItem item;
   Ereignis e;
   e.drag = &item;
   e.zeile = zeile;
   if (!LoeseAus("DragRow", e)) return std::nullopt;
   return item.Text;
+}
+
+void ListBox::BenutzerRollt(Zeilennr oberste) {
+  zuZeigen_ = -1;
+  Rolle(oberste);
 }
 
 // Bevel button

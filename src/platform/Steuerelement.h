@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -24,6 +25,10 @@ enum class Ausrichtung { Standard, Links, Mitte, Rechts };
 
 enum class Bevel { Klein, Normal, Abgerundet };
 
+// A row of a list and a number of rows: a list of every pair of points
+// outgrows an int long before memory runs out.
+using Zeilennr = std::int64_t;
+
 // What a drag started from a list row carries.
 struct DragItem {
   std::string Text;
@@ -33,7 +38,7 @@ struct DragItem {
 struct Ereignis {
   std::string taste;                    // KeyDown: the key's text (Return is CR)
   DragItem* drag = nullptr;             // DragRow
-  int zeile = -1;                       // DragRow: the dragged row
+  Zeilennr zeile = -1;                  // DragRow: the dragged row
   Zeichenflaeche* grafik = nullptr;     // Paint
 };
 
@@ -161,33 +166,47 @@ class ListBox : public Steuerelement {
   // The content as the number of rows and the text of each, asked for only
   // when a row is read or shown; a list of every pair of points grows with
   // the square of their number. Like a fill otherwise.
-  void SetzeZeilen(int anzahl, std::function<std::string(int)> zeile);
+  void SetzeZeilen(Zeilennr anzahl, std::function<std::string(Zeilennr)> zeile);
   std::vector<std::string> Zeilen() const;  // every row, in order
-  int ListCount() const { return anzahl_; }
-  std::string Zeile(int zeile) const;  // empty outside the rows
-  // Counts the replacements of the content, so that a backend shows each once.
-  int Inhaltsstand() const { return stand_; }
-  int ListIndex() const { return listIndex_; }  // -1: no row selected
-  void SetzeListIndex(int zeile);
+  Zeilennr ListCount() const { return anzahl_; }
+  std::string Zeile(Zeilennr zeile) const;  // empty outside the rows
+  Zeilennr ListIndex() const { return listIndex_; }  // -1: no row selected
+  void SetzeListIndex(Zeilennr zeile);
   std::string Text() const { return Zeile(listIndex_); }  // the selected row
   bool ZeilenZiehbar() const { return ziehbar_; }
   void SetzeZeilenZiehbar(bool ziehbar);
 
-  void BenutzerWaehlt(int zeile);
-  void BenutzerDoppelklick(int zeile);
+  // The rows in view: ZeilenImBlick rows from ObersteZeile on. A fill keeps
+  // the place as far as the new rows reach.
+  Zeilennr ObersteZeile() const { return oberste_; }
+  Zeilennr ZeilenImBlick() const;
+  // Scrolls as little as needed to bring the row wholly into view.
+  void ZeigeZeile(Zeilennr zeile);
+  // How many rows the backend's widget shows at once; a row asked to be
+  // shown stays in view. Without a widget: the height in rows of 16 pixels.
+  void SetzeZeilenImBlick(Zeilennr anzahl);
+
+  void BenutzerWaehlt(Zeilennr zeile);
+  void BenutzerDoppelklick(Zeilennr zeile);
   // Starting to drag a row: what the drag carries, or nothing when refused.
-  std::optional<std::string> BenutzerZiehtZeile(int zeile);
+  std::optional<std::string> BenutzerZiehtZeile(Zeilennr zeile);
+  // The user scrolled: the first row in view. Fires no event.
+  void BenutzerRollt(Zeilennr oberste);
 
  protected:
   std::vector<std::string_view> Ereignisse() const override { return {"Change", "DoubleClick", "DragRow"}; }
 
  private:
+  void Rolle(Zeilennr oberste);
+  bool IstZeile(Zeilennr zeile) const { return zeile >= 0 && zeile < anzahl_; }
   std::vector<std::string> zeilen_;
-  std::function<std::string(int)> quelle_;  // instead of zeilen_, when set
-  int anzahl_ = 0;
-  int stand_ = 0;
-  int listIndex_ = -1;
+  std::function<std::string(Zeilennr)> quelle_;  // instead of zeilen_, when set
+  Zeilennr anzahl_ = 0;
+  Zeilennr listIndex_ = -1;
   bool ziehbar_ = false;
+  Zeilennr oberste_ = 0;
+  Zeilennr imBlick_ = 0;     // 0: not told by a backend
+  Zeilennr zuZeigen_ = -1;   // the row last asked to be shown, until the user scrolls
 };
 
 class BevelButton : public Steuerelement {

@@ -195,6 +195,8 @@ class HauptF : public plattform::Fenster {
   void ErzeugeBefehlsSchluessel();
   // Protokoll rebuilt from the command list and shown in ProtokollBox.
   void ZeigeBefehlsliste();
+  // The same, with the row of the last command in view: one just recorded or restored.
+  void ZeigeLetztenBefehl();
 
   // The command list (BefehlT.cpp).
   // The first command in list order whose NeuG is name; b is set only when found.
@@ -315,9 +317,9 @@ class HauptF : public plattform::Fenster {
 
   // Figure list and command list (Listen.cpp).
   void FiguratLB_DoubleClick();
-  bool FiguratLB_DragRow(plattform::DragItem& item, int zeile);
+  bool FiguratLB_DragRow(plattform::DragItem& item, plattform::Zeilennr zeile);
   void ProtokollBox_DoubleClick();
-  bool ProtokollBox_DragRow(plattform::DragItem& item, int zeile);
+  bool ProtokollBox_DragRow(plattform::DragItem& item, plattform::Zeilennr zeile);
   void KillLastOrder3_Action();
   void BevelButton1_Action();
   void G2ListB_Change();

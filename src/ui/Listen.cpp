@@ -45,7 +45,7 @@ void HauptF::FiguratLB_DoubleClick() {
   doppelklick = false;
 }
 
-bool HauptF::FiguratLB_DragRow(plattform::DragItem& item, int zeile) {
+bool HauptF::FiguratLB_DragRow(plattform::DragItem& item, plattform::Zeilennr zeile) {
   item.Text = Element<ListBox>("FiguratLB").Zeile(zeile);
   return true;
 }
@@ -61,7 +61,8 @@ void HauptF::ProtokollBox_DoubleClick() {
   int n = 0;
   for (const BefehlT* c = BListe; c; c = c->Zeiger) ++n;
   // The last command moves to just after command K.
-  if (K <= n - 2) {
+  const bool verschoben = K <= n - 2;
+  if (verschoben) {
     BefehlT* vorletzter = BListe;
     while (vorletzter->Zeiger->Zeiger) vorletzter = vorletzter->Zeiger;
     BefehlT* letzter = vorletzter->Zeiger;
@@ -69,9 +70,11 @@ void HauptF::ProtokollBox_DoubleClick() {
     letzter->Einfuegen(K);
   }
   AnweisungslisteAusfuehren();
+  // Its row, the K+1st, in view.
+  if (verschoben) Element<ListBox>("ProtokollBox").ZeigeZeile(K);
 }
 
-bool HauptF::ProtokollBox_DragRow(plattform::DragItem& item, int zeile) {
+bool HauptF::ProtokollBox_DragRow(plattform::DragItem& item, plattform::Zeilennr zeile) {
   item.Text = Element<ListBox>("ProtokollBox").Zeile(zeile);
   return true;
 }

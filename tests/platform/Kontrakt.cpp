@@ -9,22 +9,24 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
 #include <cstdint>
 #include <cstring>
+#include <QWheelEvent>
 #include <filesystem>
 #include <random>
 
 #include "platform/Zahltext.h"
 #include "platform/Zeichenflaeche.h"
+#include "platform/qt/Listenansicht.h"
 #include "support/Umgebung.h"
 
 using namespace plattform;
@@ -75,7 +77,7 @@ class Probefenster : public Fenster {
   void Knopf_Action() { protokoll.push_back("Knopf.Action"); }
   void Liste_Change() { protokoll.push_back("Liste.Change " + Element<ListBox>("Liste").Text()); }
   void Liste_DoubleClick() { protokoll.push_back("Liste.DoubleClick " + Element<ListBox>("Liste").Text()); }
-  bool Liste_DragRow(DragItem& item, int zeile) {
+  bool Liste_DragRow(DragItem& item, Zeilennr zeile) {
     item.Text = Element<ListBox>("Liste").Zeile(zeile);
     return true;
   }
@@ -174,21 +176,20 @@ class Kontrakt : public PlattformTest, public ::testing::WithParamInterface<Plat
       F().Element<CheckBox>(knopf).BenutzerKlickt();
     }
   }
-  QPoint Zeilenmitte(QListView* l, int zeile) { return l->visualRect(l->model()->index(zeile, 0)).center(); }
-  void Waehle(int zeile) {
+  qt::Listenansicht* L() { return dynamic_cast<qt::Listenansicht*>(Qt().Widget(F().Element<ListBox>("Liste"))); }
+  QPoint Zeilenmitte(Zeilennr zeile) { return L()->Zeilenrechteck(zeile).center(); }
+  void Waehle(Zeilennr zeile) {
     if (IstQt()) {
-      auto* l = W<QListView>("Liste");
-      QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, Zeilenmitte(l, zeile));
+      QTest::mouseClick(L()->viewport(), Qt::LeftButton, {}, Zeilenmitte(zeile));
     } else {
       F().Element<ListBox>("Liste").BenutzerWaehlt(zeile);
     }
   }
-  void Doppelklick(int zeile) {
+  void Doppelklick(Zeilennr zeile) {
     if (IstQt()) {
       // A real double-click arrives as press, release and then the double-click.
-      auto* l = W<QListView>("Liste");
-      QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, Zeilenmitte(l, zeile));
-      QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, Zeilenmitte(l, zeile));
+      QTest::mouseClick(L()->viewport(), Qt::LeftButton, {}, Zeilenmitte(zeile));
+      QTest::mouseDClick(L()->viewport(), Qt::LeftButton, {}, Zeilenmitte(zeile));
     } else {
       F().Element<ListBox>("Liste").BenutzerDoppelklick(zeile);
     }
@@ -218,6 +219,32 @@ class Kontrakt : public PlattformTest, public ::testing::WithParamInterface<Plat
       W<QSlider>("Regler")->setSliderPosition(wert);
     else
       F().Element<Slider>("Regler").BenutzerSchiebt(wert);
+  }
+  // The End key in the list.
+  void Ende() {
+    auto& l = F().Element<ListBox>("Liste");
+    if (IstQt()) {
+      QTest::keyClick(L(), Qt::Key_End);
+    } else {
+      // The key reaches the window first, since the list handles no keys.
+      F().BenutzerFokus(&l);
+      F().BenutzerTaste("\x04");
+      l.BenutzerWaehlt(l.ListCount() - 1);
+      l.ZeigeZeile(l.ListCount() - 1);
+    }
+  }
+  // Notches of the mouse wheel over the list, positive towards the top.
+  void Rad(int rasten) {
+    if (IstQt()) {
+      QWidget* v = L()->viewport();
+      const QPointF mitte = v->rect().center();
+      QWheelEvent rad(mitte, v->mapToGlobal(mitte), {}, QPoint(0, 120 * rasten), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+      QApplication::sendEvent(v, &rad);
+    } else {
+      auto& l = F().Element<ListBox>("Liste");
+      l.BenutzerRollt(l.ObersteZeile() - 3 * rasten);
+    }
   }
   void PopupRunter() {
     if (IstQt()) {
@@ -276,7 +303,7 @@ TEST_P(Kontrakt, PropertiesReachTheWidgets) {
     EXPECT_EQ(W<QLineEdit>("Frei")->text(), "Hallo");
     EXPECT_FALSE(W<QLineEdit>("Frei")->isVisibleTo(Qt().Widget(F())));
     EXPECT_EQ(W<QLabel>("Schild")->text(), "zwei\nZeilen");
-    EXPECT_EQ(W<QListView>("Liste")->model()->rowCount(), 3);
+    EXPECT_EQ(L()->Anzahl(), 3);
     EXPECT_EQ(W<QPlainTextEdit>("Text")->toPlainText(), "a\nb");
     EXPECT_TRUE(W<QPlainTextEdit>("Text")->isReadOnly());
     EXPECT_EQ(W<QSlider>("Regler")->value(), 1);
@@ -287,26 +314,136 @@ TEST_P(Kontrakt, PropertiesReachTheWidgets) {
 }
 
 TEST_P(Kontrakt, ListRowsFromAFunctionAreMadeOnlyWhenRead) {
+  // More rows than an int counts: every pair of 100,000 points.
+  constexpr Zeilennr anzahl = 5'000'000'000;
   int gefragt = 0;
   auto& liste = F().Element<ListBox>("Liste");
-  liste.SetzeZeilen(5'000'000, [&gefragt](int zeile) {
+  liste.SetzeZeilen(anzahl, [&gefragt](Zeilennr zeile) {
     ++gefragt;
     return "Z" + std::to_string(zeile);
   });
   P().Abgleichen();
-  EXPECT_EQ(liste.ListCount(), 5'000'000);
-  EXPECT_EQ(liste.Zeile(4'999'999), "Z4999999");
-  EXPECT_EQ(liste.Zeile(5'000'000), "");
+  EXPECT_EQ(liste.ListCount(), anzahl);
+  EXPECT_EQ(liste.Zeile(anzahl - 1), "Z4999999999");
+  EXPECT_EQ(liste.Zeile(anzahl), "");
   Waehle(1);
   EXPECT_EQ(liste.Text(), "Z1");
+  Ende();
+  EXPECT_EQ(liste.ListIndex(), anzahl - 1);
+  EXPECT_EQ(liste.Text(), "Z4999999999");
+  EXPECT_EQ(liste.ObersteZeile(), anzahl - liste.ZeilenImBlick());
   if (IstQt()) {
-    EXPECT_EQ(W<QListView>("Liste")->model()->rowCount(), 5'000'000);
+    qt::Listenansicht* l = L();
+    EXPECT_EQ(l->Anzahl(), anzahl);
+    EXPECT_EQ(l->ErsteZeile(), liste.ObersteZeile());
+    EXPECT_EQ(l->ZeilenImBlick(), liste.ZeilenImBlick());
+    EXPECT_EQ(l->Gewaehlt(), anzahl - 1);
+    EXPECT_EQ(l->Zeilentext(anzahl - 1), "Z4999999999");
+    EXPECT_EQ(l->Zeilenrechteck(anzahl - 1).height(), l->Zeilenrechteck(l->ErsteZeile()).height());
+    EXPECT_TRUE(l->Zeilenrechteck(l->ErsteZeile() - 1).isEmpty());
+    QScrollBar* balken = l->verticalScrollBar();
+    EXPECT_LE(balken->maximum(), 1 << 30);
+    EXPECT_EQ(balken->value(), balken->maximum());
+    // The thumb dragged half-way shows the middle of the list.
+    balken->setValue(balken->maximum() / 2);
+    EXPECT_NEAR(static_cast<double>(liste.ObersteZeile()), anzahl / 2.0, anzahl * 1e-8);
+    EXPECT_EQ(l->ErsteZeile(), liste.ObersteZeile());
+    EXPECT_EQ(liste.ListIndex(), anzahl - 1);
   }
+  Waehle(liste.ObersteZeile() + 1);
+  EXPECT_EQ(liste.Text(), "Z" + std::to_string(liste.ObersteZeile() + 1));
   // A visible list asks for the rows it shows, not for all of them.
   EXPECT_LT(gefragt, 1000);
+  const std::string mitte = liste.Text();
   liste.SetzeInhalt("A\rB\r");
   EXPECT_EQ(liste.Zeilen(), (std::vector<std::string>{"A", "B"}));
-  EXPECT_EQ(Protokoll(), std::vector<std::string>{"Liste.Change Z1"});
+  EXPECT_EQ(liste.ObersteZeile(), 0);
+  EXPECT_EQ(Protokoll(), (std::vector<std::string>{"Liste.Change Z1", "Fenster.KeyDown \x04", "Liste.Change Z4999999999",
+                                                  "Liste.Change " + mitte}));
+}
+
+TEST_P(Kontrakt, ListShowsTheRowsTheProgramAndTheUserScrollTo) {
+  auto& liste = F().Element<ListBox>("Liste");
+  std::string hundert;
+  for (int i = 0; i < 100; ++i) hundert += std::to_string(i) + "\r";
+  liste.SetzeInhalt(hundert);
+  P().Abgleichen();
+  const Zeilennr imBlick = liste.ZeilenImBlick();
+  ASSERT_GT(imBlick, 1);
+  ASSERT_LT(imBlick, 50);
+  // As little as needed: the row comes in at the bottom, then at the top.
+  liste.ZeigeZeile(50);
+  EXPECT_EQ(liste.ObersteZeile(), 51 - imBlick);
+  liste.ZeigeZeile(20);
+  EXPECT_EQ(liste.ObersteZeile(), 20);
+  liste.ZeigeZeile(21);
+  EXPECT_EQ(liste.ObersteZeile(), 20);
+  liste.ZeigeZeile(1000);
+  EXPECT_EQ(liste.ObersteZeile(), 20);
+  if (IstQt()) {
+    P().Abgleichen();
+    EXPECT_EQ(L()->ErsteZeile(), 20);
+    EXPECT_EQ(L()->ZeilenImBlick(), imBlick);
+    EXPECT_EQ(L()->Zeilentext(L()->ZeileBei(Zeilenmitte(21))), "21");
+  }
+  Rad(-1);  // one notch towards the end: three rows
+  EXPECT_EQ(liste.ObersteZeile(), 23);
+  // A refill keeps the place as far as the rows reach, and no selection.
+  Waehle(24);
+  liste.SetzeInhalt(hundert);
+  EXPECT_EQ(liste.ObersteZeile(), 23);
+  EXPECT_EQ(liste.ListIndex(), -1);
+  liste.SetzeInhalt("A\rB\rC\r");
+  EXPECT_EQ(liste.ObersteZeile(), 0);
+  EXPECT_EQ(Protokoll(), std::vector<std::string>{"Liste.Change 24"});
+}
+
+TEST_P(Kontrakt, ARefilledListHasNoRowSelectedEvenWithTheFocus) {
+  auto& liste = F().Element<ListBox>("Liste");
+  liste.SetzeInhalt("A\rB\rC\r");
+  P().Abgleichen();
+  Waehle(1);
+  liste.SetzeInhalt("A\rB\rC\r");
+  P().Abgleichen();
+  if (IstQt()) {
+    // The focus comes back to the list, as when the user returns to the window.
+    QWidget* fenster = Qt().Widget(F());
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+    W<QLineEdit>("Frei")->setFocus();
+    L()->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(L()->hasFocus());
+    EXPECT_EQ(L()->Gewaehlt(), -1);
+  }
+  EXPECT_EQ(liste.ListIndex(), -1);
+  EXPECT_EQ(liste.Text(), "");
+  EXPECT_EQ(Protokoll(), std::vector<std::string>{"Liste.Change B"});
+}
+
+TEST_P(Kontrakt, LongLinesAreShownCutWhileTheModelKeepsThemWhole) {
+  const std::string lang(1'000'000, 'x');
+  auto& liste = F().Element<ListBox>("Liste");
+  liste.SetzeInhalt(lang + "\rkurz\r");
+  auto& feld = F().Element<EditFeld>("Text");
+  // 1,500 characters of two bytes each: cut at a character, not within one.
+  const std::string umlaute = [] {
+    std::string u;
+    for (int i = 0; i < 1500; ++i) u += "\xC3\xA4";
+    return u;
+  }();
+  feld.SetzeText(lang + "\r" + umlaute + "\rkurz");
+  P().Abgleichen();
+  EXPECT_EQ(liste.Zeile(0), lang);
+  EXPECT_EQ(liste.BenutzerZiehtZeile(0), lang);
+  EXPECT_EQ(feld.Text(), lang + "\r" + umlaute + "\rkurz");
+  if (IstQt()) {
+    const QString gekuerzt = QString(2000, 'x') + QChar(0x2026);
+    EXPECT_EQ(L()->Zeilentext(0), gekuerzt);
+    EXPECT_EQ(L()->Zeilentext(1), "kurz");
+    EXPECT_EQ(W<QPlainTextEdit>("Text")->toPlainText(),
+              gekuerzt + "\n" + QString(1000, QChar(0xE4)) + QChar(0x2026) + "\nkurz");
+  }
 }
 
 TEST_P(Kontrakt, TypingKeysAndReturn) {

@@ -127,6 +127,35 @@ TEST_F(Listen, DoubleClickOnAFifteenCommandList) {
   EXPECT_EQ(Befehle()[14]->NeuG, "P14");
 }
 
+TEST_F(Listen, TheCommandListFollowsNewRestoredAndMovedCommands) {
+  plattform::ListBox& box = Liste("ProtokollBox");
+  auto imBlick = [&box](plattform::Zeilennr zeile) {
+    return zeile >= box.ObersteZeile() && zeile < box.ObersteZeile() + box.ZeilenImBlick();
+  };
+  ASSERT_LT(box.ZeilenImBlick(), 20);
+  for (int i = 1; i <= 20; ++i) Zahlpunkt("P" + std::to_string(i), "0", "0", std::to_string(i));
+  EXPECT_TRUE(imBlick(19));
+  Zahlebene("E", "1", "0", "0", "2");
+  EXPECT_TRUE(imBlick(20));
+  Tue("GGeradePP", "g", "P1", "P2");
+  EXPECT_TRUE(imBlick(21));
+  EXPECT_GT(box.ObersteZeile(), 0);
+
+  // Where the user scrolled to stays, while nothing new comes.
+  box.BenutzerRollt(0);
+  Tue("GGeradePP", "h", "P1", "P1");
+  EXPECT_EQ(Befehle().size(), 22u);
+  EXPECT_EQ(box.ObersteZeile(), 0);
+  Klicke("KillLastOrder3");
+  EXPECT_EQ(box.ObersteZeile(), 0);
+  Menue("UndoItem");
+  EXPECT_TRUE(imBlick(21));
+
+  Doppelklick("ProtokollBox", "<2>");
+  EXPECT_EQ(Befehle()[2]->NeuG, "g");
+  EXPECT_TRUE(imBlick(2));
+}
+
 TEST_F(Listen, RowsAreDraggedAsTheirText) {
   Zahlpunkt("P", "1", "2", "3");
   EXPECT_EQ(Liste("FiguratLB").BenutzerZiehtZeile(1), Zeilen("FiguratLB")[1]);

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QLineEdit>
-#include <QListView>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,6 +21,7 @@
 #include "commands/BefehlT.h"
 #include "core/FiguratT.h"
 #include "graphics/GrafikFenster.h"
+#include "platform/qt/Listenansicht.h"
 #include "support/Umgebung.h"
 #include "ui/GlFenster.h"
 #include "ui/HauptF.h"
@@ -76,29 +76,39 @@ class Unterricht : public ProgrammTest {
   void Klicke(const char* knopf) { QTest::mouseClick(W(knopf), Qt::LeftButton); }
   // The pointer moves over the window, away from every field.
   void Bewege() { QTest::mouseMove(fenster_, QPoint(600, 100)); }
-  static std::string Text(QListView* l, int zeile) {
-    return l->model()->index(zeile, 0).data().toString().toStdString();
+  plattform::qt::Listenansicht* L(const char* liste) {
+    auto* l = dynamic_cast<plattform::qt::Listenansicht*>(W(liste));
+    if (!l) throw std::logic_error(liste);
+    return l;
   }
-  QPoint Zeilenmitte(QListView* l, int zeile) { return l->visualRect(l->model()->index(zeile, 0)).center(); }
+  static std::string Text(plattform::qt::Listenansicht* l, plattform::Zeilennr zeile) {
+    return l->Zeilentext(zeile).toStdString();
+  }
+  // Wholly within the rows the widget shows.
+  bool ImBlick(const char* liste, plattform::Zeilennr zeile) {
+    auto* l = L(liste);
+    return zeile >= l->ErsteZeile() && zeile < l->ErsteZeile() + l->ZeilenImBlick();
+  }
   int Zeile(const char* liste, const std::string& anfang) {
-    auto* l = W<QListView>(liste);
-    for (int i = 0; i < l->model()->rowCount(); ++i)
+    auto* l = L(liste);
+    for (int i = 0; i < l->Anzahl(); ++i)
       if (Text(l, i).rfind(anfang, 0) == 0) return i;
     ADD_FAILURE() << liste << " hat keine Zeile " << anfang;
     return -1;
   }
+  // The user scrolls the row into view and clicks it.
   void Waehle(const char* liste, const std::string& anfang) {
-    auto* l = W<QListView>(liste);
+    auto* l = L(liste);
     int zeile = Zeile(liste, anfang);
-    l->scrollTo(l->model()->index(zeile, 0));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, Zeilenmitte(l, zeile));
+    l->ZeigeZeile(zeile);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->Zeilenrechteck(zeile).center());
   }
   void Doppelklick(const char* liste, const std::string& anfang, Qt::KeyboardModifiers mod = {}) {
-    auto* l = W<QListView>(liste);
+    auto* l = L(liste);
     int zeile = Zeile(liste, anfang);
-    l->scrollTo(l->model()->index(zeile, 0));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, mod, Zeilenmitte(l, zeile));
-    QTest::mouseDClick(l->viewport(), Qt::LeftButton, mod, Zeilenmitte(l, zeile));
+    l->ZeigeZeile(zeile);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, mod, l->Zeilenrechteck(zeile).center());
+    QTest::mouseDClick(l->viewport(), Qt::LeftButton, mod, l->Zeilenrechteck(zeile).center());
   }
   // A row dragged onto a drop field, then the pointer leaving the field.
   void Ziehe(const char* liste, const std::string& anfang, const char* feld) {
@@ -119,8 +129,8 @@ class Unterricht : public ProgrammTest {
   // What the widgets show.
   std::vector<std::string> Zeilen(const char* liste) {
     std::vector<std::string> zeilen;
-    auto* l = W<QListView>(liste);
-    for (int i = 0; i < l->model()->rowCount(); ++i) zeilen.push_back(Text(l, i));
+    auto* l = L(liste);
+    for (int i = 0; i < l->Anzahl(); ++i) zeilen.push_back(Text(l, i));
     return zeilen;
   }
   std::string Info() { return W<QPlainTextEdit>("InfoF")->toPlainText().toStdString(); }
@@ -170,7 +180,7 @@ TEST_F(Unterricht, AWholeLesson) {
   // anything until the pointer moves.
   QTest::keyClick(W("cF"), Qt::Key_Return);
   Klicke("TuEsButton");
-  EXPECT_EQ(W<QListView>("ProtokollBox")->model()->rowCount(), 3);
+  EXPECT_EQ(L("ProtokollBox")->Anzahl(), 3);
   Bewege();
   Tippe("GnameF", "D");
   Tippe("aF", "1");
@@ -245,6 +255,9 @@ TEST_F(Unterricht, AWholeLesson) {
                 "<13>    Gib eine ausfuehrliche Beschreibung von: T ",
                 "<14>    Zeichne alles ",
             }));
+  // The command list follows: its newest row is in view.
+  EXPECT_TRUE(ImBlick("ProtokollBox", 13));
+  EXPECT_FALSE(ImBlick("ProtokollBox", 0));
   // S = (6/11, 6/11, 6/11); M = D − 10/49·(6, 3, 2); the triangle has the sides √5, √13, √10 and the area 7/2.
   for (const char* zeile : {"E hat die Gleichung 6x + 3y + 2z = 6",
                             "S ist der Punkt mit dem Koordinatentripel (0.545455 | 0.545455 | 0.545455)",
@@ -260,14 +273,16 @@ TEST_F(Unterricht, AWholeLesson) {
 
   // The angle's row dropped on the delete field: the list runs again without it.
   Ziehe("ProtokollBox", "<11>", "LoeschF");
-  EXPECT_EQ(W<QListView>("ProtokollBox")->model()->rowCount(), 13);
+  EXPECT_EQ(L("ProtokollBox")->Anzahl(), 13);
   EXPECT_FALSE(Beschreibung("Der Winkel zwischen g und E beträgt 0º"));
   // A double-click on the mirror image's row moves the last command behind it.
   Doppelklick("ProtokollBox", "<9>");
   EXPECT_EQ(Zeilen("ProtokollBox")[9], "<10>    Zeichne alles ");
   // Ctrl+Z brings the angle back at the end, without running it.
+  L("ProtokollBox")->ZeigeZeile(0);
   Kuerzel(W("GnameF"), Qt::Key_Z);
   EXPECT_EQ(Zeilen("ProtokollBox").back(), "<14>    Berechne den Winkel zwischen den Figuratn: g und: E ");
+  EXPECT_TRUE(ImBlick("ProtokollBox", 13));
   EXPECT_FALSE(Beschreibung("Der Winkel zwischen g und E beträgt 0º"));
 
   // A gets new coordinates in its dialog; everything built on it follows.
@@ -284,7 +299,7 @@ TEST_F(Unterricht, AWholeLesson) {
   QTest::keyClicks(x, "2");
   // The main window executes nothing while the dialog waits.
   Klicke("TuEsButton");
-  EXPECT_EQ(W<QListView>("ProtokollBox")->model()->rowCount(), 14);
+  EXPECT_EQ(L("ProtokollBox")->Anzahl(), 14);
   Bildschirmfoto(Qt(), dialog, "unterricht-koordinaten.png");
   QTest::mouseClick(Qt().Widget(dialog.Element<plattform::BevelButton>("AktualisierenB")), Qt::LeftButton);
   EXPECT_FALSE(dialogfenster->isVisible());
@@ -327,7 +342,7 @@ TEST_F(Unterricht, AWholeLesson) {
   Skript().Antworte(1);
   Kuerzel(W("GnameF"), Qt::Key_N);
   EXPECT_EQ(Meldungen(), std::vector<std::string>{"Nach Drücken von 'ok' wird alles gelöscht!"});
-  EXPECT_EQ(W<QListView>("ProtokollBox")->model()->rowCount(), 0);
+  EXPECT_EQ(L("ProtokollBox")->Anzahl(), 0);
   EXPECT_EQ(Zeilen("FiguratLB").size(), 1u);
   EXPECT_EQ(Info(), "");
   Skript().WaehleDatei(Datei());
@@ -499,6 +514,68 @@ TEST_F(Unterricht, AutomaticNumbersAreTakenForEveryNamelessCommand) {
   std::vector<std::string> namen;
   for (const BefehlT* b = h().BListe; b; b = b->Zeiger) namen.push_back(b->NeuG);
   EXPECT_EQ(namen, (std::vector<std::string>{"A", "G_1", "G_2", "G_3", "G_5"}));
+}
+
+TEST_F(Unterricht, MinusWithNoPairChosenSeparatesNothingAfterTheListWasRefilled) {
+  Zahlpunkt("A", "1", "0", "0");
+  Zahlpunkt("B", "0", "1", "0");
+  GrafikFenster& grafik = GrafikFenster::Instanz();
+  QWidget* grafikfenster = Qt().Widget(grafik);
+  auto* paare = dynamic_cast<plattform::qt::Listenansicht*>(Qt().Widget(grafik.Element<ListBox>("PunktpaarLB")));
+  ASSERT_TRUE(paare);
+  QWidget* minus = Qt().Widget(grafik.Element<plattform::BevelButton>("getrenntB"));
+  auto zurueck = [&] {
+    grafikfenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(grafikfenster));
+  };
+  zurueck();
+  // "Test" runs the list again, which fills the pair list.
+  QTest::mouseClick(Qt().Widget(grafik.Element<plattform::BevelButton>("BevelButton1")), Qt::LeftButton);
+  int zeile = -1;
+  for (int i = 0; i < paare->Anzahl(); ++i)
+    if (Text(paare, i) == "A:B") zeile = i;
+  ASSERT_GE(zeile, 0);
+  QTest::mouseClick(paare->viewport(), Qt::LeftButton, {}, paare->Zeilenrechteck(zeile).center());
+  QTest::mouseClick(minus, Qt::LeftButton);
+  EXPECT_EQ(Zeilen("ProtokollBox").back(), "<3>    Trenne: A und: B ");
+  EXPECT_EQ(paare->Gewaehlt(), -1);
+
+  // To the main window's clipboard button and back: the list has the focus
+  // again, and still no pair is chosen.
+  fenster_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(fenster_));
+  Klicke("BefListe2ClipbB1");
+  zurueck();
+  paare->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(paare->Gewaehlt(), -1);
+  QTest::mouseClick(minus, Qt::LeftButton);
+  EXPECT_EQ(Zeilen("ProtokollBox").size(), 3u);
+  EXPECT_EQ(grafik.Element<ListBox>("PunktpaarLB").ListIndex(), -1);
+}
+
+TEST_F(Unterricht, ANameOfAMillionCharactersLoadsAndItsRowsAndLinesAreShownCut) {
+  const std::string name(1'000'000, 'N');
+  ASSERT_TRUE(plattform::Plattform::SchreibeDatei(
+      Datei(), "<1>    A ist der Punkt mit dem Koordinatentripel: (1|0|0) \r<2>    " + name +
+                   " ist der Punkt mit dem Koordinatentripel: (0|1|0) \r<3>    Zeichne alle Punkte \r"));
+  Skript().WaehleDatei(Datei());
+  Kuerzel(W("GnameF"), Qt::Key_O);
+  // The widgets show 2,000 bytes of a line; the model and the clipboard keep it whole.
+  const std::string gekuerzt = name.substr(0, 2000) + "\u2026";
+  EXPECT_EQ(Zeilen("ProtokollBox")[1], "<2>    " + name.substr(0, 1993) + "\u2026");
+  EXPECT_EQ(h().Element<ListBox>("ProtokollBox").Zeile(1),
+            "<2>    " + name + " ist der Punkt mit dem Koordinatentripel: (0|1|0) ");
+  EXPECT_EQ(Zeilen("FiguratLB")[Zeile("FiguratLB", "NNN")], gekuerzt);
+  EXPECT_TRUE(Beschreibung(gekuerzt));
+  Klicke("Beschr2ClipbB");
+  EXPECT_NE(QGuiApplication::clipboard()->text().toStdString().find(
+                "\n" + name + " ist der Punkt mit dem Koordinatentripel (0 | 1 | 0)\n"),
+            std::string::npos);
+  GrafikFenster& grafik = GrafikFenster::Instanz();
+  auto* paare = dynamic_cast<plattform::qt::Listenansicht*>(Qt().Widget(grafik.Element<ListBox>("PunktpaarLB")));
+  ASSERT_EQ(paare->Anzahl(), 3);
+  for (int i = 0; i < 3; ++i) EXPECT_LE(paare->Zeilentext(i).size(), 2001) << i;
 }
 
 }  // namespace

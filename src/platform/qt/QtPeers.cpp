@@ -3,29 +3,73 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDrag>
 #include <QDropEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QAbstractListModel>
-#include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSlider>
+#include <algorithm>
 
 #include "platform/Menue.h"
+#include "platform/qt/Listenansicht.h"
 
 namespace plattform::qt {
 
-QString ZuQt(const std::string& text) {
-  QString t = QString::fromStdString(text);
+namespace {
+
+// The length of a piece of at most `laenge` bytes that ends at a whole character.
+std::size_t Zeichengrenze(std::string_view text, std::size_t laenge) {
+  if (laenge >= text.size()) return text.size();
+  while (laenge > 0 && (static_cast<unsigned char>(text[laenge]) & 0xC0) == 0x80) --laenge;
+  return laenge;
+}
+
+}  // namespace
+
+QString ZuQt(std::string_view text) {
+  QString t = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   t.replace('\r', '\n');
   return t;
+}
+
+QString Anzeigetext(std::string_view text) {
+  // The next CR and LF from where a line starts; each is searched for again
+  // only once it lies behind, so that a pass over the text stays linear.
+  std::size_t cr = text.find('\r'), lf = text.find('\n');
+  auto zeilenende = [text, &cr, &lf](std::size_t anfang) {
+    if (cr < anfang) cr = text.find('\r', anfang);
+    if (lf < anfang) lf = text.find('\n', anfang);
+    return std::min({cr, lf, text.size()});
+  };
+  bool lang = false;
+  for (std::size_t anfang = 0; !lang && anfang <= text.size();) {
+    const std::size_t ende = zeilenende(anfang);
+    lang = ende - anfang > LaengsteZeile;
+    anfang = ende + 1;
+  }
+  // Most texts go over in one piece.
+  if (!lang) return ZuQt(text);
+  QString t;
+  cr = text.find('\r');
+  lf = text.find('\n');
+  for (std::size_t anfang = 0;;) {
+    const std::size_t ende = zeilenende(anfang);
+    const std::string_view zeile = text.substr(anfang, ende - anfang);
+    if (zeile.size() > LaengsteZeile) {
+      t += ZuQt(zeile.substr(0, Zeichengrenze(zeile, LaengsteZeile)));
+      t += QChar(0x2026);
+    } else {
+      t += ZuQt(zeile);
+    }
+    if (ende == text.size()) return t;
+    t += QChar('\n');
+    anfang = ende + 1;
+  }
 }
 
 std::string VonQt(const QString& text) {
@@ -179,7 +223,7 @@ class QtElementPeer::Flaeche : public Zeichenflaeche {
     peer_.Neuzeichnen();
   }
   void Text(const std::string& text, int x, int y) override {
-    Maler().drawText(x, y, ZuQt(text));
+    Maler().drawText(x, y, Anzeigetext(text));
     peer_.Neuzeichnen();
   }
   void Loeschen() override {
@@ -231,65 +275,6 @@ class Eingabezeile : public QLineEdit {
  private:
   QtPlattform& plattform_;
   QtElementPeer& peer_;
-};
-
-// The rows of a model list, asked for only as far as the view shows them.
-class Zeilenmodell : public QAbstractListModel {
- public:
-  Zeilenmodell(ListBox& liste, QObject* eltern) : QAbstractListModel(eltern), liste_(liste) {}
-  int rowCount(const QModelIndex& eltern = {}) const override { return eltern.isValid() ? 0 : anzahl_; }
-  QVariant data(const QModelIndex& index, int rolle) const override {
-    if (rolle != Qt::DisplayRole || !index.isValid()) return {};
-    return QString::fromStdString(liste_.Zeile(index.row()));
-  }
-  Qt::ItemFlags flags(const QModelIndex& index) const override {
-    Qt::ItemFlags f = QAbstractListModel::flags(index);
-    return liste_.ZeilenZiehbar() ? f | Qt::ItemIsDragEnabled : f;
-  }
-  // The model list has a new content.
-  void Neu() {
-    beginResetModel();
-    anzahl_ = liste_.ListCount();
-    endResetModel();
-  }
-
- private:
-  ListBox& liste_;
-  int anzahl_ = 0;  // the view's count, changed only within a reset
-};
-
-// A list whose rows are dragged as the text the model's DragRow gives.
-class Liste : public QListView {
- public:
-  Liste(QWidget* eltern, QtPlattform& p, ListBox& modell)
-      : QListView(eltern), plattform_(p), modell_(modell), zeilen_(new Zeilenmodell(modell, this)) {
-    setModel(zeilen_);
-    setUniformItemSizes(true);
-  }
-  Zeilenmodell& Zeilen() { return *zeilen_; }
-
- protected:
-  void mousePressEvent(QMouseEvent* e) override {
-    gezogeneZeile_ = indexAt(e->position().toPoint()).row();
-    QListView::mousePressEvent(e);
-  }
-  void startDrag(Qt::DropActions) override {
-    int zeile = gezogeneZeile_ >= 0 ? gezogeneZeile_ : currentIndex().row();
-    auto text = modell_.BenutzerZiehtZeile(zeile);
-    plattform_.Abgleichen();
-    if (!text) return;
-    auto* daten = new QMimeData;
-    daten->setText(ZuQt(*text));
-    auto* drag = new QDrag(this);
-    drag->setMimeData(daten);
-    drag->exec(Qt::CopyAction);
-  }
-
- private:
-  QtPlattform& plattform_;
-  ListBox& modell_;
-  Zeilenmodell* zeilen_;
-  int gezogeneZeile_ = -1;
 };
 
 Qt::Alignment Ausrichten(Ausrichtung a) {
@@ -390,20 +375,8 @@ void QtElementPeer::WidgetAnlegen() {
     }
     case Art::StatischerText: w = new QLabel(eltern); break;
     case Art::ListBox: {
-      auto& modell = static_cast<ListBox&>(element_);
-      auto* l = new Liste(eltern, plattform_, modell);
-      l->setSelectionMode(QAbstractItemView::SingleSelection);
-      l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      auto* l = new Listenansicht(eltern, plattform_, static_cast<ListBox&>(element_));
       l->viewport()->setMouseTracking(true);
-      QObject::connect(l->selectionModel(), &QItemSelectionModel::currentRowChanged, &kontext_,
-                       [this, &modell](const QModelIndex& zeile) {
-                         modell.BenutzerWaehlt(zeile.row());
-                         plattform_.Abgleichen();
-                       });
-      QObject::connect(l, &QAbstractItemView::doubleClicked, &kontext_, [this, &modell](const QModelIndex& zeile) {
-        modell.BenutzerDoppelklick(zeile.row());
-        plattform_.Abgleichen();
-      });
       w = l;
       break;
     }
@@ -491,7 +464,8 @@ void QtElementPeer::Gemeinsames() {
 void QtElementPeer::EditFeldAbgleichen(EditFeld& f) {
   if (mehrzeilig_) {
     auto* t = static_cast<QPlainTextEdit*>(widget_.data());
-    QString soll = ZuQt(f.Text());
+    // A field the user may edit shows all of its text: it gives back what it shows.
+    QString soll = f.ReadOnly() ? Anzeigetext(f.Text()) : ZuQt(f.Text());
     if (t->toPlainText() != soll) {
       QSignalBlocker still(t);
       t->setPlainText(soll);
@@ -499,7 +473,8 @@ void QtElementPeer::EditFeldAbgleichen(EditFeld& f) {
     t->setReadOnly(f.ReadOnly());
   } else {
     auto* l = static_cast<QLineEdit*>(widget_.data());
-    QString soll = ZuQt(f.Text());
+    // A line edit keeps no more than its maximum length anyway.
+    QString soll = ZuQt(std::string_view(f.Text()).substr(0, Zeichengrenze(f.Text(), l->maxLength())));
     if (l->text() != soll) {
       QSignalBlocker still(l);
       l->setText(soll);
@@ -509,27 +484,6 @@ void QtElementPeer::EditFeldAbgleichen(EditFeld& f) {
     l->setReadOnly(f.ReadOnly());
     l->setAlignment(Ausrichten(f.TextAusrichtung()));
     l->setDragEnabled(false);
-  }
-}
-
-void QtElementPeer::ListeAbgleichen(ListBox& l) {
-  auto* w = static_cast<Liste*>(widget_.data());
-  // The program's own changes of content and selection fire no events.
-  QSignalBlocker still(w->selectionModel());
-  if (angezeigterStand_ != l.Inhaltsstand()) {
-    angezeigterStand_ = l.Inhaltsstand();
-    w->Zeilen().Neu();
-  }
-  if (w->currentIndex().row() != l.ListIndex()) {
-    if (l.ListIndex() >= 0)
-      w->setCurrentIndex(w->model()->index(l.ListIndex(), 0));
-    else
-      w->selectionModel()->clear();
-  }
-  auto modus = l.ZeilenZiehbar() ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop;
-  if (w->dragDropMode() != modus) {
-    w->setDragEnabled(l.ZeilenZiehbar());
-    w->setDragDropMode(modus);
   }
 }
 
@@ -552,7 +506,7 @@ void QtElementPeer::Abgleichen() {
       l->setAlignment(Ausrichten(t.TextAusrichtung()));
       break;
     }
-    case Art::ListBox: ListeAbgleichen(static_cast<ListBox&>(element_)); break;
+    case Art::ListBox: static_cast<Listenansicht*>(widget_.data())->Abgleichen(); break;
     case Art::BevelButton: {
       auto& b = static_cast<BevelButton&>(element_);
       auto* w = static_cast<QPushButton*>(widget_.data());

@@ -7,9 +7,11 @@
 #include <QObject>
 #include <QPainter>
 #include <QPointer>
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Fenster.h"
@@ -19,8 +21,16 @@
 
 namespace plattform::qt {
 
-QString ZuQt(const std::string& text);    // CR becomes the widget's line break
+QString ZuQt(std::string_view text);      // CR becomes the widget's line break
 std::string VonQt(const QString& text);   // and back
+
+// The longest line, in bytes of UTF-8, that a list row, a read-only field or
+// a label on the canvas shows: the text layout of one long line costs the
+// square of its length, and a name may be megabytes long.
+constexpr std::size_t LaengsteZeile = 2000;
+// The text as a widget shows it: every line longer than LaengsteZeile cut at
+// a character and marked with "…". The model keeps the whole text.
+QString Anzeigetext(std::string_view text);
 
 class FensterWidget;
 
@@ -69,7 +79,6 @@ class QtElementPeer : public ElementPeer, public Abgleichbar {
   void WidgetAnlegen();
   void Gemeinsames();
   void EditFeldAbgleichen(EditFeld& f);
-  void ListeAbgleichen(ListBox& l);
 
   QtPlattform& plattform_;
   QtFensterPeer& fensterPeer_;
@@ -78,7 +87,6 @@ class QtElementPeer : public ElementPeer, public Abgleichbar {
   bool mehrzeilig_ = false;
   // Connections live as long as this peer.
   QObject kontext_;
-  int angezeigterStand_ = -1;  // the list content the widget shows
   // Canvas: the persistent picture and the surface drawing on it.
   std::unique_ptr<QImage> bild_;
   std::unique_ptr<Flaeche> flaeche_;
