@@ -26,6 +26,24 @@ using plattform::EditFeld;
 class Bedienung : public Unterricht {
 };
 
+TEST_F(Bedienung, QtsOwnDialogsSpeakGerman) {
+  // The boxes as the Qt dialog service builds them, and its file dialog.
+  QMessageBox frage(QMessageBox::NoIcon, QString(), "Vor dem Beenden Speichern?",
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  EXPECT_EQ(frage.button(QMessageBox::Yes)->text(), "&Ja");
+  EXPECT_EQ(frage.button(QMessageBox::No)->text(), "&Nein");
+  EXPECT_EQ(frage.button(QMessageBox::Cancel)->text(), "Abbrechen");
+  QMessageBox meldung(QMessageBox::NoIcon, QString(), "Die Datei konnte nicht gespeichert werden", QMessageBox::Ok);
+  EXPECT_EQ(meldung.button(QMessageBox::Ok)->text(), "OK");
+  QFileDialog speichern;
+  speichern.setOption(QFileDialog::DontUseNativeDialog);
+  speichern.setAcceptMode(QFileDialog::AcceptSave);
+  EXPECT_EQ(speichern.windowTitle(), "Speichern unter");
+  auto* knoepfe = speichern.findChild<QDialogButtonBox*>();
+  ASSERT_TRUE(knoepfe);
+  EXPECT_EQ(knoepfe->button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+}
+
 TEST_F(Bedienung, ANameWithAnAngleBracketOnTheDeleteField) {
   Zahlpunkt("a<2>", "1", "0", "0");
   Zahlpunkt("B", "0", "1", "0");

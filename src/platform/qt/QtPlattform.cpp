@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -88,6 +89,12 @@ void QtPlattform::Einrichten(int& argc, char** argv) {
   app_->backend = this;
   QApplication::setQuitOnLastWindowClosed(false);
   SetzeDialoge(std::make_unique<QtDialoge>());
+}
+
+QtAnwendung::QtAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
+  // The program is German whatever the system's language.
+  if (uebersetzung_.load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    installTranslator(&uebersetzung_);
 }
 
 bool QtAnwendung::notify(QObject* empfaenger, QEvent* ereignis) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QObject>
 #include <QPointer>
+#include <QTranslator>
 #include <map>
 #include <memory>
 #include <set>
@@ -26,9 +27,12 @@ class QtPlattform;
 // where keys and pointer moves reach the model.
 class QtAnwendung : public QApplication {
  public:
-  QtAnwendung(int& argc, char** argv) : QApplication(argc, argv) {}
+  QtAnwendung(int& argc, char** argv);
   bool notify(QObject* empfaenger, QEvent* ereignis) override;
   QtPlattform* backend = nullptr;
+
+ private:
+  QTranslator uebersetzung_;  // Qt's own dialogs and buttons in German
 };
 
 // What a peer must do when the model changed it.
