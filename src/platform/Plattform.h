@@ -57,7 +57,8 @@ class Plattform {
   Fenster* FindeFenster(std::string_view klassenname) const;
   std::vector<Fenster*> AlleFenster() const;
   // The user closed the window with its close box: it leaves the registry at
-  // once, and the next reference builds it afresh.
+  // once, and the next reference builds it afresh. A window without one stays
+  // and hears of the attempt.
   void BenutzerSchliesst(Fenster& f);
 
   // A menu bar of a class, made once and kept for the whole run.

@@ -24,6 +24,15 @@ namespace {
 using plattform::EditFeld;
 
 class Bedienung : public Unterricht {
+ protected:
+  // The window in front, with the keyboard focus on the widget.
+  static void Fokus(QWidget* w) {
+    QWidget* fenster = w->window();
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+    w->setFocus(Qt::OtherFocusReason);
+  }
+  QWidget* In(const plattform::Fenster& f, const char* name) { return Qt().Widget(*f.Finde(name)); }
 };
 
 TEST_F(Bedienung, QtsOwnDialogsSpeakGerman) {
@@ -42,6 +51,48 @@ TEST_F(Bedienung, QtsOwnDialogsSpeakGerman) {
   auto* knoepfe = speichern.findChild<QDialogButtonBox*>();
   ASSERT_TRUE(knoepfe);
   EXPECT_EQ(knoepfe->button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+}
+
+TEST_F(Bedienung, ReturnEscapeAndCloseInBothEditDialogs) {
+  Zahlpunkt("A", "1", "0", "0");
+  Zahlebene("E", "1", "1", "0", "3");
+  struct Fall {
+    const char* zeile;  // of the figure in the figure list
+    const char* feld;   // that the key goes to
+    Qt::Key taste;      // Key_unknown: the close button
+    bool ok;
+  };
+  for (const Fall& fall : {Fall{"A ", "zF", Qt::Key_Return, true}, Fall{"E ", "yF", Qt::Key_Enter, true},
+                           Fall{"A ", "yF", Qt::Key_Escape, false}, Fall{"E ", "dF", Qt::Key_Escape, false},
+                           Fall{"A ", "xF", Qt::Key_unknown, false}, Fall{"E ", "xF", Qt::Key_unknown, false}}) {
+    SCOPED_TRACE(std::string(fall.zeile) + fall.feld);
+    const std::vector<std::string> vorher = Zeilen("ProtokollBox");
+    Bewege();
+    Doppelklick("FiguratLB", fall.zeile, Qt::ShiftModifier);
+    Aenderungsdialog& d = fall.zeile == std::string("A ") ? static_cast<Aenderungsdialog&>(KoordFenster::Instanz())
+                                                          : GlFenster::Instanz();
+    ASSERT_TRUE(d.Warten);
+    QWidget* fenster = Qt().Widget(d);
+    auto* x = qobject_cast<QLineEdit*>(In(d, "xF"));
+    Fokus(x);
+    x->selectAll();
+    QTest::keyClicks(x, "5");
+    if (fall.taste == Qt::Key_unknown)
+      fenster->close();
+    else
+      QTest::keyClick(In(d, fall.feld), fall.taste);
+    EXPECT_FALSE(d.Warten);
+    EXPECT_FALSE(fenster->isVisible());
+    // Only OK writes the command.
+    EXPECT_EQ(Zeilen("ProtokollBox") != vorher, fall.ok);
+  }
+  EXPECT_EQ(Zeilen("ProtokollBox"),
+            (std::vector<std::string>{"<1>    A ist der Punkt mit dem Koordinatentripel: (5 | 0 | 0) ",
+                                      "<2>    E ist die Ebene mit der Gleichung: 5x + 1y + 0z = 3 "}));
+  // The main window executes again.
+  Menue("NumPunkt");
+  Klicke("TuEsButton");
+  EXPECT_EQ(W<QListView>("ProtokollBox")->model()->rowCount(), 3);
 }
 
 TEST_F(Bedienung, ANameWithAnAngleBracketOnTheDeleteField) {

@@ -129,6 +129,16 @@ class Unterricht : public ProgrammTest {
     Tippe("cF", z);
     Klicke("TuEsButton");
   }
+  // A plane likewise.
+  void Zahlebene(const char* name, const char* a, const char* b, const char* c, const char* d) {
+    Menue("NumEbene");
+    Tippe("GnameF", name);
+    Tippe("aF", a);
+    Tippe("bF", b);
+    Tippe("cF", c);
+    Tippe("dF", d);
+    Klicke("TuEsButton");
+  }
 
   QMainWindow* fenster_ = nullptr;
 };

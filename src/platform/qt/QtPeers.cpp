@@ -41,13 +41,16 @@ class FensterWidget : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* e) override {
-    // A window without a close box stays, whatever the window manager sends.
-    if (!fenster_.Layout().schliessfeld) {
-      e->ignore();
+    if (fenster_.Layout().schliessfeld) {
+      e->accept();
+      plattform_.BenutzerSchliesst(fenster_);
       return;
     }
-    e->accept();
+    // A window without a close box stays, whatever the window manager sends;
+    // the window may take the request as its own.
+    e->ignore();
     plattform_.BenutzerSchliesst(fenster_);
+    plattform_.Abgleichen();
   }
 
  private:
