@@ -35,6 +35,29 @@ class Bedienung : public Unterricht {
   QWidget* In(const plattform::Fenster& f, const char* name) { return Qt().Widget(*f.Finde(name)); }
 };
 
+TEST_F(Bedienung, AReturnThatTheDecimalsPopupTakesExecutesNothing) {
+  Menue("NumPunkt");
+  Tippe("GnameF", "PopT");
+  Tippe("aF", "7");
+  Tippe("bF", "7");
+  Tippe("cF", "7");
+  auto* popup = W<QComboBox>("PopupMenu1");
+  Fokus(popup);
+  // Opened, moved along and chosen with the keyboard.
+  QTest::keyClick(popup, Qt::Key_Down, Qt::AltModifier);
+  ASSERT_TRUE(popup->view()->isVisible());
+  QTest::keyClick(popup->view(), Qt::Key_Down);
+  QTest::keyClick(popup->view(), Qt::Key_Down);
+  QTest::keyClick(popup->view(), Qt::Key_Return);
+  EXPECT_FALSE(popup->view()->isVisible());
+  EXPECT_EQ(h().Dezimalen, 2);
+  EXPECT_EQ(W<QListView>("ProtokollBox")->model()->rowCount(), 0);
+  // The input waits for its own Return.
+  QTest::keyClick(W("cF"), Qt::Key_Return);
+  EXPECT_EQ(Zeilen("ProtokollBox"),
+            std::vector<std::string>{"<1>    PopT ist der Punkt mit dem Koordinatentripel: (7|7|7) "});
+}
+
 TEST_F(Bedienung, QtsOwnDialogsSpeakGerman) {
   // The boxes as the Qt dialog service builds them, and its file dialog.
   QMessageBox frage(QMessageBox::NoIcon, QString(), "Vor dem Beenden Speichern?",

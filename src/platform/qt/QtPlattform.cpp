@@ -249,18 +249,32 @@ bool QtPlattform::Zustellen(QObject* empfaenger, QEvent* ereignis) {
     }
     case QEvent::KeyPress: {
       QtFensterPeer* f = FensterZu(empfaenger);
-      if (!f) break;
+      auto* w = qobject_cast<QWidget*>(empfaenger);
+      // A key in a popup of a control (the open list of a popup menu) is the popup's.
+      if (!f || !w || w->window() != f->Widget()) break;
       auto* k = static_cast<QKeyEvent*>(ereignis);
-      std::string taste = Tastentext(*k);
+      const std::string taste = Tastentext(*k);
       if (taste.empty()) break;
       QtElementPeer* e = ElementZu(empfaenger);
-      Fenster& fenster = f->Modell();
-      fenster.BenutzerFokus(e ? &e->Modell() : nullptr);
-      bool behalten = fenster.BenutzerTaste(taste);
-      // The handler may have emptied the field the key is about to enter.
-      Abgleichen();
-      if (behalten) return true;
-      break;
+      f->Modell().BenutzerFokus(e ? &e->Modell() : nullptr);
+      if (taste != "\r" || (e && e->Modell().HatHandler("KeyDown"))) {
+        // The control's handler, or the window, sees the key before the
+        // control enters it.
+        const bool behalten = f->Modell().BenutzerTaste(taste);
+        // The handler may have emptied the field the key is about to enter.
+        Abgleichen();
+        return behalten;
+      }
+      // Return, the key that windows act on, reaches the window only when
+      // its control leaves it: a field of several lines takes it.
+      QPointer<QObject> noch(empfaenger);
+      app_->QApplication::notify(empfaenger, ereignis);
+      if (!noch || k->isAccepted()) return true;
+      if (QtFensterPeer* fenster = FensterZu(empfaenger)) {
+        fenster->Modell().BenutzerTaste(taste);
+        Abgleichen();
+      }
+      return true;
     }
     case QEvent::MouseMove: {
       auto* m = static_cast<QMouseEvent*>(ereignis);
