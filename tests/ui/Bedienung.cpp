@@ -58,6 +58,36 @@ TEST_F(Bedienung, AReturnThatTheDecimalsPopupTakesExecutesNothing) {
             std::vector<std::string>{"<1>    PopT ist der Punkt mit dem Koordinatentripel: (7|7|7) "});
 }
 
+TEST_F(Bedienung, ASliderStepWithAnEmptyFigureShowsOneBox) {
+  Zahlebene("E", "0", "0", "1", "0");
+  Zahlebene("F", "0", "0", "1", "1");
+  Kuerzel(W("GnameF"), Qt::Key_C);
+  Tippe("GnameF", "L");
+  Waehle("G1ListB", "E");
+  Waehle("G2ListB", "F");
+  Klicke("TuEsButton");
+  ASSERT_EQ(Figurat("L").Typ, TypLeer);
+  const std::string meldung = "Bisher werden nur Tetraeder, Dreiecke, Geraden und Punkte abgebildet";
+  Menue("AllesZeichnen");
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{meldung});
+
+  // A click on the groove beside the handle: one page step. The box took the
+  // release; the slider must not go on stepping while the user reads it.
+  GrafikFenster& grafik = GrafikFenster::Instanz();
+  auto* z = qobject_cast<QSlider*>(In(grafik, "z_Wert"));
+  Fokus(z);
+  QTest::mousePress(z, Qt::LeftButton, {}, QPoint(z->width() - 5, z->height() / 2));
+  QTest::qWait(1000);
+  EXPECT_EQ(z->value(), 35);
+  EXPECT_EQ(h().Augenpunkt->kp[3], 35);
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{meldung});
+  // The next click is the next step.
+  QTest::mouseClick(z, Qt::LeftButton, {}, QPoint(z->width() - 5, z->height() / 2));
+  QTest::qWait(700);
+  EXPECT_EQ(z->value(), 45);
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{meldung});
+}
+
 TEST_F(Bedienung, QtsOwnDialogsSpeakGerman) {
   // The boxes as the Qt dialog service builds them, and its file dialog.
   QMessageBox frage(QMessageBox::NoIcon, QString(), "Vor dem Beenden Speichern?",

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTimer>
 
 #include "platform/Menue.h"
 
@@ -289,6 +290,12 @@ Qt::Alignment Ausrichten(Ausrichtung a) {
   }
 }
 
+// Ends a slider's press as the mouse's release would.
+void Loslassen(QSlider* s) {
+  QMouseEvent los(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(s, &los);
+}
+
 QIcon AboutBild() {
   QPixmap bild(28, 28);
   bild.fill(Qt::transparent);
@@ -440,9 +447,14 @@ void QtElementPeer::WidgetAnlegen() {
       auto* s = new QSlider(Qt::Horizontal, eltern);
       s->setTracking(true);
       auto& modell = static_cast<Slider&>(element_);
-      QObject::connect(s, &QSlider::valueChanged, &kontext_, [this, &modell](int wert) {
+      QObject::connect(s, &QSlider::valueChanged, &kontext_, [this, &modell, s](int wert) {
+        const int meldungen = plattform_.GezeigteMeldungen();
         modell.BenutzerSchiebt(wert);
         plattform_.Abgleichen();
+        // A message box shown on the way took the mouse's release, so the
+        // slider would go on stepping, a box at each step: its press ends
+        // once the slider has taken it in.
+        if (plattform_.GezeigteMeldungen() != meldungen) QTimer::singleShot(0, s, [s] { Loslassen(s); });
       });
       w = s;
       break;
