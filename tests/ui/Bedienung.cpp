@@ -32,8 +32,52 @@ class Bedienung : public Unterricht {
     ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
     w->setFocus(Qt::OtherFocusReason);
   }
+  // The controls that Tab visits from the first, by name, until it comes back.
+  static std::vector<std::string> Tabkette(QWidget* erstes) {
+    Fokus(erstes);
+    std::vector<std::string> kette;
+    for (QWidget* w = erstes; kette.size() < 30;) {
+      kette.push_back(w->objectName().toStdString());
+      QTest::keyClick(w, Qt::Key_Tab);
+      w = QApplication::focusWidget();
+      if (!w || w == erstes) break;
+    }
+    return kette;
+  }
   QWidget* In(const plattform::Fenster& f, const char* name) { return Qt().Widget(*f.Finde(name)); }
 };
+
+TEST_F(Bedienung, TabFollowsTheVisualOrderInEveryWindow) {
+  const std::vector<std::string> unten = {"PopupMenu1", "InfoF",        "FiguratLB", "HinweisF",
+                                          "LastInfoF",  "ProtokollBox", "LoeschF",   "SammelF"};
+  auto mit = [&](std::vector<std::string> oben) {
+    oben.insert(oben.end(), unten.begin(), unten.end());
+    return oben;
+  };
+  Menue("NumPunkt");
+  EXPECT_EQ(Tabkette(W("GnameF")), mit({"GnameF", "aF", "bF", "cF", "TuEsButton"}));
+  Menue("NumEbene");
+  EXPECT_EQ(Tabkette(W("GnameF")), mit({"GnameF", "aF", "bF", "cF", "dF", "TuEsButton"}));
+  Menue("GEbenePPP");
+  EXPECT_EQ(Tabkette(W("GnameF")), mit({"GnameF", "G1ListB", "G2ListB", "G3ListB", "TuEsButton"}));
+  Menue("GErzeugeDrehen");
+  EXPECT_EQ(Tabkette(W("GnameF")), mit({"GnameF", "G1ListB", "GradF", "G3ListB", "TuEsButton"}));
+  // Shift+Tab goes back the same way.
+  Fokus(W("GradF"));
+  QTest::keyClick(W("GradF"), Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), W("G1ListB"));
+
+  GrafikFenster& grafik = GrafikFenster::Instanz();
+  EXPECT_EQ(Tabkette(In(grafik, "XAuge")),
+            (std::vector<std::string>{"XAuge", "yAuge", "zAuge", "x_Wert", "y_Wert", "z_Wert", "PunktpaarLB", "faktr",
+                                      "xOffsetS", "yOffsetS", "TextSizeS", "ZeigeAchsen", "DreiDAnzeige"}));
+  KoordFenster::Instanz().Show();
+  EXPECT_EQ(Tabkette(In(KoordFenster::Instanz(), "xF")), (std::vector<std::string>{"xF", "yF", "zF"}));
+  GlFenster::Instanz().Show();
+  EXPECT_EQ(Tabkette(In(GlFenster::Instanz(), "xF")), (std::vector<std::string>{"xF", "yF", "zF", "dF"}));
+  EXPECT_EQ(Tabkette(In(HilfeFenster::Instanz(), "InfoTxt")), std::vector<std::string>{"InfoTxt"});
+  EXPECT_EQ(Tabkette(In(InformFenster::Instanz(), "InfoF")), std::vector<std::string>{"InfoF"});
+}
 
 TEST_F(Bedienung, AReturnThatTheDecimalsPopupTakesExecutesNothing) {
   Menue("NumPunkt");

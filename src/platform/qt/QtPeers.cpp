@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/Menue.h"
 
@@ -96,7 +97,12 @@ void QtFensterPeer::Abgleichen() {
   if (l.minimierfeld) flags |= Qt::WindowMinimizeButtonHint;
   if (l.maximierfeld) flags |= Qt::WindowMaximizeButtonHint;
   if (l.schliessfeld) flags |= Qt::WindowCloseButtonHint;
-  if (widget_->windowFlags() != flags) widget_->setWindowFlags(flags);
+  // Qt adds hints of its own to the flags it is given; setting them again
+  // would hide the window and show it anew, elsewhere and inactive.
+  if (flags != fensterflags_) {
+    fensterflags_ = flags;
+    widget_->setWindowFlags(flags);
+  }
   widget_->setWindowTitle(ZuQt(l.titel));
   inhalt_->setFixedSize(l.breite, l.hoehe);
   if (l.hintergrund) {
@@ -123,6 +129,34 @@ void QtFensterPeer::Abgleichen() {
     }
   }
   if (fenster_.Visible() != widget_->isVisible()) widget_->setVisible(fenster_.Visible());
+}
+
+void QtFensterPeer::Ordnen() {
+  struct Platz {
+    QWidget* widget;
+    int links, oben, hoehe;
+  };
+  std::vector<Platz> fokus;
+  for (const auto& s : fenster_.Elemente()) {
+    auto* peer = dynamic_cast<QtElementPeer*>(s->Peer());
+    QWidget* w = peer ? peer->Widget() : nullptr;
+    if (!w) continue;
+    // Back to front in table order.
+    w->raise();
+    if (w->focusPolicy() & Qt::TabFocus) fokus.push_back({w, s->Left(), s->Top(), s->Height()});
+  }
+  // Tab goes top to bottom, and left to right within a row: the topmost
+  // control and every control that begins above its middle.
+  std::stable_sort(fokus.begin(), fokus.end(),
+                   [](const Platz& a, const Platz& b) { return std::pair(a.oben, a.links) < std::pair(b.oben, b.links); });
+  for (auto anfang = fokus.begin(); anfang != fokus.end();) {
+    const int mitte = anfang->oben + anfang->hoehe / 2;
+    auto ende = std::find_if(anfang + 1, fokus.end(), [mitte](const Platz& p) { return p.oben >= mitte; });
+    std::stable_sort(anfang, ende,
+                     [](const Platz& a, const Platz& b) { return std::pair(a.links, a.oben) < std::pair(b.links, b.oben); });
+    anfang = ende;
+  }
+  for (std::size_t i = 1; i < fokus.size(); ++i) QWidget::setTabOrder(fokus[i - 1].widget, fokus[i].widget);
 }
 
 // The canvas widget shows the persistent picture.
@@ -367,6 +401,8 @@ void QtElementPeer::WidgetAnlegen() {
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         t->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Tab moves on to the next control, as from every other field.
+        t->setTabChangesFocus(true);
         t->viewport()->setMouseTracking(true);
         QObject::connect(t, &QPlainTextEdit::textChanged, &kontext_, [this, t, &feld] {
           // Only what the user types: the model's own texts are set with signals blocked.
@@ -464,11 +500,16 @@ void QtElementPeer::WidgetAnlegen() {
   w->setMouseTracking(true);
   widget_ = w;
   plattform_.Melde(w, this);
+  plattform_.Umordnen(&fensterPeer_);
 }
 
 void QtElementPeer::Gemeinsames() {
   QWidget* w = widget_;
-  w->setGeometry(element_.Left(), element_.Top(), element_.Width(), element_.Height());
+  const QRect platz(element_.Left(), element_.Top(), element_.Width(), element_.Height());
+  if (w->geometry() != platz) {
+    w->setGeometry(platz);
+    plattform_.Umordnen(&fensterPeer_);
+  }
   w->setEnabled(element_.Enabled());
   QFont schrift = w->font();
   if (element_.Schriftgroesse() > 0) schrift.setPixelSize(element_.Schriftgroesse());

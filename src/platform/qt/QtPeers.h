@@ -35,6 +35,10 @@ class QtFensterPeer : public FensterPeer, public Abgleichbar {
   QMainWindow* Widget() const;
   QWidget* Inhalt() const { return inhalt_; }
 
+  // Stacks the controls as the table lists them and lets Tab follow the
+  // visual order; once every widget of the window exists.
+  void Ordnen();
+
  private:
   QtPlattform& plattform_;
   Fenster& fenster_;
@@ -42,6 +46,7 @@ class QtFensterPeer : public FensterPeer, public Abgleichbar {
   QWidget* inhalt_ = nullptr;
   bool menueEingerichtet_ = false;
   int fokusAngewandt_ = 0;
+  Qt::WindowFlags fensterflags_;  // as last asked for
 };
 
 class QtElementPeer : public ElementPeer, public Abgleichbar {

@@ -138,6 +138,11 @@ void QtPlattform::Vormerken(Abgleichbar* peer) {
 
 void QtPlattform::Vergessen(Abgleichbar* peer) { vorgemerkt_.erase(peer); }
 
+void QtPlattform::Vergessen(QtFensterPeer* peer) {
+  Vergessen(static_cast<Abgleichbar*>(peer));
+  zuOrdnen_.erase(peer);
+}
+
 void QtPlattform::Abgleichen() {
   abgleichGeplant_ = false;
   // Bringing one widget up to date can mark another (a window made on the way).
@@ -149,6 +154,11 @@ void QtPlattform::Abgleichen() {
     if (!naechster) naechster = *vorgemerkt_.begin();
     vorgemerkt_.erase(naechster);
     naechster->Abgleichen();
+  }
+  while (!zuOrdnen_.empty()) {
+    QtFensterPeer* f = *zuOrdnen_.begin();
+    zuOrdnen_.erase(zuOrdnen_.begin());
+    f->Ordnen();
   }
 }
 

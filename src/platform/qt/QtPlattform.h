@@ -69,6 +69,9 @@ class QtPlattform : public QObject, public Plattform {
   // Used by the peers.
   void Vormerken(Abgleichbar* peer);
   void Vergessen(Abgleichbar* peer);
+  void Vergessen(QtFensterPeer* peer);
+  // A window whose controls were made or moved: its order is set once they are all up to date.
+  void Umordnen(QtFensterPeer* fenster) { zuOrdnen_.insert(fenster); }
   void Melde(QWidget* w, QtElementPeer* peer);
   void Melde(QWidget* w, QtFensterPeer* peer);
   void Abmelden(QWidget* w);
@@ -89,6 +92,7 @@ class QtPlattform : public QObject, public Plattform {
   std::unique_ptr<QtAnwendung> eigeneApp_;
   QtAnwendung* app_ = nullptr;
   std::set<Abgleichbar*> vorgemerkt_;
+  std::set<QtFensterPeer*> zuOrdnen_;
   bool abgleichGeplant_ = false;
   std::unordered_map<QObject*, QtElementPeer*> elemente_;
   std::unordered_map<QObject*, QtFensterPeer*> fenster_;
