@@ -203,4 +203,55 @@ TEST_F(Bedienung, ANameWithAnAngleBracketOnTheDeleteField) {
   EXPECT_TRUE(W("aF")->isVisible());
 }
 
+// Every text inside its control at the platform's font, and a static text
+// clear of the controls around it.
+TEST_F(Bedienung, EveryTextFitsInsideItsControl) {
+  KoordFenster::Instanz().Show();
+  GlFenster::Instanz().Show();
+  HilfeFenster::Instanz();
+  InformFenster::Instanz();
+  auto pruefe = [&](const plattform::Fenster& f) {
+    for (const auto& s : f.Elemente()) {
+      QWidget* w = Qt().Widget(*s);
+      if (!w || !w->isVisible()) continue;
+      const std::string wo = f.Klassenname() + "." + s->Name();
+      if (auto* l = qobject_cast<QLabel*>(w)) {
+        // Line breaks at the end take their place in the text but show nothing.
+        QString text = l->text();
+        while (text.endsWith('\n')) text.chop(1);
+        if (text.isEmpty()) continue;
+        const QRect platz = l->contentsRect();
+        const QRect ganz = l->fontMetrics().boundingRect(platz, int(l->alignment()), l->text());
+        const QRect schrift(ganz.topLeft(), l->fontMetrics().boundingRect(platz, int(l->alignment()), text).size());
+        EXPECT_TRUE(platz.contains(schrift)) << wo << " " << text.toStdString();
+        const QRect imFenster = schrift.translated(l->pos()).adjusted(-2, 0, 2, 0);
+        for (const auto& anderes : f.Elemente()) {
+          QWidget* a = Qt().Widget(*anderes);
+          if (a != w && a->isVisible() && !qobject_cast<QLabel*>(a)) {
+            EXPECT_FALSE(imFenster.intersects(a->geometry())) << wo << " " << text.toStdString() << " touches " << anderes->Name();
+          }
+        }
+      } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton o;
+        o.initFrom(b);
+        const QRect platz = b->style()->subElementRect(QStyle::SE_PushButtonContents, &o, b);
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), platz.width()) << wo;
+        EXPECT_LE(b->fontMetrics().height(), platz.height()) << wo;
+      } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
+        EXPECT_LE(c->sizeHint().width(), c->width()) << wo;
+        EXPECT_LE(c->fontMetrics().height(), c->height()) << wo;
+      }
+    }
+  };
+  for (plattform::Fenster* f : P().AlleFenster()) pruefe(*f);
+  // The bars' labels of every input kind.
+  for (int kennung : {EingabeFesterPunkt, EingabeFesteEbene, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24,
+                      25, 30, 31, 41, 42, 43, 44, 45, 48, 49}) {
+    SCOPED_TRACE(kennung);
+    h().SetzeKennungAuf(kennung);
+    P().Abgleichen();
+    pruefe(h());
+  }
+}
+
 }  // namespace

@@ -157,6 +157,31 @@ void QtFensterPeer::Ordnen() {
     anfang = ende;
   }
   for (std::size_t i = 1; i < fokus.size(); ++i) QWidget::setTabOrder(fokus[i - 1].widget, fokus[i].widget);
+  Abruecken();
+}
+
+void QtFensterPeer::Abruecken() {
+  // A static text whose place begins where another control ends (or just
+  // under its end) begins its text a few pixels later; likewise at its end.
+  constexpr int Abstand = 3;
+  for (const auto& s : fenster_.Elemente()) {
+    auto* peer = dynamic_cast<QtElementPeer*>(s->Peer());
+    auto* l = peer ? qobject_cast<QLabel*>(peer->Widget()) : nullptr;
+    if (!l) continue;
+    const int links = s->Left(), rechts = s->Left() + s->Width();
+    int vorn = 0, hinten = 0;
+    for (const auto& n : fenster_.Elemente()) {
+      if (n.get() == s.get() || n->Typ() == Art::StatischerText || n->Top() >= s->Top() + s->Height() ||
+          n->Top() + n->Height() <= s->Top())
+        continue;
+      const int nLinks = n->Left(), nRechts = n->Left() + n->Width();
+      if (nLinks < links && nRechts > links - Abstand && nRechts <= links + Abstand)
+        vorn = std::max(vorn, nRechts + Abstand - links);
+      if (nRechts > rechts && nLinks < rechts + Abstand && nLinks >= rechts - Abstand)
+        hinten = std::max(hinten, rechts + Abstand - nLinks);
+    }
+    l->setContentsMargins(std::min(vorn, s->Width() / 2), 0, std::min(hinten, s->Width() / 2), 0);
+  }
 }
 
 // The canvas widget shows the persistent picture.
@@ -586,7 +611,8 @@ void QtElementPeer::Abgleichen() {
       auto& t = static_cast<StatischerText&>(element_);
       auto* l = static_cast<QLabel*>(widget_.data());
       l->setText(ZuQt(t.Text()));
-      l->setAlignment(Ausrichten(t.TextAusrichtung()));
+      // From the top, as a text of several lines begins.
+      l->setAlignment((Ausrichten(t.TextAusrichtung()) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
       break;
     }
     case Art::ListBox: ListeAbgleichen(static_cast<ListBox&>(element_)); break;

@@ -35,11 +35,14 @@ class QtFensterPeer : public FensterPeer, public Abgleichbar {
   QMainWindow* Widget() const;
   QWidget* Inhalt() const { return inhalt_; }
 
-  // Stacks the controls as the table lists them and lets Tab follow the
-  // visual order; once every widget of the window exists.
+  // Stacks the controls as the table lists them, lets Tab follow the visual
+  // order and keeps static texts clear of their neighbours; once every
+  // widget of the window exists.
   void Ordnen();
 
  private:
+  void Abruecken();
+
   QtPlattform& plattform_;
   Fenster& fenster_;
   QPointer<FensterWidget> widget_;
