@@ -15,10 +15,14 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
+#include <limits>
 
 #include "platform/Menue.h"
 
@@ -36,39 +40,53 @@ std::string VonQt(const QString& text) {
   return t.toStdString();
 }
 
-// The main window of one model window; its content widget has the model's size.
+// The main window of one model window; its content widget has the model's
+// size, inside a scroll area for a screen that is too small for it.
 class FensterWidget : public QMainWindow {
  public:
-  FensterWidget(QtPlattform& p, Fenster& f) : plattform_(p), fenster_(f) {}
+  FensterWidget(QtPlattform& p, QtFensterPeer& peer) : plattform_(p), peer_(peer) {}
 
  protected:
   void closeEvent(QCloseEvent* e) override {
-    if (fenster_.Layout().schliessfeld) {
+    Fenster& f = peer_.Modell();
+    if (f.Layout().schliessfeld) {
       e->accept();
-      plattform_.BenutzerSchliesst(fenster_);
+      plattform_.BenutzerSchliesst(f);
       return;
     }
     // A window without a close box stays, whatever the window manager sends;
     // the window may take the request as its own.
     e->ignore();
-    plattform_.BenutzerSchliesst(fenster_);
+    plattform_.BenutzerSchliesst(f);
     plattform_.Abgleichen();
+  }
+  void moveEvent(QMoveEvent* e) override {
+    QMainWindow::moveEvent(e);
+    peer_.RahmenPruefen();
+  }
+  void resizeEvent(QResizeEvent* e) override {
+    QMainWindow::resizeEvent(e);
+    peer_.RahmenPruefen();
   }
 
  private:
   QtPlattform& plattform_;
-  Fenster& fenster_;
+  QtFensterPeer& peer_;
 };
 
 QtFensterPeer::QtFensterPeer(QtPlattform& p, Fenster& f) : plattform_(p), fenster_(f) {
-  widget_ = new FensterWidget(p, f);
+  widget_ = new FensterWidget(p, *this);
   widget_->setAttribute(Qt::WA_DeleteOnClose, false);
   widget_->setObjectName(QString::fromStdString(f.Klassenname()));
-  inhalt_ = new QWidget(widget_);
+  rollbereich_ = new QScrollArea(widget_);
+  rollbereich_->setFrameShape(QFrame::NoFrame);
+  rollbereich_->setFocusPolicy(Qt::NoFocus);
+  rollbereich_->viewport()->setMouseTracking(true);
+  inhalt_ = new QWidget;
   inhalt_->setMouseTracking(true);
-  widget_->setCentralWidget(inhalt_);
+  rollbereich_->setWidget(inhalt_);
+  widget_->setCentralWidget(rollbereich_);
   widget_->setMouseTracking(true);
-  widget_->layout()->setSizeConstraint(QLayout::SetFixedSize);
   plattform_.Melde(widget_, this);
   plattform_.Melde(inhalt_, this);
 }
@@ -128,7 +146,82 @@ void QtFensterPeer::Abgleichen() {
       peer->Widget()->setFocus(Qt::OtherFocusReason);
     }
   }
-  if (fenster_.Visible() != widget_->isVisible()) widget_->setVisible(fenster_.Visible());
+  if (fenster_.Visible() != widget_->isVisible()) {
+    if (fenster_.Visible() && !platziert_) Platzieren();
+    widget_->setVisible(fenster_.Visible());
+  }
+}
+
+QMargins QtFensterPeer::Rahmen() const {
+  // Known once the window manager has framed the window; before that, the
+  // frame of another window of ours that is framed already.
+  if (widget_->isVisible() && widget_->windowHandle()) return widget_->windowHandle()->frameMargins();
+  for (Fenster* f : plattform_.AlleFenster())
+    if (auto* peer = dynamic_cast<QtFensterPeer*>(f->Peer()); peer && peer != this && peer->Widget() &&
+                                                               peer->Widget()->isVisible() && peer->Widget()->windowHandle())
+      return peer->Widget()->windowHandle()->frameMargins();
+  return {};
+}
+
+void QtFensterPeer::Einpassen() {
+  // The content keeps the window's size; a window that with its frame would
+  // be larger than the screen's free area shows it with scroll bars.
+  const Fensterlayout& l = fenster_.Layout();
+  rahmen_ = Rahmen();
+  const int leiste = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+  const QSize frei = widget_->screen()->availableGeometry().size().shrunkBy(rahmen_);
+  widget_->setFixedSize(QSize(l.breite, l.hoehe + leiste).boundedTo(frei));
+}
+
+void QtFensterPeer::Platzieren() {
+  // Inside the free area of the screen, where the window covers the least of
+  // the windows shown already: beside them where there is room, at the top
+  // left where several places are equally good.
+  Einpassen();
+  platziert_ = true;
+  const QRect frei = widget_->screen()->availableGeometry();
+  const QSize aussen = widget_->size().grownBy(rahmen_);
+  std::vector<QRect> andere;
+  for (Fenster* f : plattform_.AlleFenster())
+    if (auto* peer = dynamic_cast<QtFensterPeer*>(f->Peer()); peer && peer != this && peer->Widget() &&
+                                                               peer->Widget()->isVisible())
+      andere.push_back(peer->Widget()->frameGeometry());
+  std::vector<int> xs = {frei.left(), frei.right() + 1 - aussen.width()};
+  std::vector<int> ys = {frei.top(), frei.bottom() + 1 - aussen.height()};
+  for (const QRect& r : andere) {
+    xs.insert(xs.end(), {r.right() + 1, r.left() - aussen.width()});
+    ys.insert(ys.end(), {r.bottom() + 1, r.top() - aussen.height()});
+  }
+  std::sort(xs.begin(), xs.end());
+  std::sort(ys.begin(), ys.end());
+  QPoint bester = frei.topLeft();
+  long long wenigste = std::numeric_limits<long long>::max();
+  for (int y : ys)
+    for (int x : xs) {
+      const QRect platz(QPoint(x, y), aussen);
+      if (!frei.contains(platz)) continue;
+      long long bedeckt = 0;
+      for (const QRect& r : andere) {
+        const QRect schnitt = platz & r;
+        bedeckt += static_cast<long long>(schnitt.width()) * schnitt.height();
+      }
+      if (bedeckt < wenigste) {
+        wenigste = bedeckt;
+        bester = platz.topLeft();
+      }
+    }
+  widget_->move(bester);
+}
+
+void QtFensterPeer::RahmenPruefen() {
+  if (!platziert_ || !widget_ || !widget_->isVisible() || Rahmen() == rahmen_) return;
+  // Fitted again with the frame the window manager gave, and kept inside the free area.
+  Einpassen();
+  const QRect frei = widget_->screen()->availableGeometry();
+  const QRect aussen = widget_->frameGeometry();
+  const QPoint ort(std::clamp(aussen.left(), frei.left(), std::max(frei.left(), frei.right() + 1 - aussen.width())),
+                   std::clamp(aussen.top(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - aussen.height())));
+  if (ort != aussen.topLeft()) widget_->move(ort);
 }
 
 void QtFensterPeer::Ordnen() {

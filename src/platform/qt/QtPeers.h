@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QMargins>
 #include <QObject>
 #include <QPainter>
 #include <QPointer>
@@ -15,6 +16,7 @@
 #include "platform/Zeichenflaeche.h"
 #include "platform/qt/QtPlattform.h"
 
+class QScrollArea;
 
 namespace plattform::qt {
 
@@ -39,17 +41,25 @@ class QtFensterPeer : public FensterPeer, public Abgleichbar {
   // order and keeps static texts clear of their neighbours; once every
   // widget of the window exists.
   void Ordnen();
+  // The window manager framed the window or changed its frame.
+  void RahmenPruefen();
 
  private:
+  void Einpassen();
+  void Platzieren();
   void Abruecken();
+  QMargins Rahmen() const;
 
   QtPlattform& plattform_;
   Fenster& fenster_;
   QPointer<FensterWidget> widget_;
+  QScrollArea* rollbereich_ = nullptr;
   QWidget* inhalt_ = nullptr;
   bool menueEingerichtet_ = false;
   int fokusAngewandt_ = 0;
   Qt::WindowFlags fensterflags_;  // as last asked for
+  bool platziert_ = false;
+  QMargins rahmen_;  // the frame the window was last fitted with
 };
 
 class QtElementPeer : public ElementPeer, public Abgleichbar {

@@ -147,10 +147,16 @@ void QtPlattform::Abgleichen() {
   abgleichGeplant_ = false;
   // Bringing one widget up to date can mark another (a window made on the way).
   while (!vorgemerkt_.empty()) {
-    // Windows first: their content widget holds the controls.
+    // Windows first, since their content widget holds the controls, and in
+    // the order they were made, since the first takes the first place on the screen.
     Abgleichbar* naechster = nullptr;
-    for (Abgleichbar* a : vorgemerkt_)
-      if (dynamic_cast<QtFensterPeer*>(a)) { naechster = a; break; }
+    for (Fenster* f : AlleFenster())
+      if (auto* peer = dynamic_cast<QtFensterPeer*>(f->Peer()); peer && vorgemerkt_.count(peer)) {
+        naechster = peer;
+        break;
+      }
+    for (auto it = vorgemerkt_.begin(); !naechster && it != vorgemerkt_.end(); ++it)
+      if (dynamic_cast<QtFensterPeer*>(*it)) naechster = *it;
     if (!naechster) naechster = *vorgemerkt_.begin();
     vorgemerkt_.erase(naechster);
     naechster->Abgleichen();
@@ -197,6 +203,12 @@ QWidget* QtPlattform::Widget(const Steuerelement& s) {
   Abgleichen();
   auto* peer = dynamic_cast<QtElementPeer*>(s.Peer());
   return peer ? peer->Widget() : nullptr;
+}
+
+QWidget* QtPlattform::Inhalt(const Fenster& f) {
+  Abgleichen();
+  auto* peer = dynamic_cast<QtFensterPeer*>(f.Peer());
+  return peer ? peer->Inhalt() : nullptr;
 }
 
 const QImage* QtPlattform::Bild(Canvas& c) const {

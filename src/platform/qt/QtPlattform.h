@@ -63,6 +63,8 @@ class QtPlattform : public QObject, public Plattform {
   // The widgets behind the model, brought up to date, for tests and screenshots.
   QWidget* Widget(const Fenster& f);
   QWidget* Widget(const Steuerelement& s);
+  // The area of the window that holds its controls, at the window's size.
+  QWidget* Inhalt(const Fenster& f);
   // The picture a canvas holds.
   const QImage* Bild(Canvas& c) const;
 
