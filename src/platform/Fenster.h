@@ -150,6 +150,9 @@ class Fenster {
   virtual void MouseMove(int /*x*/, int /*y*/) {}
   virtual void EnableMenuItems() {}
   virtual void Resized() {}
+  // The user asked a window without a close box to close (a window manager
+  // may offer a close button all the same); the window stays.
+  virtual void Schliessversuch() {}
 
   // The user's side.
   // A key goes to the focused control when that control handles keys, else to

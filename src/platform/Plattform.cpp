@@ -46,7 +46,10 @@ std::vector<Fenster*> Plattform::AlleFenster() const {
 }
 
 void Plattform::BenutzerSchliesst(Fenster& f) {
-  if (!f.Layout().schliessfeld) return;
+  if (!f.Layout().schliessfeld) {
+    f.Sicher([&] { f.Schliessversuch(); });
+    return;
+  }
   auto it = std::find_if(fenster_.begin(), fenster_.end(), [&](const auto& p) { return p.get() == &f; });
   if (it == fenster_.end()) return;
   f.Hide();

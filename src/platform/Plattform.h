@@ -57,7 +57,8 @@ class Plattform {
   Fenster* FindeFenster(std::string_view klassenname) const;
   std::vector<Fenster*> AlleFenster() const;
   // The user closed the window with its close box: it leaves the registry at
-  // once, and the next reference builds it afresh.
+  // once, and the next reference builds it afresh. A window without one stays
+  // and hears of the attempt.
   void BenutzerSchliesst(Fenster& f);
 
   // A menu bar of a class, made once and kept for the whole run.
@@ -83,7 +84,13 @@ class Plattform {
   // Services.
   Dialoge& Dialogdienst() { return *dialoge_; }
   void SetzeDialoge(std::unique_ptr<Dialoge> dialoge) { dialoge_ = std::move(dialoge); }
-  void MsgBox(const std::string& text) { dialoge_->MsgBox(text); }
+  void MsgBox(const std::string& text) {
+    ++meldungen_;
+    dialoge_->MsgBox(text);
+  }
+  // The message boxes shown so far: a backend ends a press of the mouse that
+  // one of them interrupted.
+  int GezeigteMeldungen() const { return meldungen_; }
   // Whole-file text read and write; False when the file cannot be read or written.
   static bool LeseDatei(const std::string& pfad, std::string& text);
   static bool SchreibeDatei(const std::string& pfad, const std::string& text);
@@ -109,6 +116,7 @@ class Plattform {
   std::vector<std::unique_ptr<MenuItem>> menueleisten_;
   Anwendung* anwendung_ = nullptr;
   std::unique_ptr<Dialoge> dialoge_;
+  int meldungen_ = 0;
 };
 
 Plattform& plattform();

@@ -31,8 +31,9 @@ bool Gesammelt(std::string_view sammlung, std::string_view name) {
 void HauptF::LoeschF_MouseExit() {
   EditFeld& feld = Element<EditFeld>("LoeschF");
   const std::string text = feld.Text();
-  if (text.find('<') != std::string::npos) {
+  if (IstBefehlszeile(text)) {
     // A command row: out of the list onto the undo stack, and the figures rebuilt.
+    // A figure's name may hold "<" too; only a row begins with "<", digits and ">".
     LoescheBefehl(text);
     AnweisungslisteAusfuehren();
     feld.SetzeText("");

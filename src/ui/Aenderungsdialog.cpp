@@ -3,6 +3,11 @@
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
 
+namespace {
+// The text of the Escape key.
+constexpr const char* Escape = "\x1b";
+}  // namespace
+
 plattform::Fensterlayout Aenderungsdialog::Dialoglayout(std::string titel, int breite, int hoehe) {
   return {.titel = std::move(titel), .breite = breite, .hoehe = hoehe, .menueleisteSichtbar = false, .sichtbar = false};
 }
@@ -22,8 +27,10 @@ void Aenderungsdialog::AbbrechB_Action() {
 }
 
 bool Aenderungsdialog::KeyDown(const std::string& taste) {
-  // Only a Return that the main window latched before.
-  const HauptF& h = HauptF::Instanz();
-  if (h.IgnoreReturn && taste == h.CR) AktualisierenB_Action();
+  // From whichever field has the focus.
+  if (taste == HauptF::Instanz().CR)
+    AktualisierenB_Action();
+  else if (taste == Escape)
+    AbbrechB_Action();
   return false;
 }

@@ -7,8 +7,9 @@
 class BefehlT;
 
 // What the coordinate dialog and the equation dialog share: the command they
-// edit, their waiting flag, Cancel and the Return they take. Both are modeless;
-// while one waits, the main window executes nothing.
+// edit, their waiting flag, Cancel, and their keys: Return is OK, Escape and
+// a close request are Cancel. Both are modeless; while one waits, the main
+// window executes nothing.
 class Aenderungsdialog : public plattform::Fenster {
  public:
   BefehlT* AktuellerBefehl = nullptr;  // the command being edited, the command list's
@@ -17,6 +18,7 @@ class Aenderungsdialog : public plattform::Fenster {
   virtual void AktualisierenB_Action() = 0;
   void AbbrechB_Action();
   bool KeyDown(const std::string& taste) override;
+  void Schliessversuch() override { AbbrechB_Action(); }
 
  protected:
   explicit Aenderungsdialog(std::string klasse) : plattform::Fenster(std::move(klasse)) {}

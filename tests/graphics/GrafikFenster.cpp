@@ -39,7 +39,7 @@ TEST_P(Grafikfenster, WindowWithItsProperties) {
     ASSERT_TRUE(w);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), "Graphische Darstellung der Figurat");
-    EXPECT_EQ(w->centralWidget()->size(), QSize(1023, 871));
+    EXPECT_EQ(Qt().Inhalt(G())->size(), QSize(1023, 871));
     EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));

@@ -273,7 +273,7 @@ TEST_P(Kontrakt, WindowIsMadeOnceAndBuiltBeforeItsOpen) {
     ASSERT_TRUE(w);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), "Probe");
-    EXPECT_EQ(w->centralWidget()->size(), QSize(400, 300));
+    EXPECT_EQ(Qt().Inhalt(F())->size(), QSize(400, 300));
     EXPECT_EQ(W<QLineEdit>("Feld")->geometry(), QRect(10, 10, 100, 22));
   }
 }

@@ -26,8 +26,9 @@ TEST_F(Programm, StartsIntoItsMainWindow) {
   auto* haupt = qobject_cast<QMainWindow*>(Qt().Widget(HauptF::Instanz()));
   ASSERT_TRUE(haupt);
   EXPECT_EQ(haupt->windowTitle(), "Figurat2");
-  EXPECT_EQ(haupt->centralWidget()->size(), QSize(995, 622));
-  EXPECT_EQ(haupt->centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 40);
+  QWidget* inhalt = Qt().Inhalt(HauptF::Instanz());
+  EXPECT_EQ(inhalt->size(), QSize(995, 622));
+  EXPECT_EQ(inhalt->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 40);
 }
 
 }  // namespace

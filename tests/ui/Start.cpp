@@ -57,7 +57,7 @@ TEST_P(Start, MainWindowOpensWithItsLayout) {
     ASSERT_TRUE(w);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), "Figurat2");
-    EXPECT_EQ(w->centralWidget()->size(), QSize(995, 622));
+    EXPECT_EQ(Qt().Inhalt(h)->size(), QSize(995, 622));
     EXPECT_FALSE(w->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
   }

@@ -12,8 +12,14 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
+#include <limits>
 
 #include "platform/Menue.h"
 #include "platform/qt/Listenansicht.h"
@@ -78,36 +84,53 @@ std::string VonQt(const QString& text) {
   return t.toStdString();
 }
 
-// The main window of one model window; its content widget has the model's size.
+// The main window of one model window; its content widget has the model's
+// size, inside a scroll area for a screen that is too small for it.
 class FensterWidget : public QMainWindow {
  public:
-  FensterWidget(QtPlattform& p, Fenster& f) : plattform_(p), fenster_(f) {}
+  FensterWidget(QtPlattform& p, QtFensterPeer& peer) : plattform_(p), peer_(peer) {}
 
  protected:
   void closeEvent(QCloseEvent* e) override {
-    // A window without a close box stays, whatever the window manager sends.
-    if (!fenster_.Layout().schliessfeld) {
-      e->ignore();
+    Fenster& f = peer_.Modell();
+    if (f.Layout().schliessfeld) {
+      e->accept();
+      plattform_.BenutzerSchliesst(f);
       return;
     }
-    e->accept();
-    plattform_.BenutzerSchliesst(fenster_);
+    // A window without a close box stays, whatever the window manager sends;
+    // the window may take the request as its own.
+    e->ignore();
+    plattform_.BenutzerSchliesst(f);
+    plattform_.Abgleichen();
+  }
+  void moveEvent(QMoveEvent* e) override {
+    QMainWindow::moveEvent(e);
+    peer_.RahmenPruefen();
+  }
+  void resizeEvent(QResizeEvent* e) override {
+    QMainWindow::resizeEvent(e);
+    peer_.RahmenPruefen();
   }
 
  private:
   QtPlattform& plattform_;
-  Fenster& fenster_;
+  QtFensterPeer& peer_;
 };
 
 QtFensterPeer::QtFensterPeer(QtPlattform& p, Fenster& f) : plattform_(p), fenster_(f) {
-  widget_ = new FensterWidget(p, f);
+  widget_ = new FensterWidget(p, *this);
   widget_->setAttribute(Qt::WA_DeleteOnClose, false);
   widget_->setObjectName(QString::fromStdString(f.Klassenname()));
-  inhalt_ = new QWidget(widget_);
+  rollbereich_ = new QScrollArea(widget_);
+  rollbereich_->setFrameShape(QFrame::NoFrame);
+  rollbereich_->setFocusPolicy(Qt::NoFocus);
+  rollbereich_->viewport()->setMouseTracking(true);
+  inhalt_ = new QWidget;
   inhalt_->setMouseTracking(true);
-  widget_->setCentralWidget(inhalt_);
+  rollbereich_->setWidget(inhalt_);
+  widget_->setCentralWidget(rollbereich_);
   widget_->setMouseTracking(true);
-  widget_->layout()->setSizeConstraint(QLayout::SetFixedSize);
   plattform_.Melde(widget_, this);
   plattform_.Melde(inhalt_, this);
 }
@@ -166,7 +189,10 @@ void QtFensterPeer::Abgleichen() {
       menueEingerichtet_ = true;
     }
   }
-  if (fenster_.Visible() != widget_->isVisible()) widget_->setVisible(fenster_.Visible());
+  if (fenster_.Visible() != widget_->isVisible()) {
+    if (fenster_.Visible() && !platziert_) Platzieren();
+    widget_->setVisible(fenster_.Visible());
+  }
   // Only a focus the program asked for since the last time: the user's own
   // clicks move the focus in between.
   if (Steuerelement* fokus = fenster_.Fokus(); fokus && fokusAngewandt_ != fenster_.FokusAnforderungen()) {
@@ -174,6 +200,131 @@ void QtFensterPeer::Abgleichen() {
     if (auto* peer = dynamic_cast<QtElementPeer*>(fokus->Peer()); peer && peer->Widget()) {
       peer->Widget()->setFocus(Qt::OtherFocusReason);
     }
+  }
+}
+
+QMargins QtFensterPeer::Rahmen() const {
+  // Known once the window manager has framed the window; before that, the
+  // frame of another window of ours that is framed already.
+  if (widget_->isVisible() && widget_->windowHandle()) return widget_->windowHandle()->frameMargins();
+  for (Fenster* f : plattform_.AlleFenster())
+    if (auto* peer = dynamic_cast<QtFensterPeer*>(f->Peer()); peer && peer != this && peer->Widget() &&
+                                                               peer->Widget()->isVisible() && peer->Widget()->windowHandle())
+      return peer->Widget()->windowHandle()->frameMargins();
+  return {};
+}
+
+void QtFensterPeer::Einpassen() {
+  // The content keeps the window's size; a window that with its frame would
+  // be larger than the screen's free area shows it with scroll bars.
+  const Fensterlayout& l = fenster_.Layout();
+  rahmen_ = Rahmen();
+  const int leiste = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+  const QSize frei = widget_->screen()->availableGeometry().size().shrunkBy(rahmen_);
+  widget_->setFixedSize(QSize(l.breite, l.hoehe + leiste).boundedTo(frei));
+}
+
+void QtFensterPeer::Platzieren() {
+  // Inside the free area of the screen, where the window covers the least of
+  // the windows shown already: beside them where there is room, at the top
+  // left where several places are equally good.
+  Einpassen();
+  platziert_ = true;
+  const QRect frei = widget_->screen()->availableGeometry();
+  const QSize aussen = widget_->size().grownBy(rahmen_);
+  std::vector<QRect> andere;
+  for (Fenster* f : plattform_.AlleFenster())
+    if (auto* peer = dynamic_cast<QtFensterPeer*>(f->Peer()); peer && peer != this && peer->Widget() &&
+                                                               peer->Widget()->isVisible())
+      andere.push_back(peer->Widget()->frameGeometry());
+  std::vector<int> xs = {frei.left(), frei.right() + 1 - aussen.width()};
+  std::vector<int> ys = {frei.top(), frei.bottom() + 1 - aussen.height()};
+  for (const QRect& r : andere) {
+    xs.insert(xs.end(), {r.right() + 1, r.left() - aussen.width()});
+    ys.insert(ys.end(), {r.bottom() + 1, r.top() - aussen.height()});
+  }
+  std::sort(xs.begin(), xs.end());
+  std::sort(ys.begin(), ys.end());
+  QPoint bester = frei.topLeft();
+  long long wenigste = std::numeric_limits<long long>::max();
+  for (int y : ys)
+    for (int x : xs) {
+      const QRect platz(QPoint(x, y), aussen);
+      if (!frei.contains(platz)) continue;
+      long long bedeckt = 0;
+      for (const QRect& r : andere) {
+        const QRect schnitt = platz & r;
+        bedeckt += static_cast<long long>(schnitt.width()) * schnitt.height();
+      }
+      if (bedeckt < wenigste) {
+        wenigste = bedeckt;
+        bester = platz.topLeft();
+      }
+    }
+  widget_->move(bester);
+}
+
+void QtFensterPeer::RahmenPruefen() {
+  if (!platziert_ || !widget_ || !widget_->isVisible() || Rahmen() == rahmen_) return;
+  // Fitted again with the frame the window manager gave, and kept inside the free area.
+  Einpassen();
+  const QRect frei = widget_->screen()->availableGeometry();
+  const QRect aussen = widget_->frameGeometry();
+  const QPoint ort(std::clamp(aussen.left(), frei.left(), std::max(frei.left(), frei.right() + 1 - aussen.width())),
+                   std::clamp(aussen.top(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - aussen.height())));
+  if (ort != aussen.topLeft()) widget_->move(ort);
+}
+
+void QtFensterPeer::Ordnen() {
+  struct Platz {
+    QWidget* widget;
+    int links, oben, hoehe;
+  };
+  std::vector<Platz> fokus;
+  for (const auto& s : fenster_.Elemente()) {
+    auto* peer = dynamic_cast<QtElementPeer*>(s->Peer());
+    QWidget* w = peer ? peer->Widget() : nullptr;
+    if (!w) continue;
+    // Back to front in table order.
+    w->raise();
+    if (w->focusPolicy() & Qt::TabFocus) fokus.push_back({w, s->Left(), s->Top(), s->Height()});
+  }
+  // Tab goes top to bottom, and left to right within a row: the topmost
+  // control and every control that begins above its middle.
+  std::stable_sort(fokus.begin(), fokus.end(),
+                   [](const Platz& a, const Platz& b) { return std::pair(a.oben, a.links) < std::pair(b.oben, b.links); });
+  for (auto anfang = fokus.begin(); anfang != fokus.end();) {
+    const int mitte = anfang->oben + anfang->hoehe / 2;
+    auto ende = std::find_if(anfang + 1, fokus.end(), [mitte](const Platz& p) { return p.oben >= mitte; });
+    std::stable_sort(anfang, ende,
+                     [](const Platz& a, const Platz& b) { return std::pair(a.links, a.oben) < std::pair(b.links, b.oben); });
+    anfang = ende;
+  }
+  for (std::size_t i = 1; i < fokus.size(); ++i) QWidget::setTabOrder(fokus[i - 1].widget, fokus[i].widget);
+  Abruecken();
+}
+
+void QtFensterPeer::Abruecken() {
+  // A static text whose place begins where another control ends (or just
+  // under its end) begins its text a few pixels later; likewise at its end.
+  constexpr int Abstand = 3;
+  for (const auto& s : fenster_.Elemente()) {
+    auto* peer = dynamic_cast<QtElementPeer*>(s->Peer());
+    auto* l = peer ? qobject_cast<QLabel*>(peer->Widget()) : nullptr;
+    if (!l) continue;
+    const int links = s->Left(), rechts = s->Left() + s->Width();
+    int vorn = 0, hinten = 0;
+    for (const auto& n : fenster_.Elemente()) {
+      if (n.get() == s.get() || n->Typ() == Art::StatischerText || n->Top() >= s->Top() + s->Height() ||
+          n->Top() + n->Height() <= s->Top())
+        continue;
+      const int nLinks = n->Left(), nRechts = n->Left() + n->Width();
+      if (nLinks < links && nRechts > links - Abstand && nRechts <= links + Abstand)
+        vorn = std::max(vorn, nRechts + Abstand - links);
+      if (nRechts > rechts && nLinks < rechts + Abstand && nLinks >= rechts - Abstand)
+        hinten = std::max(hinten, rechts + Abstand - nLinks);
+    }
+    l->setContentsMargins(std::min(vorn, s->Width() / 2), 0, std::min(hinten, s->Width() / 2), 0);
   }
 }
 
@@ -285,6 +436,12 @@ Qt::Alignment Ausrichten(Ausrichtung a) {
   }
 }
 
+// Ends a slider's press as the mouse's release would.
+void Loslassen(QSlider* s) {
+  QMouseEvent los(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(s, &los);
+}
+
 QIcon AboutBild() {
   QPixmap bild(28, 28);
   bild.fill(Qt::transparent);
@@ -359,6 +516,8 @@ void QtElementPeer::WidgetAnlegen() {
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         t->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Tab moves on to the next control, as from every other field.
+        t->setTabChangesFocus(true);
         t->viewport()->setMouseTracking(true);
         QObject::connect(t, &QPlainTextEdit::textChanged, &kontext_, [this, t, &feld] {
           // Only what the user types: the model's own texts are set with signals blocked.
@@ -427,9 +586,14 @@ void QtElementPeer::WidgetAnlegen() {
       auto* s = new QSlider(Qt::Horizontal, eltern);
       s->setTracking(true);
       auto& modell = static_cast<Slider&>(element_);
-      QObject::connect(s, &QSlider::valueChanged, &kontext_, [this, &modell](int wert) {
+      QObject::connect(s, &QSlider::valueChanged, &kontext_, [this, &modell, s](int wert) {
+        const int meldungen = plattform_.GezeigteMeldungen();
         modell.BenutzerSchiebt(wert);
         plattform_.Abgleichen();
+        // A message box shown on the way took the mouse's release, so the
+        // slider would go on stepping, a box at each step: its press ends
+        // once the slider has taken it in.
+        if (plattform_.GezeigteMeldungen() != meldungen) QTimer::singleShot(0, s, [s] { Loslassen(s); });
       });
       w = s;
       break;
@@ -439,11 +603,16 @@ void QtElementPeer::WidgetAnlegen() {
   w->setMouseTracking(true);
   widget_ = w;
   plattform_.Melde(w, this);
+  plattform_.Umordnen(&fensterPeer_);
 }
 
 void QtElementPeer::Gemeinsames() {
   QWidget* w = widget_;
-  w->setGeometry(element_.Left(), element_.Top(), element_.Width(), element_.Height());
+  const QRect platz(element_.Left(), element_.Top(), element_.Width(), element_.Height());
+  if (w->geometry() != platz) {
+    w->setGeometry(platz);
+    plattform_.Umordnen(&fensterPeer_);
+  }
   w->setEnabled(element_.Enabled());
   QFont schrift = w->font();
   if (element_.Schriftgroesse() > 0) schrift.setPixelSize(element_.Schriftgroesse());
@@ -503,7 +672,8 @@ void QtElementPeer::Abgleichen() {
       auto& t = static_cast<StatischerText&>(element_);
       auto* l = static_cast<QLabel*>(widget_.data());
       l->setText(ZuQt(t.Text()));
-      l->setAlignment(Ausrichten(t.TextAusrichtung()));
+      // From the top, as a text of several lines begins.
+      l->setAlignment((Ausrichten(t.TextAusrichtung()) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
       break;
     }
     case Art::ListBox: static_cast<Listenansicht*>(widget_.data())->Abgleichen(); break;

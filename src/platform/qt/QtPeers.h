@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QMargins>
 #include <QObject>
 #include <QPainter>
 #include <QPointer>
@@ -18,6 +19,7 @@
 #include "platform/Zeichenflaeche.h"
 #include "platform/qt/QtPlattform.h"
 
+class QScrollArea;
 
 namespace plattform::qt {
 
@@ -46,14 +48,29 @@ class QtFensterPeer : public FensterPeer, public Abgleichbar {
   QMainWindow* Widget() const;
   QWidget* Inhalt() const { return inhalt_; }
 
+  // Stacks the controls as the table lists them, lets Tab follow the visual
+  // order and keeps static texts clear of their neighbours; once every
+  // widget of the window exists.
+  void Ordnen();
+  // The window manager framed the window or changed its frame.
+  void RahmenPruefen();
+
  private:
+  void Einpassen();
+  void Platzieren();
+  void Abruecken();
+  QMargins Rahmen() const;
+
   QtPlattform& plattform_;
   Fenster& fenster_;
   QPointer<FensterWidget> widget_;
+  QScrollArea* rollbereich_ = nullptr;
   QWidget* inhalt_ = nullptr;
   std::optional<Fensterlayout> angewandt_;  // what the widget last got from the model
   bool menueEingerichtet_ = false;
   int fokusAngewandt_ = 0;
+  bool platziert_ = false;
+  QMargins rahmen_;  // the frame the window was last fitted with
 };
 
 class QtElementPeer : public ElementPeer, public Abgleichbar {

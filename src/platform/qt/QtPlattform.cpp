@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -89,6 +90,12 @@ void QtPlattform::Einrichten(int& argc, char** argv) {
   SetzeDialoge(std::make_unique<QtDialoge>());
 }
 
+QtAnwendung::QtAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
+  // The program is German whatever the system's language.
+  if (uebersetzung_.load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    installTranslator(&uebersetzung_);
+}
+
 bool QtAnwendung::notify(QObject* empfaenger, QEvent* ereignis) {
   // An error must not unwind through Qt's event loop.
   try {
@@ -130,17 +137,33 @@ void QtPlattform::Vormerken(Abgleichbar* peer) {
 
 void QtPlattform::Vergessen(Abgleichbar* peer) { vorgemerkt_.erase(peer); }
 
+void QtPlattform::Vergessen(QtFensterPeer* peer) {
+  Vergessen(static_cast<Abgleichbar*>(peer));
+  zuOrdnen_.erase(peer);
+}
+
 void QtPlattform::Abgleichen() {
   abgleichGeplant_ = false;
   // Bringing one widget up to date can mark another (a window made on the way).
   while (!vorgemerkt_.empty()) {
-    // Windows first: their content widget holds the controls.
+    // Windows first, since their content widget holds the controls, and in
+    // the order they were made, since the first takes the first place on the screen.
     Abgleichbar* naechster = nullptr;
-    for (Abgleichbar* a : vorgemerkt_)
-      if (dynamic_cast<QtFensterPeer*>(a)) { naechster = a; break; }
+    for (Fenster* f : AlleFenster())
+      if (auto* peer = dynamic_cast<QtFensterPeer*>(f->Peer()); peer && vorgemerkt_.count(peer)) {
+        naechster = peer;
+        break;
+      }
+    for (auto it = vorgemerkt_.begin(); !naechster && it != vorgemerkt_.end(); ++it)
+      if (dynamic_cast<QtFensterPeer*>(*it)) naechster = *it;
     if (!naechster) naechster = *vorgemerkt_.begin();
     vorgemerkt_.erase(naechster);
     naechster->Abgleichen();
+  }
+  while (!zuOrdnen_.empty()) {
+    QtFensterPeer* f = *zuOrdnen_.begin();
+    zuOrdnen_.erase(zuOrdnen_.begin());
+    f->Ordnen();
   }
 }
 
@@ -179,6 +202,12 @@ QWidget* QtPlattform::Widget(const Steuerelement& s) {
   Abgleichen();
   auto* peer = dynamic_cast<QtElementPeer*>(s.Peer());
   return peer ? peer->Widget() : nullptr;
+}
+
+QWidget* QtPlattform::Inhalt(const Fenster& f) {
+  Abgleichen();
+  auto* peer = dynamic_cast<QtFensterPeer*>(f.Peer());
+  return peer ? peer->Inhalt() : nullptr;
 }
 
 const QImage* QtPlattform::Bild(Canvas& c) const {
@@ -241,18 +270,32 @@ bool QtPlattform::Zustellen(QObject* empfaenger, QEvent* ereignis) {
     }
     case QEvent::KeyPress: {
       QtFensterPeer* f = FensterZu(empfaenger);
-      if (!f) break;
+      auto* w = qobject_cast<QWidget*>(empfaenger);
+      // A key in a popup of a control (the open list of a popup menu) is the popup's.
+      if (!f || !w || w->window() != f->Widget()) break;
       auto* k = static_cast<QKeyEvent*>(ereignis);
-      std::string taste = Tastentext(*k);
+      const std::string taste = Tastentext(*k);
       if (taste.empty()) break;
       QtElementPeer* e = ElementZu(empfaenger);
-      Fenster& fenster = f->Modell();
-      fenster.BenutzerFokus(e ? &e->Modell() : nullptr);
-      bool behalten = fenster.BenutzerTaste(taste);
-      // The handler may have emptied the field the key is about to enter.
-      Abgleichen();
-      if (behalten) return true;
-      break;
+      f->Modell().BenutzerFokus(e ? &e->Modell() : nullptr);
+      if (taste != "\r" || (e && e->Modell().HatHandler("KeyDown"))) {
+        // The control's handler, or the window, sees the key before the
+        // control enters it.
+        const bool behalten = f->Modell().BenutzerTaste(taste);
+        // The handler may have emptied the field the key is about to enter.
+        Abgleichen();
+        return behalten;
+      }
+      // Return, the key that windows act on, reaches the window only when
+      // its control leaves it: a field of several lines takes it.
+      QPointer<QObject> noch(empfaenger);
+      app_->QApplication::notify(empfaenger, ereignis);
+      if (!noch || k->isAccepted()) return true;
+      if (QtFensterPeer* fenster = FensterZu(empfaenger)) {
+        fenster->Modell().BenutzerTaste(taste);
+        Abgleichen();
+      }
+      return true;
     }
     case QEvent::MouseMove: {
       auto* m = static_cast<QMouseEvent*>(ereignis);

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
+#include <QTranslator>
 #include <map>
 #include <memory>
 #include <set>
@@ -27,9 +28,12 @@ class QtPlattform;
 // where keys and pointer moves reach the model.
 class QtAnwendung : public QApplication {
  public:
-  QtAnwendung(int& argc, char** argv) : QApplication(argc, argv) {}
+  QtAnwendung(int& argc, char** argv);
   bool notify(QObject* empfaenger, QEvent* ereignis) override;
   QtPlattform* backend = nullptr;
+
+ private:
+  QTranslator uebersetzung_;  // Qt's own dialogs and buttons in German
 };
 
 // What a peer must do when the model changed it.
@@ -60,12 +64,17 @@ class QtPlattform : public QObject, public Plattform {
   // The widgets behind the model, brought up to date, for tests and screenshots.
   QWidget* Widget(const Fenster& f);
   QWidget* Widget(const Steuerelement& s);
+  // The area of the window that holds its controls, at the window's size.
+  QWidget* Inhalt(const Fenster& f);
   // The picture a canvas holds.
   const QImage* Bild(Canvas& c) const;
 
   // Used by the peers.
   void Vormerken(Abgleichbar* peer);
   void Vergessen(Abgleichbar* peer);
+  void Vergessen(QtFensterPeer* peer);
+  // A window whose controls were made or moved: its order is set once they are all up to date.
+  void Umordnen(QtFensterPeer* fenster) { zuOrdnen_.insert(fenster); }
   void Melde(QWidget* w, QtElementPeer* peer);
   void Melde(QWidget* w, QtFensterPeer* peer);
   void Abmelden(QWidget* w);
@@ -86,6 +95,7 @@ class QtPlattform : public QObject, public Plattform {
   std::unique_ptr<QtAnwendung> eigeneApp_;
   QtAnwendung* app_ = nullptr;
   std::set<Abgleichbar*> vorgemerkt_;
+  std::set<QtFensterPeer*> zuOrdnen_;
   bool abgleichGeplant_ = false;
   std::unordered_map<QObject*, QtElementPeer*> elemente_;
   std::unordered_map<QObject*, QtFensterPeer*> fenster_;
