@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
   std::printf("%8s  %7s  %22s  %22s  %22s\n", "Befehle", "Punkte", "Wiederholen ms (je B.)",
               "Speichern ms (je B.)", "Laden ms (je B.)");
   for (int anzahl : {100, 1000, 5000, 10000}) {
-    if (!plattform::Plattform::SchreibeDatei(datei, Befehlsliste(anzahl) + "\n")) return 1;
+    if (!qt.Dateidienst().Schreibe(datei, Befehlsliste(anzahl) + "\n")) return 1;
     h.AllesLoeschen();
     qt.Abgleichen();
 

@@ -23,12 +23,12 @@ const std::string vorher =
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
   static const std::string pfad = "/tmp/figurat_fuzz_" + std::to_string(getpid()) + ".txt";
-  // The loader reads every file that begins like one; the rest is the input.
-  if (!plattform::Plattform::SchreibeDatei(pfad, "<1>" + std::string(reinterpret_cast<const char*>(daten), groesse)))
-    std::abort();
-
   // A fresh program for every input, as every start of the program is one.
   auto p = std::make_unique<plattform::headless::HeadlessPlattform>();
+  // The loader reads every file that begins like one; the rest is the input.
+  if (!p->Dateidienst().Schreibe(pfad, "<1>" + std::string(reinterpret_cast<const char*>(daten), groesse)))
+    std::abort();
+
   App app;
   Starte(app);
   HauptF& h = HauptF::Instanz();

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Dateien.h"
 #include "platform/Fenster.h"
 #include "platform/Menue.h"
 
@@ -84,9 +85,8 @@ class Plattform {
   Dialoge& Dialogdienst() { return *dialoge_; }
   void SetzeDialoge(std::unique_ptr<Dialoge> dialoge) { dialoge_ = std::move(dialoge); }
   void MsgBox(const std::string& text) { dialoge_->MsgBox(text); }
-  // Whole-file text read and write; False when the file cannot be read or written.
-  static bool LeseDatei(const std::string& pfad, std::string& text);
-  static bool SchreibeDatei(const std::string& pfad, const std::string& text);
+  Dateien& Dateidienst() { return *dateien_; }
+  void SetzeDateien(std::unique_ptr<Dateien> dateien) { dateien_ = std::move(dateien); }
   virtual void SetzeZwischenablage(const std::string& text) = 0;
   virtual std::string Zwischenablage() const = 0;
   virtual void Beep() = 0;
@@ -109,6 +109,7 @@ class Plattform {
   std::vector<std::unique_ptr<MenuItem>> menueleisten_;
   Anwendung* anwendung_ = nullptr;
   std::unique_ptr<Dialoge> dialoge_;
+  std::unique_ptr<Dateien> dateien_ = std::make_unique<Dateien>();
 };
 
 Plattform& plattform();

@@ -1,5 +1,7 @@
 // Saving and loading command-list files, well-formed and not.
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -35,7 +37,7 @@ class Befehlsdatei : public BefehlTest {
   }
   std::string Datei(const std::string& inhalt, const std::string& name = "liste.txt") {
     const std::string pfad = (ordner_ / name).string();
-    EXPECT_TRUE(plattform::Plattform::SchreibeDatei(pfad, inhalt));
+    EXPECT_TRUE(P().Dateidienst().Schreibe(pfad, inhalt));
     return pfad;
   }
   void Laden(const std::string& inhalt) {
@@ -193,6 +195,66 @@ TEST_F(Befehlsdatei, AFileThatCannotBeWritten) {
   Skript().WaehleDatei(std::nullopt);
   EXPECT_FALSE(h().SpeichereProtokoll());
   EXPECT_EQ(h().Protokoll, drei);
+}
+
+// The disk is full after the first n bytes of a write.
+class VolleDateien : public plattform::Dateien {
+ public:
+  explicit VolleDateien(std::size_t n) : frei_(n) {}
+
+ protected:
+  long SchreibeTeil(int datei, const char* daten, std::size_t anzahl) override {
+    if (frei_ == 0) {
+      errno = ENOSPC;
+      return -1;
+    }
+    const long n = Dateien::SchreibeTeil(datei, daten, std::min(anzahl, frei_));
+    if (n > 0) frei_ -= static_cast<std::size_t>(n);
+    return n;
+  }
+
+ private:
+  std::size_t frei_;
+};
+
+TEST_F(Befehlsdatei, ASaveThatFailsKeepsTheFileSavedBefore) {
+  Laden(drei);
+  const std::string pfad = (ordner_ / "gespeichert.txt").string();
+  Skript().WaehleDatei(pfad);
+  ASSERT_TRUE(h().SpeichereProtokoll());
+  for (int i = 0; i < 40; ++i) Zahlpunkt("P" + std::to_string(i), "1", "2", "3");
+  P().SetzeDateien(std::make_unique<VolleDateien>(1000));
+  Skript().WaehleDatei(pfad);
+  EXPECT_FALSE(h().SpeichereProtokoll());
+  EXPECT_EQ(Meldungen(), V{"Die Datei konnte nicht gespeichert werden"});
+  EXPECT_EQ(Lies(pfad), drei + "\n");
+  EXPECT_EQ(Befehle().size(), 43u);
+}
+
+TEST_F(Befehlsdatei, AFileBeyondTheLimitIsRefused) {
+  Laden(drei);
+  const auto f = Figuren();
+  P().SetzeDateien(std::make_unique<plattform::Dateien>(1 << 20));
+  std::string gross = drei;
+  while (gross.size() <= (1 << 20)) gross += drei;
+  for (const std::string& pfad : {Datei(gross), std::string("/dev/zero")}) {
+    Skript().WaehleDatei(pfad);
+    h().LadeFile();
+    EXPECT_EQ(Meldungen(), V{"Die Datei ist zu groß: mehr als 1 MB werden nicht geladen"});
+    EXPECT_EQ(h().Protokoll, drei);
+    EXPECT_EQ(Figuren(), f);
+    EXPECT_FALSE(h().destruktiv);
+  }
+  // The limit of the program.
+  P().SetzeDateien(std::make_unique<plattform::Dateien>());
+  const std::string riesig = Datei("<1>    Zeichne alles \r", "riesig.txt");
+  std::filesystem::resize_file(riesig, (std::size_t{256} << 20) + 1);
+  for (const std::string& pfad : {riesig, std::string("/dev/zero")}) {
+    Skript().WaehleDatei(pfad);
+    h().LadeFile();
+    EXPECT_EQ(Meldungen(), V{"Die Datei ist zu groß: mehr als 256 MB werden nicht geladen"});
+    EXPECT_EQ(h().Protokoll, drei);
+  }
 }
 
 // Files of any content load without crash or hang: unreadable lines are

@@ -30,7 +30,7 @@ class Befehlsliste : public GrafikTest {
   // Loading a file, which resets the figures and executes the whole list.
   void Laden(const std::string& inhalt) {
     const std::string pfad = (std::filesystem::temp_directory_path() / "figurat_grafik_laden.txt").string();
-    ASSERT_TRUE(plattform::Plattform::SchreibeDatei(pfad, inhalt));
+    ASSERT_TRUE(P().Dateidienst().Schreibe(pfad, inhalt));
     Skript().WaehleDatei(pfad);
     h().LadeFile();
     std::filesystem::remove(pfad);

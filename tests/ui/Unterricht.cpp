@@ -320,7 +320,7 @@ TEST_F(Unterricht, AWholeLesson) {
   Skript().WaehleDatei(Datei());
   Kuerzel(W("GnameF"), Qt::Key_S);
   std::string datei;
-  ASSERT_TRUE(plattform::Plattform::LeseDatei(Datei(), datei));
+  ASSERT_TRUE(P().Dateidienst().Lese(Datei(), datei) == plattform::Dateien::Lesen::Gelesen);
   EXPECT_EQ(datei, h().Protokoll + "\n");
   Skript().Antworte(1);
   Kuerzel(W("GnameF"), Qt::Key_N);
