@@ -78,26 +78,51 @@ void HauptF::ErschaffeB(BefehlT*& b) {
   }
 }
 
-void HauptF::AlleFiguratLoeschen() {
+void HauptF::FiguratlisteEinlagern() {
   FiguratT* r = GListe;
   while (r) {
     FiguratT* weiter = r->Zeiger;
     r->Einlagern();  // empties its name
     r = weiter;
   }
-  // The anonymous head: no name, Typ 0, no vectors.
-  GListe = NeuesFigurat();
+  GListe = nullptr;
   figuratIndex_.clear();
 }
 
+void HauptF::AlleFiguratLoeschen() {
+  // The head is a pooled record too, so that clearing again and again makes
+  // none. It is taken before the list goes in: the pool gives the list's
+  // records back in the reverse order of the list.
+  FiguratT* kopf;
+  if (GLager) {
+    kopf = GLager;
+    GLager = kopf->Zeiger;
+  } else {
+    kopf = NeuesFigurat();
+  }
+  FiguratlisteEinlagern();
+  // The anonymous head: no name, Typ 0, no vectors.
+  for (VektorT** v : {&kopf->v1, &kopf->v2}) {
+    if (*v) (*v)->Einlagern();
+    *v = nullptr;
+  }
+  kopf->Typ = TypKein;
+  kopf->Zeiger = nullptr;
+  GListe = kopf;
+}
+
 void HauptF::ErzeugeUrsprung() {
-  FiguratT* o = NeuesFigurat();
+  // The records the list held (after AlleFiguratLoeschen only its head) go
+  // back to the pool, and the origin comes from it.
+  FiguratlisteEinlagern();
+  FiguratT* o;
+  ErschaffeG(o);
   o->name = std::string("O");  // the plain assignment trips a false -Wrestrict in GCC 12
   o->Typ = TypPunkt;
-  o->v1 = NeuerVektor();
-  o->v2 = NeuerVektor();
+  o->v1->Vektor(0, 0, 0);
+  o->v2->Vektor(0, 0, 0);
+  o->Ecken = {};
   GListe = o;
-  figuratIndex_.clear();
 }
 
 int HauptF::FreieNr() {

@@ -103,7 +103,8 @@ class HauptF : public plattform::Fenster {
   void ErschaffeG(FiguratT*& g);
   void ErschaffeB(BefehlT*& b);
   void AlleFiguratLoeschen();
-  // GListe := a newly made origin "O" at (0, 0, 0), not entered and not described.
+  // GListe := the origin "O" at (0, 0, 0), not entered and not described;
+  // the records of the list before go back to the pool.
   void ErzeugeUrsprung();
   int FreieNr();
   void BefreieNr(int n);
@@ -357,6 +358,8 @@ class HauptF : public plattform::Fenster {
   VektorT* NeuerVektor();
   FiguratT* NeuesFigurat();
   BefehlT* NeuerBefehl();
+  // Every record of the figure list into the pool, the list then empty.
+  void FiguratlisteEinlagern();
   // Every record ever made; lists and pools only point into these.
   std::vector<std::unique_ptr<VektorT>> vektorArena_;
   std::vector<std::unique_ptr<FiguratT>> figuratArena_;
