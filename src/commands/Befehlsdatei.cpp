@@ -84,13 +84,18 @@ void HauptF::Befehlslisteeinlesen(const std::string& text) {
       plattform::plattform().Beep();
       continue;
     }
+    const bool geloeschterBefehl = BLager != nullptr;
     BefehlT* b;
     ErschaffeB(b);
     bool ok;
     b->Zeile2Befehl(line, K, ok);
     if (!ok) {
-      // Unchanged by the failed reading: back on the undo stack it came from.
-      b->Einlagern();
+      // Unchanged by the failed reading: a deleted command goes back onto the
+      // undo stack it came from, a record that holds none is kept aside.
+      if (geloeschterBefehl)
+        b->Einlagern();
+      else
+        ungenutzterB_ = b;
       continue;
     }
     b->Zeiger = nullptr;

@@ -72,6 +72,9 @@ void HauptF::ErschaffeB(BefehlT*& b) {
     if (!b->Vektor) ErschaffeV(b->Vektor);
     BLager = b->Zeiger;
     b->Zeiger = nullptr;
+  } else if (ungenutzterB_) {
+    b = ungenutzterB_;
+    ungenutzterB_ = nullptr;
   } else {
     b = NeuerBefehl();
     ErschaffeV(b->Vektor);

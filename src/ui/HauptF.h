@@ -360,6 +360,10 @@ class HauptF : public plattform::Fenster {
   BefehlT* NeuerBefehl();
   // Every record of the figure list into the pool, the list then empty.
   void FiguratlisteEinlagern();
+  // A command record that was made for a file line that could not be read:
+  // it holds no command, so it must not become an undo entry on BLager.
+  // ErschaffeB hands it out when BLager is empty.
+  BefehlT* ungenutzterB_ = nullptr;
   // Every record ever made; lists and pools only point into these.
   std::vector<std::unique_ptr<VektorT>> vektorArena_;
   std::vector<std::unique_ptr<FiguratT>> figuratArena_;

@@ -166,6 +166,24 @@ TEST_F(Befehlsdatei, UnreadableLinesAreLeftOutWithABeep) {
   EXPECT_EQ(Namen().back(), "Y");
 }
 
+TEST_F(Befehlsdatei, AnUnreadableLineLeavesNothingToRestore) {
+  ASSERT_EQ(h().BLager, nullptr);
+  Laden("<1>    Zeichne alles \r<2>    g wird definiert als Gerade durch die Punkte: A und: \r");
+  EXPECT_EQ(Beeps(), 1);
+  h().Restore();
+  EXPECT_EQ(h().Protokoll, "<1>    Zeichne alles \r");
+  EXPECT_EQ(Lager().size(), 0u);
+  // The record the line took serves the next one, whether it reads or not.
+  const std::size_t arena = h().Arenagroesse();
+  std::string viele;
+  for (int i = 0; i < 100; ++i) viele += "<1>    g wird definiert als Gerade durch die Punkte: A und: \r";
+  Laden(viele + "<101>    Radiere alles aus \r");
+  EXPECT_EQ(h().Arenagroesse(), arena);
+  EXPECT_EQ(h().Protokoll, "<1>    Zeichne alles \r<2>    Radiere alles aus \r");
+  h().Restore();
+  EXPECT_EQ(Befehle().size(), 2u);
+}
+
 TEST_F(Befehlsdatei, ARejectedOrCancelledLoadBringsTheFiguresBack) {
   Laden(drei);
   const auto f = Figuren();
