@@ -196,8 +196,8 @@ class HauptF : public plattform::Fenster {
   void HoleBefehl(const std::string& name, BefehlT*& b, bool& found) const;
 
   // Reading a sentence (Satzlesen.cpp).
-  static void Zeile2Vektor(const std::string& text, VektorT& v, bool& ok);
-  static void Gleichung2GleichungsFeld(const std::string& text, std::array<double, 5>& G, bool& ok);
+  static void Zeile2Vektor(std::string_view text, VektorT& v, bool& ok);
+  static void Gleichung2GleichungsFeld(std::string_view text, std::array<double, 5>& G, bool& ok);
   // The kind of a command-list line by its key phrases, 0 when no kind's phrase occurs.
   int Satzart(const std::string& zeile) const;
   // Records a command at the end of the list and shows the lists anew.
