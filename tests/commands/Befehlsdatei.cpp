@@ -44,7 +44,7 @@ class Befehlsdatei : public BefehlTest {
     Skript().WaehleDatei(Datei(inhalt));
     h().LadeFile();
   }
-  int Beeps() { return Headless().Beeps(); }
+  long Beeps() { return Headless().Beeps(); }
 
   std::filesystem::path ordner_;
 };
