@@ -1,7 +1,5 @@
 // Saving and loading command-list files, well-formed and not.
 
-#include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -214,26 +212,6 @@ TEST_F(Befehlsdatei, AFileThatCannotBeWritten) {
   EXPECT_FALSE(h().SpeichereProtokoll());
   EXPECT_EQ(h().Protokoll, drei);
 }
-
-// The disk is full after the first n bytes of a write.
-class VolleDateien : public plattform::Dateien {
- public:
-  explicit VolleDateien(std::size_t n) : frei_(n) {}
-
- protected:
-  long SchreibeTeil(int datei, const char* daten, std::size_t anzahl) override {
-    if (frei_ == 0) {
-      errno = ENOSPC;
-      return -1;
-    }
-    const long n = Dateien::SchreibeTeil(datei, daten, std::min(anzahl, frei_));
-    if (n > 0) frei_ -= static_cast<std::size_t>(n);
-    return n;
-  }
-
- private:
-  std::size_t frei_;
-};
 
 TEST_F(Befehlsdatei, ASaveThatFailsKeepsTheFileSavedBefore) {
   Laden(drei);

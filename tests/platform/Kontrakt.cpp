@@ -18,7 +18,6 @@
 #include <QSlider>
 #include <QTest>
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -449,26 +448,6 @@ class Dateiordner {
 
  private:
   std::filesystem::path pfad_;
-};
-
-// Refuses every byte after the first n, as a full disk does.
-class VolleDateien : public Dateien {
- public:
-  explicit VolleDateien(std::size_t n) : frei_(n) {}
-
- protected:
-  long SchreibeTeil(int datei, const char* daten, std::size_t anzahl) override {
-    if (frei_ == 0) {
-      errno = ENOSPC;
-      return -1;
-    }
-    const long n = Dateien::SchreibeTeil(datei, daten, std::min(anzahl, frei_));
-    if (n > 0) frei_ -= static_cast<std::size_t>(n);
-    return n;
-  }
-
- private:
-  std::size_t frei_;
 };
 
 std::string Gelesen(const Dateien& d, const std::string& pfad) {

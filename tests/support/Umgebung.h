@@ -44,5 +44,17 @@ class ProgrammTest : public PlattformTest {
   App app_;
 };
 
+// A file service whose disk is full after the first n bytes written.
+class VolleDateien : public plattform::Dateien {
+ public:
+  explicit VolleDateien(std::size_t n) : frei_(n) {}
+
+ protected:
+  long SchreibeTeil(int datei, const char* daten, std::size_t anzahl) override;
+
+ private:
+  std::size_t frei_;
+};
+
 // Writes a picture of the window into the build tree, for anyone to look at.
 void Bildschirmfoto(plattform::qt::QtPlattform& qt, const plattform::Fenster& f, const std::string& dateiname);
