@@ -50,10 +50,16 @@ void HauptF::ErschaffeG(FiguratT*& g) {
     ErschaffeV(g->v1);
     ErschaffeV(g->v2);
   }
-  // The vectors' components and the corner names stay as they were.
+  // Every field as in a new record. A figure read where its type gives a
+  // field no meaning (the v1 of a corner that names no point) must not show
+  // what the record held before: the same command list would draw and
+  // describe differently from one run to the next.
   g->name.clear();
   g->verbundenmit.clear();
   g->Typ = TypKein;
+  g->v1->Vektor(0, 0, 0);
+  g->v2->Vektor(0, 0, 0);
+  for (std::string& ecke : g->Ecken) ecke.clear();
 }
 
 void FiguratT::Einlagern() {
@@ -121,10 +127,7 @@ void HauptF::ErzeugeUrsprung() {
   FiguratT* o;
   ErschaffeG(o);
   o->name = std::string("O");  // the plain assignment trips a false -Wrestrict in GCC 12
-  o->Typ = TypPunkt;
-  o->v1->Vektor(0, 0, 0);
-  o->v2->Vektor(0, 0, 0);
-  o->Ecken = {};
+  o->Typ = TypPunkt;  // at (0, 0, 0), as every record from the pool
   GListe = o;
 }
 

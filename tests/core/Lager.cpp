@@ -46,7 +46,7 @@ TEST_F(Lager, FreshStartHeadIsTheOrigin) {
   EXPECT_EQ(h().NListe, "O\r");
 }
 
-TEST_F(Lager, FigureRecordsComeFromThePoolWithTheirVectorsAndCorners) {
+TEST_F(Lager, FigureRecordsComeFromThePoolWithTheirVectorsAsNewOnes) {
   ASSERT_EQ(h().GLager, nullptr);
   FiguratT* g;
   h().ErschaffeG(g);
@@ -83,8 +83,10 @@ TEST_F(Lager, FigureRecordsComeFromThePoolWithTheirVectorsAndCorners) {
   EXPECT_FALSE(wieder->sichtbar);
   EXPECT_EQ(wieder->v1, v1);
   EXPECT_EQ(wieder->v2, v2);
-  EXPECT_EQ(wieder->v1->Vektor2String(), "(1|2|3)");
-  EXPECT_EQ(wieder->Ecken[3], "C");
+  // Nothing of the triangle shows through.
+  EXPECT_EQ(wieder->v1->Vektor2String(), "(0|0|0)");
+  EXPECT_EQ(wieder->v2->Vektor2String(), "(0|0|0)");
+  EXPECT_EQ(wieder->Ecken, (std::array<std::string, 5>{}));
 }
 
 TEST_F(Lager, ClearingPutsTheWholeListInThePoolInListOrder) {
