@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -98,6 +99,16 @@ std::string Ergebnis(Programm& p, long beepsVorher) {
   return e;
 }
 
+// The file the loader reads, in memory where the system offers a folder there:
+// opening a file on disk would cost more than loading it. Removed at the end.
+struct Eingabedatei {
+  std::string pfad = ((std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                                  : std::filesystem::temp_directory_path()) /
+                      ("figurat_fuzz_" + std::to_string(getpid()) + ".txt"))
+                         .string();
+  ~Eingabedatei() { std::filesystem::remove(pfad); }
+};
+
 // The three commands, then the file; what the loader promises is checked.
 void Lade(Programm& p, const std::string& pfad) {
   HauptF& h = HauptF::Instanz();
@@ -111,7 +122,8 @@ void Lade(Programm& p, const std::string& pfad) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-  static const std::string pfad = "/tmp/figurat_fuzz_" + std::to_string(getpid()) + ".txt";
+  static const Eingabedatei eingabe;
+  const std::string& pfad = eingabe.pfad;
   static std::unique_ptr<Programm> programm = std::make_unique<Programm>();
   static long eingaben = 0;
 
