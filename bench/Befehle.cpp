@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
   std::printf("%8s  %7s  %22s  %22s  %22s  %14s  %12s  %10s\n", "Befehle", "Punkte", "Wiederholen ms (je B.)",
               "Speichern ms (je B.)", "Laden ms (je B.)", "Neuzeichnen ms", "Paarliste ms", "Spitze MiB");
   for (int anzahl : laengen) {
-    if (!plattform::Plattform::SchreibeDatei(datei, Befehlsliste(anzahl) + "\n")) return 1;
+    if (!qt.Dateidienst().Schreibe(datei, Befehlsliste(anzahl) + "\n")) return 1;
     h.AllesLoeschen();
     Zeigen(qt);
 

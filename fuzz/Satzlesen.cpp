@@ -1,6 +1,10 @@
 // One line of a command-list file: its kind by the key phrases, and its
 // reading into a command by every kind. A sentence the program writes for a
 // command it read reads back to the same command.
+//
+// One started program serves every input. Reading changes nothing but the two
+// command records it reads into, and these are made blank before each input,
+// so no input can change the result of the next.
 
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +12,7 @@
 
 #include "commands/BefehlT.h"
 #include "commands/Befehlsarten.h"
+#include "core/VektorT.h"
 #include "platform/headless/HeadlessPlattform.h"
 #include "ui/App.h"
 #include "ui/HauptF.h"
@@ -28,6 +33,17 @@ void Pruefe(bool bedingung) {
   if (!bedingung) std::abort();
 }
 
+// As a record made new: empty texts, kind 0, the equation and the vector 0.
+void Leeren(BefehlT& b) {
+  b.NeuG.clear();
+  b.AltG1.clear();
+  b.AltG2.clear();
+  b.AltG3.clear();
+  b.Kennung = 0;
+  b.Gleichung = {};
+  b.Vektor->Vektor(0, 0, 0);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
@@ -37,6 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   BefehlT* wieder;
   h.ErschaffeB(b);
   h.ErschaffeB(wieder);
+  Leeren(*b);
+  Leeren(*wieder);
 
   const int erkannt = h.Satzart(zeile);
   Pruefe(erkannt == 0 || Befehlsart::Zu(erkannt) != nullptr);

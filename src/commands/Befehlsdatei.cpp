@@ -11,7 +11,7 @@ bool HauptF::SpeichereProtokoll() {
   const auto pfad = p.Dialogdienst().DateiSpeichern("FiguratDaten", "text");
   if (!pfad) return false;
   // One line: the text, then the line end of the write.
-  if (!plattform::Plattform::SchreibeDatei(*pfad, Protokoll + "\n")) {
+  if (!p.Dateidienst().Schreibe(*pfad, Protokoll + "\n")) {
     p.MsgBox("Die Datei konnte nicht gespeichert werden");
     return false;
   }
@@ -32,15 +32,26 @@ void HauptF::LadeFile() {
 }
 
 void HauptF::LadeProtokoll() {
+  using Lesen = plattform::Dateien::Lesen;
   plattform::Plattform& p = plattform::plattform();
-  const auto pfad = p.Dialogdienst().DateiOeffnen();
-  std::string text;
-  const bool gelesen = pfad && plattform::Plattform::LeseDatei(*pfad, text);
-  if (pfad && !gelesen) p.MsgBox("Die Datei konnte nicht gelesen werden");
-  if (gelesen && text.compare(0, 3, "<1>") != 0) p.MsgBox("Das ist keine Figurat-Datei");
-  if (gelesen && text.compare(0, 3, "<1>") == 0) {
-    Befehlslisteeinlesen(text);
-    return;
+  if (const auto pfad = p.Dialogdienst().DateiOeffnen()) {
+    std::string text;
+    switch (p.Dateidienst().Lese(*pfad, text)) {
+      case Lesen::Gelesen:
+        if (text.compare(0, 3, "<1>") == 0) {
+          Befehlslisteeinlesen(text);
+          return;
+        }
+        p.MsgBox("Das ist keine Figurat-Datei");
+        break;
+      case Lesen::Unlesbar:
+        p.MsgBox("Die Datei konnte nicht gelesen werden");
+        break;
+      case Lesen::ZuGross:
+        p.MsgBox("Die Datei ist zu groß: mehr als " + std::to_string(p.Dateidienst().Hoechstgroesse() >> 20) +
+                 " MB werden nicht geladen");
+        break;
+    }
   }
   // Nothing read: the figures the load reset come back from the unchanged list.
   destruktiv = false;
@@ -73,13 +84,18 @@ void HauptF::Befehlslisteeinlesen(const std::string& text) {
       plattform::plattform().Beep();
       continue;
     }
+    const bool geloeschterBefehl = BLager != nullptr;
     BefehlT* b;
     ErschaffeB(b);
     bool ok;
     b->Zeile2Befehl(line, K, ok);
     if (!ok) {
-      // Unchanged by the failed reading: back on the undo stack it came from.
-      b->Einlagern();
+      // Unchanged by the failed reading: a deleted command goes back onto the
+      // undo stack it came from, a record that holds none is kept aside.
+      if (geloeschterBefehl)
+        b->Einlagern();
+      else
+        ungenutzterB_ = b;
       continue;
     }
     b->Zeiger = nullptr;

@@ -12,34 +12,35 @@
 
 namespace {
 
-constexpr auto npos = std::string::npos;
+constexpr auto npos = std::string_view::npos;
 
-std::string OhneFuehrendeBlanks(const std::string& text) {
+// The reader walks the line through views into it and copies only what it keeps.
+std::string_view OhneFuehrendeBlanks(std::string_view text) {
   const std::size_t a = text.find_first_not_of(' ');
-  return a == npos ? std::string() : text.substr(a);
+  return a == npos ? std::string_view() : text.substr(a);
 }
 
 // The rest of a line loses the sentence's final blank.
-std::string OhneSchlussblank(const std::string& text) {
+std::string_view OhneSchlussblank(std::string_view text) {
   return !text.empty() && text.back() == ' ' ? text.substr(0, text.size() - 1) : text;
 }
 
 // The text after the first occurrence of c, the whole text without one.
-std::string Hinter(const std::string& text, char c) {
+std::string_view Hinter(std::string_view text, char c) {
   const std::size_t p = text.find(c);
   return p == npos ? text : text.substr(p + 1);
 }
 
-// What a sentence yields; written into a command only when all of it fitted.
+// What a sentence yields, as views into the line; written into a command only when all of it fitted.
 struct Gelesen {
-  std::string name;
-  std::array<std::string, 4> feld;  // 1 to 3: AltG1 to AltG3
+  std::string_view name;
+  std::array<std::string_view, 4> feld;  // 1 to 3: AltG1 to AltG3
   std::array<double, 5> Gleichung{};
   double x = 0, y = 0, z = 0;
 };
 
 // Only blanks and colons count; the fixed words between the operands are never compared.
-bool LiesSatz(const std::string& line, int K, Gelesen& g) {
+bool LiesSatz(std::string_view line, int K, Gelesen& g) {
   const Befehlsart* art = Befehlsart::Zu(K);
   if (K < 40) {
     const std::size_t p = line.find(' ');
@@ -48,7 +49,7 @@ bool LiesSatz(const std::string& line, int K, Gelesen& g) {
   }
   const std::size_t c = line.find(':');
   if ((c == npos || c == 0) && K <= 49) return false;
-  std::string rest = OhneFuehrendeBlanks(c == npos ? line : line.substr(c + 1));
+  std::string_view rest = OhneFuehrendeBlanks(c == npos ? line : line.substr(c + 1));
   if (!art) return true;
 
   bool ok = true;
@@ -112,12 +113,12 @@ void BefehlT::Zeile2Befehl(const std::string& line, int K, bool& ok) {
   Kennung = K;
 }
 
-void HauptF::Zeile2Vektor(const std::string& text, VektorT& v, bool& ok) {
+void HauptF::Zeile2Vektor(std::string_view text, VektorT& v, bool& ok) {
   ok = false;
   const std::size_t a = text.find('(');
   if (a == npos) return;
-  std::string rest = text.substr(a + 1);
-  std::string teil[3];
+  std::string_view rest = text.substr(a + 1);
+  std::string_view teil[3];
   const char ende[3] = {'|', '|', ')'};
   for (int i = 0; i < 3; ++i) {
     const std::size_t p = rest.find(ende[i]);
@@ -134,22 +135,22 @@ void HauptF::Zeile2Vektor(const std::string& text, VektorT& v, bool& ok) {
   if (ok) v.Vektor(x, y, z);
 }
 
-void HauptF::Gleichung2GleichungsFeld(const std::string& text, std::array<double, 5>& G, bool& ok) {
+void HauptF::Gleichung2GleichungsFeld(std::string_view text, std::array<double, 5>& G, bool& ok) {
   using plattform::Val;
   const std::size_t a = text.find('x');
   ok = a != npos && a > 0;
   if (!ok) return;
-  G[1] = Val(std::string_view(text).substr(0, a));
-  std::string rest = Hinter(text, '+');
+  G[1] = Val(text.substr(0, a));
+  std::string_view rest = Hinter(text, '+');
   const std::size_t e = rest.find('y');
   ok = e != npos && e > 0;
   if (!ok) return;
-  G[2] = Val(std::string_view(rest).substr(0, e));
+  G[2] = Val(rest.substr(0, e));
   rest = Hinter(rest, '+');
   const std::size_t l = rest.find('z');
   ok = l != npos && l > 0;
   if (!ok) return;
-  G[3] = Val(std::string_view(rest).substr(0, l));
+  G[3] = Val(rest.substr(0, l));
   G[4] = Val(Hinter(rest, '='));
   ok = Endlich({G[1], G[2], G[3], G[4]});
 }
@@ -164,7 +165,9 @@ int HauptF::Satzart(const std::string& zeile) const {
     if (zeile.find(BefehlsSchluessel[K]) == npos) continue;
     if (hoechste == 0) hoechste = K;
     Gelesen g;
-    if (LiesSatz(zeile, K, g) && BText(K, g.name, g.feld[1], g.feld[2], g.feld[3]) == zeile) return K;
+    if (LiesSatz(zeile, K, g) && BText(K, std::string(g.name), std::string(g.feld[1]), std::string(g.feld[2]),
+                                       std::string(g.feld[3])) == zeile)
+      return K;
   }
   return hoechste;
 }

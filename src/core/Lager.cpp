@@ -50,10 +50,16 @@ void HauptF::ErschaffeG(FiguratT*& g) {
     ErschaffeV(g->v1);
     ErschaffeV(g->v2);
   }
-  // The vectors' components and the corner names stay as they were.
+  // Every field as in a new record. A figure read where its type gives a
+  // field no meaning (the v1 of a corner that names no point) must not show
+  // what the record held before: the same command list would draw and
+  // describe differently from one run to the next.
   g->name.clear();
   g->verbundenmit.clear();
   g->Typ = TypKein;
+  g->v1->Vektor(0, 0, 0);
+  g->v2->Vektor(0, 0, 0);
+  for (std::string& ecke : g->Ecken) ecke.clear();
 }
 
 void FiguratT::Einlagern() {
@@ -72,32 +78,57 @@ void HauptF::ErschaffeB(BefehlT*& b) {
     if (!b->Vektor) ErschaffeV(b->Vektor);
     BLager = b->Zeiger;
     b->Zeiger = nullptr;
+  } else if (ungenutzterB_) {
+    b = ungenutzterB_;
+    ungenutzterB_ = nullptr;
   } else {
     b = NeuerBefehl();
     ErschaffeV(b->Vektor);
   }
 }
 
-void HauptF::AlleFiguratLoeschen() {
+void HauptF::FiguratlisteEinlagern() {
   FiguratT* r = GListe;
   while (r) {
     FiguratT* weiter = r->Zeiger;
     r->Einlagern();  // empties its name
     r = weiter;
   }
-  // The anonymous head: no name, Typ 0, no vectors.
-  GListe = NeuesFigurat();
+  GListe = nullptr;
   figuratIndex_.clear();
 }
 
+void HauptF::AlleFiguratLoeschen() {
+  // The head is a pooled record too, so that clearing again and again makes
+  // none. It is taken before the list goes in: the pool gives the list's
+  // records back in the reverse order of the list.
+  FiguratT* kopf;
+  if (GLager) {
+    kopf = GLager;
+    GLager = kopf->Zeiger;
+  } else {
+    kopf = NeuesFigurat();
+  }
+  FiguratlisteEinlagern();
+  // The anonymous head: no name, Typ 0, no vectors.
+  for (VektorT** v : {&kopf->v1, &kopf->v2}) {
+    if (*v) (*v)->Einlagern();
+    *v = nullptr;
+  }
+  kopf->Typ = TypKein;
+  kopf->Zeiger = nullptr;
+  GListe = kopf;
+}
+
 void HauptF::ErzeugeUrsprung() {
-  FiguratT* o = NeuesFigurat();
+  // The records the list held (after AlleFiguratLoeschen only its head) go
+  // back to the pool, and the origin comes from it.
+  FiguratlisteEinlagern();
+  FiguratT* o;
+  ErschaffeG(o);
   o->name = std::string("O");  // the plain assignment trips a false -Wrestrict in GCC 12
-  o->Typ = TypPunkt;
-  o->v1 = NeuerVektor();
-  o->v2 = NeuerVektor();
+  o->Typ = TypPunkt;  // at (0, 0, 0), as every record from the pool
   GListe = o;
-  figuratIndex_.clear();
 }
 
 int HauptF::FreieNr() {

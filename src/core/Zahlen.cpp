@@ -55,19 +55,19 @@ double Bruchwert(std::string_view text) {
 
 }  // namespace
 
-double HauptF::myval(const std::string& text) {
+double HauptF::myval(std::string_view text) {
   // Every "+" that is not the last character splits the text, and the parts
   // are added from the right: 1+2+3 is 1 + (2 + 3). A last "+" is dropped
   // with the other characters, which leaves the same value as adding 0.
   // Folded in a loop, so that no text can nest the calls too deep.
   std::size_t ende = text.size();
   std::size_t p = text.rfind('+');
-  double summe = Bruchwert(std::string_view(text).substr(p == std::string::npos ? 0 : p + 1));
+  double summe = Bruchwert(text.substr(p == std::string::npos ? 0 : p + 1));
   while (p != std::string::npos) {
     ende = p;
     p = ende == 0 ? std::string::npos : text.rfind('+', ende - 1);
     const std::size_t anfang = p == std::string::npos ? 0 : p + 1;
-    summe = Bruchwert(std::string_view(text).substr(anfang, ende - anfang)) + summe;
+    summe = Bruchwert(text.substr(anfang, ende - anfang)) + summe;
   }
   return summe;
 }

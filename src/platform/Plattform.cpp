@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace plattform {
 
@@ -70,24 +67,6 @@ bool Plattform::BenutzerWaehltMenue(std::string_view name) {
 
 void Plattform::VorMenue() {
   for (Fenster* f : AlleFenster()) f->Sicher([&] { f->EnableMenuItems(); });
-}
-
-bool Plattform::LeseDatei(const std::string& pfad, std::string& text) {
-  std::ifstream ein(pfad, std::ios::binary);
-  if (!ein) return false;
-  std::ostringstream inhalt;
-  inhalt << ein.rdbuf();
-  if (ein.bad()) return false;
-  text = std::move(inhalt).str();
-  return true;
-}
-
-bool Plattform::SchreibeDatei(const std::string& pfad, const std::string& text) {
-  std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
-  if (!aus) return false;
-  aus.write(text.data(), static_cast<std::streamsize>(text.size()));
-  aus.close();
-  return !aus.fail();
 }
 
 }  // namespace plattform

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Dateien.h"
 #include "platform/Fenster.h"
 #include "platform/Menue.h"
 
@@ -91,9 +92,8 @@ class Plattform {
   // The message boxes shown so far: a backend ends a press of the mouse that
   // one of them interrupted.
   int GezeigteMeldungen() const { return meldungen_; }
-  // Whole-file text read and write; False when the file cannot be read or written.
-  static bool LeseDatei(const std::string& pfad, std::string& text);
-  static bool SchreibeDatei(const std::string& pfad, const std::string& text);
+  Dateien& Dateidienst() { return *dateien_; }
+  void SetzeDateien(std::unique_ptr<Dateien> dateien) { dateien_ = std::move(dateien); }
   virtual void SetzeZwischenablage(const std::string& text) = 0;
   virtual std::string Zwischenablage() const = 0;
   virtual void Beep() = 0;
@@ -117,6 +117,7 @@ class Plattform {
   Anwendung* anwendung_ = nullptr;
   std::unique_ptr<Dialoge> dialoge_;
   int meldungen_ = 0;
+  std::unique_ptr<Dateien> dateien_ = std::make_unique<Dateien>();
 };
 
 Plattform& plattform();

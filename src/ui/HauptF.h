@@ -90,7 +90,7 @@ class HauptF : public plattform::Fenster {
   // x rounded to Dezimalen decimals, 0 for a value that passes IstNull.
   std::string z2s(double x) const;
   // A typed number: decimal comma or point, fractions 5/7, mixed numbers 7+1/5.
-  static double myval(const std::string& text);
+  static double myval(std::string_view text);
   // Whether typed numbers can be used. One that is not finite, an overflow
   // such as 400 nines, has no plain decimal to be written back as: it is
   // refused where it is typed, with this message.
@@ -109,7 +109,8 @@ class HauptF : public plattform::Fenster {
   void ErschaffeG(FiguratT*& g);
   void ErschaffeB(BefehlT*& b);
   void AlleFiguratLoeschen();
-  // GListe := a newly made origin "O" at (0, 0, 0), not entered and not described.
+  // GListe := the origin "O" at (0, 0, 0), not entered and not described;
+  // the records of the list before go back to the pool.
   void ErzeugeUrsprung();
   int FreieNr();
   void BefreieNr(int n);
@@ -203,8 +204,8 @@ class HauptF : public plattform::Fenster {
   void HoleBefehl(const std::string& name, BefehlT*& b, bool& found) const;
 
   // Reading a sentence (Satzlesen.cpp).
-  static void Zeile2Vektor(const std::string& text, VektorT& v, bool& ok);
-  static void Gleichung2GleichungsFeld(const std::string& text, std::array<double, 5>& G, bool& ok);
+  static void Zeile2Vektor(std::string_view text, VektorT& v, bool& ok);
+  static void Gleichung2GleichungsFeld(std::string_view text, std::array<double, 5>& G, bool& ok);
   // The kind of a command-list line by its key phrases, 0 when no kind's phrase occurs.
   int Satzart(const std::string& zeile) const;
   // Records a command at the end of the list and shows the lists anew.
@@ -365,6 +366,12 @@ class HauptF : public plattform::Fenster {
   VektorT* NeuerVektor();
   FiguratT* NeuesFigurat();
   BefehlT* NeuerBefehl();
+  // Every record of the figure list into the pool, the list then empty.
+  void FiguratlisteEinlagern();
+  // A command record that was made for a file line that could not be read:
+  // it holds no command, so it must not become an undo entry on BLager.
+  // ErschaffeB hands it out when BLager is empty.
+  BefehlT* ungenutzterB_ = nullptr;
   // Every record ever made; lists and pools only point into these.
   std::vector<std::unique_ptr<VektorT>> vektorArena_;
   std::vector<std::unique_ptr<FiguratT>> figuratArena_;

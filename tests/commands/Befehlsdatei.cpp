@@ -35,14 +35,14 @@ class Befehlsdatei : public BefehlTest {
   }
   std::string Datei(const std::string& inhalt, const std::string& name = "liste.txt") {
     const std::string pfad = (ordner_ / name).string();
-    EXPECT_TRUE(plattform::Plattform::SchreibeDatei(pfad, inhalt));
+    EXPECT_TRUE(P().Dateidienst().Schreibe(pfad, inhalt));
     return pfad;
   }
   void Laden(const std::string& inhalt) {
     Skript().WaehleDatei(Datei(inhalt));
     h().LadeFile();
   }
-  int Beeps() { return Headless().Beeps(); }
+  long Beeps() { return Headless().Beeps(); }
 
   std::filesystem::path ordner_;
 };
@@ -197,6 +197,24 @@ TEST_F(Befehlsdatei, HugeNumbersAreSavedAndLoadedAtTheirValues) {
   EXPECT_EQ(Figuren(), f);
 }
 
+TEST_F(Befehlsdatei, AnUnreadableLineLeavesNothingToRestore) {
+  ASSERT_EQ(h().BLager, nullptr);
+  Laden("<1>    Zeichne alles \r<2>    g wird definiert als Gerade durch die Punkte: A und: \r");
+  EXPECT_EQ(Beeps(), 1);
+  h().Restore();
+  EXPECT_EQ(h().Protokoll, "<1>    Zeichne alles \r");
+  EXPECT_EQ(Lager().size(), 0u);
+  // The record the line took serves the next one, whether it reads or not.
+  const std::size_t arena = h().Arenagroesse();
+  std::string viele;
+  for (int i = 0; i < 100; ++i) viele += "<1>    g wird definiert als Gerade durch die Punkte: A und: \r";
+  Laden(viele + "<101>    Radiere alles aus \r");
+  EXPECT_EQ(h().Arenagroesse(), arena);
+  EXPECT_EQ(h().Protokoll, "<1>    Zeichne alles \r<2>    Radiere alles aus \r");
+  h().Restore();
+  EXPECT_EQ(Befehle().size(), 2u);
+}
+
 TEST_F(Befehlsdatei, ARejectedOrCancelledLoadBringsTheFiguresBack) {
   Laden(drei);
   const auto f = Figuren();
@@ -226,6 +244,46 @@ TEST_F(Befehlsdatei, AFileThatCannotBeWritten) {
   Skript().WaehleDatei(std::nullopt);
   EXPECT_FALSE(h().SpeichereProtokoll());
   EXPECT_EQ(h().Protokoll, drei);
+}
+
+TEST_F(Befehlsdatei, ASaveThatFailsKeepsTheFileSavedBefore) {
+  Laden(drei);
+  const std::string pfad = (ordner_ / "gespeichert.txt").string();
+  Skript().WaehleDatei(pfad);
+  ASSERT_TRUE(h().SpeichereProtokoll());
+  for (int i = 0; i < 40; ++i) Zahlpunkt("P" + std::to_string(i), "1", "2", "3");
+  P().SetzeDateien(std::make_unique<VolleDateien>(1000));
+  Skript().WaehleDatei(pfad);
+  EXPECT_FALSE(h().SpeichereProtokoll());
+  EXPECT_EQ(Meldungen(), V{"Die Datei konnte nicht gespeichert werden"});
+  EXPECT_EQ(Lies(pfad), drei + "\n");
+  EXPECT_EQ(Befehle().size(), 43u);
+}
+
+TEST_F(Befehlsdatei, AFileBeyondTheLimitIsRefused) {
+  Laden(drei);
+  const auto f = Figuren();
+  P().SetzeDateien(std::make_unique<plattform::Dateien>(1 << 20));
+  std::string gross = drei;
+  while (gross.size() <= (1 << 20)) gross += drei;
+  for (const std::string& pfad : {Datei(gross), std::string("/dev/zero")}) {
+    Skript().WaehleDatei(pfad);
+    h().LadeFile();
+    EXPECT_EQ(Meldungen(), V{"Die Datei ist zu groß: mehr als 1 MB werden nicht geladen"});
+    EXPECT_EQ(h().Protokoll, drei);
+    EXPECT_EQ(Figuren(), f);
+    EXPECT_FALSE(h().destruktiv);
+  }
+  // The limit of the program.
+  P().SetzeDateien(std::make_unique<plattform::Dateien>());
+  const std::string riesig = Datei("<1>    Zeichne alles \r", "riesig.txt");
+  std::filesystem::resize_file(riesig, (std::size_t{256} << 20) + 1);
+  for (const std::string& pfad : {riesig, std::string("/dev/zero")}) {
+    Skript().WaehleDatei(pfad);
+    h().LadeFile();
+    EXPECT_EQ(Meldungen(), V{"Die Datei ist zu groß: mehr als 256 MB werden nicht geladen"});
+    EXPECT_EQ(h().Protokoll, drei);
+  }
 }
 
 // Files of any content load without crash or hang: unreadable lines are

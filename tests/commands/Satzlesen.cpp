@@ -23,7 +23,7 @@ class Satzlesen : public BefehlTest {
     return b.Kennung == 77 && b.NeuG == "alt" && b.AltG1 == "alt" && b.AltG2 == "alt" && b.AltG3 == "alt" &&
            b.Gleichung[1] == 5 && b.Vektor->kp[1] == 5;
   }
-  int Beeps() { return Headless().Beeps(); }
+  long Beeps() { return Headless().Beeps(); }
 };
 
 TEST_F(Satzlesen, LinesThatDoNotFitTheirKind) {

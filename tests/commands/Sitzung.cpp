@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "Befehlstest.h"
@@ -189,6 +190,30 @@ TEST_F(Sitzung, DeletingMovingAndRestoringCommands) {
   h().AnweisungslisteAusfuehren();
   EXPECT_EQ(Namen(), (std::vector<std::string>{"A", "B", "C", "g", "E"}));
   EXPECT_EQ(Figuren(), alle);
+  EXPECT_EQ(Meldungen(), std::vector<std::string>{});
+}
+
+// A long lesson: loads, clearings and re-executions reuse the records they
+// give back, so the arena stays as it was after the first of each.
+TEST_F(Sitzung, RepeatedLoadsClearingsAndReExecutionsMakeNoNewRecords) {
+  struct Zyklus {
+    const char* was;
+    std::function<void()> tue;
+  };
+  const Zyklus zyklen[] = {
+      {"Laden", [this] { h().AllesLoeschen(); Skript().WaehleDatei(golden); h().LadeFile(); }},
+      {"Alles Löschen", [] { h().AllesLoeschen(); }},
+      {"Alles Aktualisieren", [] { h().AnweisungslisteAusfuehren(); }},
+  };
+  for (const Zyklus& z : zyklen) {
+    Skript().WaehleDatei(golden);
+    h().LadeFile();
+    z.tue();
+    const std::size_t nachDemErsten = h().Arenagroesse();
+    for (int i = 1; i < 1000; ++i) z.tue();
+    EXPECT_EQ(h().Arenagroesse(), nachDemErsten) << z.was;
+    h().AllesLoeschen();
+  }
   EXPECT_EQ(Meldungen(), std::vector<std::string>{});
 }
 

@@ -1,6 +1,8 @@
 // Actions on collections, and executing the command list again.
 
 #include "Befehlstest.h"
+#include "graphics/GrafikFenster.h"
+#include "platform/headless/HeadlessPlattform.h"
 
 namespace {
 
@@ -144,6 +146,41 @@ TEST_F(Wiederholung, SpecialResultsAreRebuiltAsTheyWereBuilt) {
   EXPECT_EQ(f.at("SS"), "-5 S");
   h().AnweisungslisteAusfuehren();
   EXPECT_EQ(Figuren(), f);
+  Meldungen();
+}
+
+// A corner that names no point any more gives only what the command list
+// makes of it, never what its record held before: the list draws and
+// describes the same on every run.
+TEST_F(Wiederholung, ACornerThatNamesNoPointLooksTheSameOnEveryRun) {
+  Zahlpunkt("A", "1", "0", "0");
+  Zahlpunkt("B", "0", "1", "0");
+  Zahlpunkt("C", "0", "0", "1");
+  Tue(KennungDreieck, "T", "A", "B", "C");
+  Sammlung("Z", {"A", "C"});
+  Befehl(KennungKlonen, "B", "Z");  // B becomes a collection
+  Tue(KennungZeichne, "", "T");
+  Tue(KennungBeschreibe, "", "T");
+  auto bild = [] {
+    std::vector<std::array<int, 5>> linien;
+    auto& leinwand = GrafikFenster::Instanz().Element<plattform::Canvas>("GraphCanvas");
+    for (const auto& p : plattform::headless::Aufzeichnung(leinwand).SeitLoeschen())
+      linien.push_back({static_cast<int>(p.art), p.a, p.b, p.c, p.d});
+    return linien;
+  };
+  h().AnweisungslisteAusfuehren();
+  const auto vorher = bild();
+  const std::string info = Info();
+  EXPECT_EQ(Figuren().at("B"), "-5 A,C");
+  // What other work leaves in the records of the pool.
+  h().AlleFiguratLoeschen();
+  for (FiguratT* g = h().GLager; g; g = g->Zeiger) {
+    if (g->v1) g->v1->Vektor(9, 8, 7);
+    g->Ecken = {"", "A", "C", "A", "C"};
+  }
+  h().AnweisungslisteAusfuehren();
+  EXPECT_EQ(bild(), vorher);
+  EXPECT_EQ(Info(), info);
   Meldungen();
 }
 

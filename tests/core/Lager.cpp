@@ -7,7 +7,7 @@ namespace {
 
 class Lager : public FiguratTest {};
 
-TEST_F(Lager, FreshStartHeadIsANewOrigin) {
+TEST_F(Lager, FreshStartHeadIsTheOrigin) {
   FiguratT* o = h().GListe;
   ASSERT_NE(o, nullptr);
   EXPECT_EQ(o->name, "O");
@@ -19,23 +19,34 @@ TEST_F(Lager, FreshStartHeadIsANewOrigin) {
   EXPECT_EQ(o->v2->Vektor2String(), "(0|0|0)");
   EXPECT_EQ(h().NListe, "O\r");
 
-  // Made new even when the pools hold records, and not described.
-  FiguratT* g = &Neu("P", TypPunkt);
-  g->Einlagern();
-  VektorT* v;
-  h().ErschaffeV(v);
-  v->Einlagern();
+  // The records of the list go back to the pool, and the origin is one of
+  // them with every old field reset; nothing is described.
+  FiguratT& t = Figur("T", TypDreieck);
+  t.Ecken = {"", "A", "B", "C", ""};
+  t.sichtbar = true;
+  t.verbundenmit = "X,";
+  t.v1->Vektor(1, 2, 3);
   const std::string beschreibung = h().Element<plattform::EditFeld>("LastInfoF").Text();
+  const std::size_t arena = h().Arenagroesse();
   h().ErzeugeUrsprung();
-  EXPECT_NE(h().GListe, g);
-  EXPECT_NE(h().GListe->v1, v);
-  EXPECT_NE(h().GListe->v2, v);
-  EXPECT_EQ(h().GLager, g);
-  EXPECT_EQ(h().VLager, v);
+  FiguratT* neu = h().GListe;
+  EXPECT_EQ(h().Arenagroesse(), arena);
+  EXPECT_EQ(neu, &t);  // the last record into the pool is the first out
+  EXPECT_EQ(h().GLager, o);
+  EXPECT_EQ(neu->name, "O");
+  EXPECT_EQ(neu->Typ, TypPunkt);
+  EXPECT_EQ(neu->Zeiger, nullptr);
+  EXPECT_FALSE(neu->sichtbar);
+  EXPECT_EQ(neu->verbundenmit, "");
+  EXPECT_EQ(neu->Ecken, (std::array<std::string, 5>{}));
+  EXPECT_EQ(neu->v1->Vektor2String(), "(0|0|0)");
+  EXPECT_EQ(neu->v2->Vektor2String(), "(0|0|0)");
   EXPECT_EQ(h().Element<plattform::EditFeld>("LastInfoF").Text(), beschreibung);
+  h().ErzeugeNamenListen();
+  EXPECT_EQ(h().NListe, "O\r");
 }
 
-TEST_F(Lager, FigureRecordsComeFromThePoolWithTheirVectorsAndCorners) {
+TEST_F(Lager, FigureRecordsComeFromThePoolWithTheirVectorsAsNewOnes) {
   ASSERT_EQ(h().GLager, nullptr);
   FiguratT* g;
   h().ErschaffeG(g);
@@ -72,8 +83,10 @@ TEST_F(Lager, FigureRecordsComeFromThePoolWithTheirVectorsAndCorners) {
   EXPECT_FALSE(wieder->sichtbar);
   EXPECT_EQ(wieder->v1, v1);
   EXPECT_EQ(wieder->v2, v2);
-  EXPECT_EQ(wieder->v1->Vektor2String(), "(1|2|3)");
-  EXPECT_EQ(wieder->Ecken[3], "C");
+  // Nothing of the triangle shows through.
+  EXPECT_EQ(wieder->v1->Vektor2String(), "(0|0|0)");
+  EXPECT_EQ(wieder->v2->Vektor2String(), "(0|0|0)");
+  EXPECT_EQ(wieder->Ecken, (std::array<std::string, 5>{}));
 }
 
 TEST_F(Lager, ClearingPutsTheWholeListInThePoolInListOrder) {
@@ -85,7 +98,7 @@ TEST_F(Lager, ClearingPutsTheWholeListInThePoolInListOrder) {
   h().AlleFiguratLoeschen();
 
   FiguratT* kopf = h().GListe;
-  EXPECT_EQ(h().Arenagroesse(), arena + 1);
+  EXPECT_EQ(h().Arenagroesse(), arena + 1);  // the pool was empty
   EXPECT_EQ(kopf->name, "");
   EXPECT_EQ(kopf->Typ, TypKein);
   EXPECT_EQ(kopf->v1, nullptr);
@@ -107,6 +120,18 @@ TEST_F(Lager, ClearingPutsTheWholeListInThePoolInListOrder) {
   EXPECT_EQ(r, kopf);
   EXPECT_TRUE(r->v1 && r->v2);
   EXPECT_NE(r->v1, r->v2);
+
+  // With records in the pool, the head is one of them, and its vectors go to the vector pool.
+  r->Einlagern();
+  VektorT* v1 = r->v1;
+  const std::size_t warm = h().Arenagroesse();
+  h().AlleFiguratLoeschen();
+  EXPECT_EQ(h().Arenagroesse(), warm);
+  EXPECT_EQ(h().GListe, r);
+  EXPECT_EQ(r->Typ, TypKein);
+  EXPECT_EQ(r->v1, nullptr);
+  EXPECT_EQ(r->v2, nullptr);
+  EXPECT_EQ(h().VLager->zeiger, v1);
 }
 
 TEST_F(Lager, AutomaticNumbers) {

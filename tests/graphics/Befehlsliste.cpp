@@ -29,8 +29,8 @@ class Befehlsliste : public GrafikTest {
   static void Klicke(const char* knopf) { E<BevelButton>(knopf).BenutzerKlickt(); }
   // Loading a file, which resets the figures and executes the whole list.
   void Laden(const std::string& inhalt) {
-    const std::string pfad = (std::filesystem::temp_directory_path() / "figurat_grafik_laden.txt").string();
-    ASSERT_TRUE(plattform::Plattform::SchreibeDatei(pfad, inhalt));
+    const std::string pfad = Testdatei("laden.txt");
+    ASSERT_TRUE(P().Dateidienst().Schreibe(pfad, inhalt));
     Skript().WaehleDatei(pfad);
     h().LadeFile();
     std::filesystem::remove(pfad);

@@ -18,10 +18,12 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTest>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <QWheelEvent>
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "platform/Zahltext.h"
@@ -584,16 +586,131 @@ TEST_F(QtMeldungsbox, HasNoTitleForTheWindowManagerToFillIn) {
   }
 }
 
-TEST(Datei, WholeFileReadAndWrite) {
-  auto pfad = (std::filesystem::temp_directory_path() / "figurat_datei_test.txt").string();
-  std::string inhalt = "<1>    Zeile\r<2>    \xC3\xA4\r";
-  ASSERT_TRUE(Plattform::SchreibeDatei(pfad, inhalt));
-  std::string gelesen;
-  ASSERT_TRUE(Plattform::LeseDatei(pfad, gelesen));
-  EXPECT_EQ(gelesen, inhalt);
+// A folder of its own for each test, removed afterwards.
+class Dateiordner {
+ public:
+  Dateiordner() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = "figurat_" + std::string(info->test_suite_name()) + "_" + info->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    pfad_ = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(pfad_);
+    std::filesystem::create_directories(pfad_);
+  }
+  ~Dateiordner() { std::filesystem::remove_all(pfad_); }
+  std::string operator/(const std::string& name) const { return (pfad_ / name).string(); }
+  std::vector<std::string> Namen() const {
+    std::vector<std::string> namen;
+    for (const auto& e : std::filesystem::directory_iterator(pfad_)) namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+  }
+
+ private:
+  std::filesystem::path pfad_;
+};
+
+std::string Gelesen(const Dateien& d, const std::string& pfad) {
+  std::string text = "unberührt";
+  return d.Lese(pfad, text) == Dateien::Lesen::Gelesen ? text : "nicht gelesen";
+}
+
+TEST_P(Kontrakt, WholeFileReadAndWrite) {
+  const Dateiordner ordner;
+  const std::string pfad = ordner / "liste.txt";
+  const std::string inhalt = "<1>    Zeile\r<2>    \xC3\xA4\r";
+  ASSERT_TRUE(P().Dateidienst().Schreibe(pfad, inhalt));
+  EXPECT_EQ(Gelesen(P().Dateidienst(), pfad), inhalt);
+  ASSERT_TRUE(P().Dateidienst().Schreibe(pfad, "kurz"));
+  EXPECT_EQ(Gelesen(P().Dateidienst(), pfad), "kurz");
+  ASSERT_TRUE(P().Dateidienst().Schreibe(pfad, ""));
+  EXPECT_EQ(Gelesen(P().Dateidienst(), pfad), "");
+  EXPECT_EQ(ordner.Namen(), std::vector<std::string>{"liste.txt"});
+
   std::filesystem::remove(pfad);
-  EXPECT_FALSE(Plattform::LeseDatei(pfad, gelesen));
-  EXPECT_FALSE(Plattform::SchreibeDatei("/nonexistent-dir/x.txt", inhalt));
+  std::string text = "unberührt";
+  EXPECT_EQ(P().Dateidienst().Lese(pfad, text), Dateien::Lesen::Unlesbar);
+  EXPECT_EQ(text, "unberührt");
+  // No folder to write into; a folder or a device in the target's place.
+  for (const std::string& ziel : {ordner / "fehlt/x.txt", ordner / "", std::string("/dev/null")})
+    EXPECT_FALSE(P().Dateidienst().Schreibe(ziel, inhalt)) << ziel;
+  EXPECT_EQ(ordner.Namen(), std::vector<std::string>{});
+}
+
+TEST_P(Kontrakt, AWriteThatFailsPartWayLeavesTheOldFile) {
+  const Dateiordner ordner;
+  const std::string pfad = ordner / "liste.txt";
+  const std::string alt = "<1>    A ist der Punkt mit dem Koordinatentripel: (1|2|3) \r\n";
+  ASSERT_TRUE(P().Dateidienst().Schreibe(pfad, alt));
+  const std::string neu(100000, 'x');
+  for (std::size_t n : {std::size_t{0}, std::size_t{1}, std::size_t{70000}, neu.size() - 1}) {
+    P().SetzeDateien(std::make_unique<VolleDateien>(n));
+    EXPECT_FALSE(P().Dateidienst().Schreibe(pfad, neu)) << n;
+    EXPECT_EQ(Gelesen(P().Dateidienst(), pfad), alt) << n;
+    EXPECT_EQ(ordner.Namen(), std::vector<std::string>{"liste.txt"}) << "the part written is removed";
+    // Without an old file there is none afterwards either.
+    EXPECT_FALSE(P().Dateidienst().Schreibe(ordner / "neu.txt", neu));
+    EXPECT_EQ(ordner.Namen(), std::vector<std::string>{"liste.txt"});
+  }
+  P().SetzeDateien(std::make_unique<VolleDateien>(neu.size()));
+  EXPECT_TRUE(P().Dateidienst().Schreibe(pfad, neu));
+  EXPECT_EQ(Gelesen(P().Dateidienst(), pfad), neu);
+}
+
+TEST_P(Kontrakt, AWriteKeepsTheLinkAndTheModeOfTheFileItReplaces) {
+  namespace fs = std::filesystem;
+  const Dateiordner ordner;
+  const std::string echt = ordner / "echt.txt";
+  ASSERT_TRUE(P().Dateidienst().Schreibe(echt, "alt"));
+  fs::permissions(echt, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("echt.txt", ordner / "verweis.txt");
+  fs::create_symlink("verweis.txt", ordner / "verweis2.txt");
+  ASSERT_TRUE(P().Dateidienst().Schreibe(ordner / "verweis2.txt", "neu"));
+  EXPECT_TRUE(fs::is_symlink(ordner / "verweis.txt"));
+  EXPECT_TRUE(fs::is_symlink(ordner / "verweis2.txt"));
+  EXPECT_EQ(Gelesen(P().Dateidienst(), echt), "neu");
+  EXPECT_EQ(fs::status(echt).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  // A link to a file not yet there makes that file, with the mode of any new file.
+  fs::create_symlink("spaeter.txt", ordner / "offen.txt");
+  ASSERT_TRUE(P().Dateidienst().Schreibe(ordner / "offen.txt", "neu"));
+  EXPECT_TRUE(fs::is_symlink(ordner / "offen.txt"));
+  EXPECT_EQ(Gelesen(P().Dateidienst(), ordner / "spaeter.txt"), "neu");
+  { std::ofstream(ordner / "gewoehnlich.txt") << "neu"; }
+  EXPECT_EQ(fs::status(ordner / "spaeter.txt").permissions(), fs::status(ordner / "gewoehnlich.txt").permissions());
+
+  // A loop of links is no file.
+  fs::create_symlink("kreis2", ordner / "kreis1");
+  fs::create_symlink("kreis1", ordner / "kreis2");
+  EXPECT_FALSE(P().Dateidienst().Schreibe(ordner / "kreis1", "neu"));
+  EXPECT_TRUE(fs::is_symlink(ordner / "kreis1"));
+}
+
+TEST_P(Kontrakt, AFileIsReadOnlyUpToTheLimit) {
+  const Dateiordner ordner;
+  constexpr std::size_t grenze = 1 << 20;
+  P().SetzeDateien(std::make_unique<Dateien>(grenze));
+  EXPECT_EQ(P().Dateidienst().Hoechstgroesse(), grenze);
+  // Sparse files: their size costs no disk.
+  for (std::size_t groesse : {grenze, grenze + 1, std::size_t{1} << 40}) {
+    const std::string pfad = ordner / ("gross" + std::to_string(groesse));
+    { std::ofstream(pfad).put('<'); }
+    std::filesystem::resize_file(pfad, groesse);
+    std::string text = "unberührt";
+    const auto ergebnis = P().Dateidienst().Lese(pfad, text);
+    if (groesse == grenze) {
+      EXPECT_EQ(ergebnis, Dateien::Lesen::Gelesen);
+      EXPECT_EQ(text.size(), grenze);
+    } else {
+      EXPECT_EQ(ergebnis, Dateien::Lesen::ZuGross) << groesse;
+      EXPECT_EQ(text, "unberührt");
+    }
+  }
+  // A file that never ends.
+  std::string text = "unberührt";
+  EXPECT_EQ(P().Dateidienst().Lese("/dev/zero", text), Dateien::Lesen::ZuGross);
+  EXPECT_EQ(text, "unberührt");
+  EXPECT_EQ(Dateien().Hoechstgroesse(), std::size_t{256} << 20);
 }
 
 TEST(Zahltext, StrWritesPlainShortestDecimals) {

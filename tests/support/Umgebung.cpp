@@ -3,6 +3,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QWidget>
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+
+std::string Testdatei(const std::string& name) {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string test = std::string(info->test_suite_name()) + "_" + info->name();
+  std::replace(test.begin(), test.end(), '/', '_');
+  return (std::filesystem::temp_directory_path() / ("figurat_" + test + "_" + name)).string();
+}
 
 void PlattformTest::SetUp() {
   if (backend_ == Backend::Qt)
@@ -28,6 +38,16 @@ void ProgrammTest::SetUp() {
 }
 
 void ProgrammTest::TearDown() { PlattformTest::TearDown(); }
+
+long VolleDateien::SchreibeTeil(int datei, const char* daten, std::size_t anzahl) {
+  if (frei_ == 0) {
+    errno = ENOSPC;
+    return -1;
+  }
+  const long n = Dateien::SchreibeTeil(datei, daten, std::min(anzahl, frei_));
+  if (n > 0) frei_ -= static_cast<std::size_t>(n);
+  return n;
+}
 
 void Bildschirmfoto(plattform::qt::QtPlattform& qt, const plattform::Fenster& f, const std::string& dateiname) {
   QWidget* w = qt.Widget(f);

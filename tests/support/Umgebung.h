@@ -44,5 +44,20 @@ class ProgrammTest : public PlattformTest {
   App app_;
 };
 
+// A file service whose disk is full after the first n bytes written.
+class VolleDateien : public plattform::Dateien {
+ public:
+  explicit VolleDateien(std::size_t n) : frei_(n) {}
+
+ protected:
+  long SchreibeTeil(int datei, const char* daten, std::size_t anzahl) override;
+
+ private:
+  std::size_t frei_;
+};
+
+// A path in the temporary folder that no other test uses: ctest runs them side by side.
+std::string Testdatei(const std::string& name);
+
 // Writes a picture of the window into the build tree, for anyone to look at.
 void Bildschirmfoto(plattform::qt::QtPlattform& qt, const plattform::Fenster& f, const std::string& dateiname);

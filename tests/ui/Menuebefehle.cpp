@@ -139,7 +139,7 @@ class Beenden : public Menuebefehle {
     std::filesystem::remove(Pfad());
     Menuebefehle::TearDown();
   }
-  static std::string Pfad() { return (std::filesystem::temp_directory_path() / "figurat_beenden.txt").string(); }
+  static std::string Pfad() { return Testdatei("beenden.txt"); }
   bool Beendet() { return Headless().Beendet(); }
   void Frage(int antwort) {
     Skript().Antworte(antwort);
@@ -164,7 +164,7 @@ TEST_F(Beenden, YesEndsOnceTheFileIsWritten) {
   Frage(6);
   EXPECT_TRUE(Beendet());
   std::string text;
-  ASSERT_TRUE(plattform::Plattform::LeseDatei(Pfad(), text));
+  ASSERT_TRUE(P().Dateidienst().Lese(Pfad(), text) == plattform::Dateien::Lesen::Gelesen);
   EXPECT_EQ(text.rfind("<1>    A ist der Punkt", 0), 0u);
 }
 

@@ -202,7 +202,7 @@ TEST_F(Unterricht, AWholeLesson) {
   Skript().WaehleDatei(Datei());
   Kuerzel(W("GnameF"), Qt::Key_S);
   std::string datei;
-  ASSERT_TRUE(plattform::Plattform::LeseDatei(Datei(), datei));
+  ASSERT_TRUE(P().Dateidienst().Lese(Datei(), datei) == plattform::Dateien::Lesen::Gelesen);
   EXPECT_EQ(datei, h().Protokoll + "\n");
   Skript().Antworte(1);
   Kuerzel(W("GnameF"), Qt::Key_N);
@@ -421,7 +421,7 @@ TEST_F(Unterricht, MinusWithNoPairChosenSeparatesNothingAfterTheListWasRefilled)
 
 TEST_F(Unterricht, ANameOfAMillionCharactersLoadsAndItsRowsAndLinesAreShownCut) {
   const std::string name(1'000'000, 'N');
-  ASSERT_TRUE(plattform::Plattform::SchreibeDatei(
+  ASSERT_TRUE(P().Dateidienst().Schreibe(
       Datei(), "<1>    A ist der Punkt mit dem Koordinatentripel: (1|0|0) \r<2>    " + name +
                    " ist der Punkt mit dem Koordinatentripel: (0|1|0) \r<3>    Zeichne alle Punkte \r"));
   Skript().WaehleDatei(Datei());

@@ -34,7 +34,7 @@ class Unterricht : public ProgrammTest {
     ProgrammTest::TearDown();
   }
   static HauptF& h() { return HauptF::Instanz(); }
-  static std::string Datei() { return (std::filesystem::temp_directory_path() / "figurat_unterricht.txt").string(); }
+  static std::string Datei() { return Testdatei("unterricht.txt"); }
 
   template <class T = QWidget>
   T* W(const char* name) {

@@ -36,6 +36,8 @@ class AufzeichnendeZeichenflaeche : public Zeichenflaeche {
   // What has been drawn since the picture was last cleared.
   std::vector<Primitiv> SeitLoeschen() const;
   void Vergessen() { aufzeichnung_.clear(); }
+  // As a new canvas: nothing recorded, and the pen that a new canvas has.
+  void Zuruecksetzen() { *this = AufzeichnendeZeichenflaeche(); }
 
  private:
   void Neu(Primitiv::Art art, int a, int b, int c, int d, std::string text = {});
@@ -97,7 +99,7 @@ class HeadlessPlattform : public Plattform {
   bool ShiftGedrueckt() const override { return shift_; }
   int Run() override { return 0; }
 
-  int Beeps() const { return beeps_; }
+  long Beeps() const { return beeps_; }
   bool Beendet() const { return beendet_; }
   void SetzeShift(bool gedrueckt) { shift_ = gedrueckt; }
 
@@ -106,7 +108,7 @@ class HeadlessPlattform : public Plattform {
 
  private:
   std::string zwischenablage_;
-  int beeps_ = 0;
+  long beeps_ = 0;  // wide enough for a night of fuzzing
   bool beendet_ = false;
   bool shift_ = false;
 };
