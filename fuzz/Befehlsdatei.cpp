@@ -83,7 +83,7 @@ std::string Ergebnis(Programm& p, long beepsVorher) {
       if (auto* text = dynamic_cast<const plattform::StatischerText*>(s.get())) e += text->Text();
       if (auto* liste = dynamic_cast<const plattform::ListBox*>(s.get())) {
         for (const std::string& zeile : liste->Zeilen()) e += zeile + "\r";
-        e += Str(liste->ListIndex());
+        e += std::to_string(liste->ListIndex());
       }
       if (auto* kasten = dynamic_cast<const plattform::CheckBox*>(s.get())) e += Str(kasten->Value());
       if (auto* regler = dynamic_cast<const plattform::Slider*>(s.get())) e += Str(regler->Value());
