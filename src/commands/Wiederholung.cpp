@@ -12,15 +12,6 @@
 using plattform::EditFeld;
 using plattform::ListBox;
 
-HauptF::Lauf::~Lauf() {
-  if (--h_.laufTiefe_ > 0) return;
-  if (h_.infoAusstehend_) {
-    h_.infoAusstehend_ = false;
-    h_.InfoAktualisieren();
-  }
-  GrafikFenster::Instanz().NachDemLauf();
-}
-
 void HauptF::AnweisungslisteAusfuehren() {
   AktuelleKennung = 0;
   MenuleisteLeeren(1);
@@ -33,14 +24,14 @@ void HauptF::AnweisungslisteAusfuehren() {
   // what it shows until the next output refreshes it.
   InfoFenster.clear();
   // The closing redraw erases whatever the run draws: the picture is drawn once.
-  Lauf lauf(*this);
+  Aufschub::Lauf lauf(Befehlslauf);
   BefehlslisteAbarbeiten();
   ZeigeBefehlsliste();
   GrafikFenster::Instanz().TotalAktualisieren();
 }
 
 void HauptF::BefehlslisteAbarbeiten() {
-  Lauf lauf(*this);
+  Aufschub::Lauf lauf(Befehlslauf);
   for (BefehlT* c = AktuellerBZeiger; c; c = c->Zeiger) {
     // The figure list box shows the end of the run; the drawing commands
     // without operands work from the name lists.

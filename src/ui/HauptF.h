@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Aufschub.h"
 #include "descriptions/Beschreibungstext.h"
 #include "platform/Fenster.h"
 #include "platform/Plattform.h"
@@ -77,6 +78,9 @@ class HauptF : public plattform::Fenster {
   double alphaW = 0;                     // graphics
   double betaW = 0;                      // graphics
   double Augenabstand = 0;               // graphics
+  // commands: whether the command list runs; the descriptions and the picture
+  // wait for the end of the run with their refreshes.
+  Aufschub Befehlslauf;
 
   // Window events.
   void Open() override;
@@ -230,8 +234,6 @@ class HauptF : public plattform::Fenster {
   static std::string Gleichungstext(double a, double b, double c, double d);
 
   // Executing the list again (Wiederholung.cpp).
-  // While the list is executed; what shows its growing results waits for the end.
-  bool Befehlslauf() const { return laufTiefe_ > 0; }
   // From the origin alone, every command from the first, then the picture redrawn.
   void AnweisungslisteAusfuehren();
   // Every command from the cursor AktuellerBZeiger to the end of the list.
@@ -391,20 +393,6 @@ class HauptF : public plattform::Fenster {
                             const std::string& AltG3, int K);
   // The typed name, commas and blanks removed, or an automatic one.
   std::string EingegebenerName();
-  // A run of the command list, nested or not: the descriptions field and the
-  // picture are brought up to date once, when the outermost run ends.
-  class Lauf {
-   public:
-    explicit Lauf(HauptF& h) : h_(h) { ++h_.laufTiefe_; }
-    ~Lauf();
-    Lauf(const Lauf&) = delete;
-    Lauf& operator=(const Lauf&) = delete;
-
-   private:
-    HauptF& h_;
-  };
-  int laufTiefe_ = 0;
-  bool infoAusstehend_ = false;
 
   // ui
   // While the Return latch is set or an edit dialog waits, nothing executes.
