@@ -107,6 +107,13 @@ void HauptF::FiguratAktionSingle(std::string NeuG, std::string AltG1, std::strin
   Aufzeichnen(K, NeuG, AltG1, AltG2, AltG3);
 }
 
+void HauptF::Verbinde(const std::string& A, const std::string& B) {
+  FiguratAktionSingle("", A, B, "", KennungVerbinde);
+  AnweisungslisteAusfuehren();
+}
+
+void HauptF::Trenne(const std::string& A, const std::string& B) { FiguratAktionSingle("", A, B, "", KennungTrenne); }
+
 void HauptF::Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                          const std::string& AltG3) {
   BefehlT* b;

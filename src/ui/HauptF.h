@@ -220,6 +220,11 @@ class HauptF : public plattform::Fenster {
   // the operand types for the kind K, calls the operation and records the
   // command when it succeeded.
   void FiguratAktionSingle(std::string NeuG, std::string AltG1, std::string AltG2, std::string AltG3, int K);
+  // The point connections of the graphics window, through the command list:
+  // connecting records the command and executes the list, which makes the
+  // connection as every later run will; separating records it and applies it at once.
+  void Verbinde(const std::string& A, const std::string& B);
+  void Trenne(const std::string& A, const std::string& B);
 
   // The operand bar's action, on a collection member by member (Sammlungen.cpp).
   void FiguratAktion();
