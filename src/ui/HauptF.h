@@ -17,6 +17,7 @@
 
 class FiguratT;
 class BefehlT;
+struct Befehlsart;
 class VektorT;
 
 // The menu items the main window answers, in the order their handlers are
@@ -219,14 +220,23 @@ class HauptF : public plattform::Fenster {
   // Applying one action (Aktion.cpp): names the figure NeuG defines, tests
   // the operand types for the kind K, calls the operation and records the
   // command when it succeeded.
+  // The same without recording: whether it succeeded. The fields are those
+  // to be recorded (the collection and the hint set theirs).
+  bool Anwenden(std::string& NeuG, std::string& AltG1, std::string& AltG2, std::string& AltG3, int K);
   void FiguratAktionSingle(std::string NeuG, std::string AltG1, std::string AltG2, std::string AltG3, int K);
   // The point connections of the graphics window, through the command list:
   // connecting records the command and executes the list, which makes the
   // connection as every later run will; separating records it and applies it at once.
   void Verbinde(const std::string& A, const std::string& B);
   void Trenne(const std::string& A, const std::string& B);
+  // The figure of a name; the empty name never counts as found.
+  bool Gefunden(const std::string& name, FiguratT*& g) const;
 
-  // The operand bar's action, on a collection member by member (Sammlungen.cpp).
+  // Actions on collections (Sammlungen.cpp).
+  // What the kind does with the collection as its first operand, on both roads.
+  void AufSammlung(const Befehlsart& art, const std::string& NeuG, const std::string& sammlung,
+                   const std::string& AltG2, const std::string& AltG3);
+  // The operand bar's action, on a collection as the kind says.
   void FiguratAktion();
 
   // "Ausführen" (TuEs.cpp).
@@ -390,8 +400,8 @@ class HauptF : public plattform::Fenster {
   friend class FiguratT;
 
   // commands
-  // The figure of a name; the empty name never counts as found.
-  bool Gefunden(const std::string& name, FiguratT*& g) const;
+  // A name with "|" is that of a result of an action on a collection.
+  static bool Elementname(const std::string& name);
   // The action K applied to every member of a collection, each result named
   // NeuG|member; the result names, joined by commas.
   std::string AufMitglieder(const std::string& NeuG, const std::string& mitglieder, const std::string& AltG2,
