@@ -20,18 +20,6 @@ class BefehlT;
 struct Befehlsart;
 class VektorT;
 
-// The menu items the main window answers, in the order their handlers are
-// registered; each item's handler is _<item>_Action.
-#define FIGURAT_MENUEHANDLER(X)                                                                                      \
-  X(FileLaden) X(FileSpeichern) X(NumPunkt) X(NumEbene) X(BerechneAbstand) X(BerechneWinkel) X(GEbenePN)             \
-  X(GEbenePPP) X(GEbenePRR) X(FiguratDreieck) X(FiguratTetraeder) X(GErzeugeDrehen) X(GErzeugeLotfusspunktG)          \
-  X(GErzeugeMittelsenkrechte) X(GErzeugeOrthogonale) X(GErzeugeSchnitt) X(GErzeugeSpiegelbild)                       \
-  X(GErzeugeVerschieben) X(GGeradePP) X(GGeradePR) X(GErzeugeKlonen) X(HilfeM) X(InfoHilfe) X(AusgabeBeschreibe)     \
-  X(AusgabeZeige) X(InfoFigurat) X(NeuItem) X(AusgabeAllesZeigen) X(FileAktualisieren) X(AusgabeProtokoll)           \
-  X(UndoItem) X(LetztLoeschItem) X(FiguratHuelle) X(FileHInweis) X(FiguratSammlung) X(FileQuit)                      \
-  X(grafischeDarstellungZeichne) X(AllePunkteZeichnen) X(RadiereItem) X(AllesZeichnen) X(AlleFiguratRadieren)        \
-  X(AllePunkteRadieren) X(AllesRadieren) X(AlleStreckenRadieren)
-
 // The main window and the program-wide context at once: it holds the figure
 // list, the command list, the pools, the name lists, the texts, the settings
 // and the projection state. Its operations are defined in the folders of the
@@ -329,9 +317,16 @@ class HauptF : public plattform::Fenster {
   void EnableMenuItems() override;
   // The question with OK (1) and Cancel (2).
   int YesNoAbfrage(const std::string& frage);
-#define X(punkt) bool _##punkt##_Action();
-  FIGURAT_MENUEHANDLER(X)
+  // The handlers of the items that do more than choose a kind, _<item>_Action.
+#define FIGURAT_HANDLER_Eigen(punkt) bool _##punkt##_Action();
+#define FIGURAT_HANDLER_Wahl(punkt)
+#define FIGURAT_HANDLER_Keine(punkt)
+#define X(name, art, text, kuerzel, menue, unter, aktion, kennung, freigabe) FIGURAT_HANDLER_##aktion(name)
+  FIGURAT_MENUEPUNKTE(X)
 #undef X
+#undef FIGURAT_HANDLER_Eigen
+#undef FIGURAT_HANDLER_Wahl
+#undef FIGURAT_HANDLER_Keine
 
   // Figure list and command list (Listen.cpp).
   void FiguratLB_DoubleClick();
@@ -364,7 +359,7 @@ class HauptF : public plattform::Fenster {
 #define FIGURAT_TYP_Trenn plattform::MenuItem
 #define FIGURAT_TYP_Befehl plattform::MenuItem
 #define FIGURAT_TYP_AppleBefehl plattform::AppleMenuItem
-#define X(name, art, text, kuerzel, menue, unter) \
+#define X(name, art, text, kuerzel, menue, unter, aktion, kennung, freigabe) \
   FIGURAT_TYP_##art& name() const { return static_cast<FIGURAT_TYP_##art&>(Menuepunkt(#name)); }
   FIGURAT_MENUEPUNKTE(X)
 #undef X
@@ -412,6 +407,7 @@ class HauptF : public plattform::Fenster {
   // ui
   // While the Return latch is set or an edit dialog waits, nothing executes.
   bool AusfuehrenBlockiert();
-  // A drawing command without operands, chosen and executed at once.
-  void AufEinmal(int k);
+  // What a menu item that chooses the input kind k does: the bars are
+  // arranged for it, and a kind without operands runs at once.
+  void Menuewahl(int k);
 };
