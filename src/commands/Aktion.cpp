@@ -28,7 +28,7 @@ bool HauptF::Anwenden(std::string& NeuG, std::string& AltG1, std::string& AltG2,
   Element<EditFeld>("HinweisF").SetzeReadOnly(true);
 
   const Befehlsart* art = Befehlsart::Zu(K);
-  if (art && art->Hat(Definition) && NameAbgelehnt(NeuG)) {
+  if (art && art->Hat(Befehlsart::Definition) && NameAbgelehnt(NeuG)) {
     plattform::plattform().MsgBox("Der Figuratname " + NeuG +
                                   " ist nicht erlaubt oder bereits für ein anderes Figurat vergeben");
     plattform::plattform().MsgBox("Diese Warnung wendet sich gegen " + NeuG);
@@ -43,10 +43,10 @@ bool HauptF::Anwenden(std::string& NeuG, std::string& AltG1, std::string& AltG2,
     ok = art->Getippt(*this, f, t);
   } else if (art && art->Operation) {
     ok = !art->Waechter || art->Waechter(t.t1, t.t2, t.t3);
-    if (art->Hat(Sofort)) AktuelleKennung = K;
+    if (art->Hat(Befehlsart::Sofort)) AktuelleKennung = K;
     if (ok || art->auchOhneWaechter) art->Operation(*this, {NeuG, AltG1, AltG2, AltG3}, r, ok);
     // A result that was not entered is the caller's to give back.
-    rEingetragen = art->Hat(Ergebnis) && ok;
+    rEingetragen = art->Hat(Befehlsart::Ergebnis) && ok;
   }
   if (!rEingetragen) r->Einlagern();
   return ok;

@@ -151,6 +151,7 @@ void SichtbarWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
 }
 
 using S = Sammlungsfall;
+using enum Befehlsart::Merkmal;
 constexpr unsigned Konstruktion = Definition | Ergebnis;
 
 // Every sentence is the row's pieces and fields joined, then one blank. The
@@ -280,7 +281,7 @@ std::string HauptF::BText(int Kennung, const std::string& NeuG, const std::strin
   if (!art) return " ";
   const std::string* felder[] = {nullptr, &AltG1, &AltG2, &AltG3};
   std::string satz;
-  if (art->Hat(Definition)) satz = NeuG;
+  if (art->Hat(Befehlsart::Definition)) satz = NeuG;
   satz += art->vorn;
   for (int i = 0; i < art->Felderzahl(); ++i) {
     satz += *felder[art->teile[i].feld];

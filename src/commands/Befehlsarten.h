@@ -72,23 +72,6 @@ enum class Sammlungsfall {
   Zeigen,      // the collection's one-line description
 };
 
-// What a kind is, the flags of its row.
-enum Merkmal : unsigned {
-  // It defines the figure NeuG: its sentence begins with the name, and typed,
-  // a name that is not allowed or already taken is refused.
-  Definition = 1u << 0,
-  // Its operation fills the result record and enters it.
-  Ergebnis = 1u << 1,
-  // AltG2 is a typed number, the angle: read from the angle field, and refused
-  // where it is typed or read when it is no usable number.
-  Winkel = 1u << 2,
-  // It has no operands: the menu runs it at once, and typed it becomes the
-  // chosen kind, so that "Ausführen" runs it again.
-  Sofort = 1u << 3,
-  // Its operation walks the name lists, which a replay makes current before it.
-  Namenslisten = 1u << 4,
-};
-
 // The operand types of a command: FiguratT::Typ of the figures AltG1 to AltG3
 // name, 0 for a text that names none.
 struct Typen {
@@ -119,6 +102,23 @@ struct Felder {
 // same guard over the operand types; the kinds whose roads differ have one
 // operation for each. Kinds outside the table do nothing.
 struct Befehlsart {
+  // What a kind is, the flags of its row.
+  enum Merkmal : unsigned {
+    // It defines the figure NeuG: its sentence begins with the name, and
+    // typed, a name that is not allowed or already taken is refused.
+    Definition = 1u << 0,
+    // Its operation fills the result record and enters it.
+    Ergebnis = 1u << 1,
+    // AltG2 is a typed number, the angle: read from the angle field, and
+    // refused where it is typed or read when it is no usable number.
+    Winkel = 1u << 2,
+    // It has no operands: the menu runs it at once, and typed it becomes the
+    // chosen kind, so that "Ausführen" runs it again.
+    Sofort = 1u << 3,
+    // Its operation walks the name lists, which a replay makes current before it.
+    Namenslisten = 1u << 4,
+  };
+
   int Kennung;
   const char* Name;
   const char* Schluessel;

@@ -68,7 +68,7 @@ void HauptF::AufSammlung(const Befehlsart& art, const std::string& NeuG, const s
 void HauptF::FiguratAktion() {
   const int K = AktuelleKennung;
   const Befehlsart* art = Befehlsart::Zu(K);
-  const bool winkel = art && art->Hat(Winkel);
+  const bool winkel = art && art->Hat(Befehlsart::Winkel);
   const std::string name = Kommafrei(Element<EditFeld>("GnameF").Text());
   const std::string first = Element<ListBox>("G1ListB").Text();
   const std::string second = winkel ? Element<EditFeld>("GradF").Text() : Element<ListBox>("G2ListB").Text();
@@ -76,7 +76,7 @@ void HauptF::FiguratAktion() {
 
   // With no kind chosen yet the name is checked as for a definition. A typed
   // name with "|" would pass for the result of an action on a collection.
-  if ((!art || art->Hat(Definition)) && (NameAbgelehnt(name) || Elementname(name))) {
+  if ((!art || art->Hat(Befehlsart::Definition)) && (NameAbgelehnt(name) || Elementname(name))) {
     plattform::plattform().MsgBox("Der Figuratname " + name +
                                   " ist nicht erlaubt oder bereits für ein anderes Figurat vergeben");
     return;

@@ -43,7 +43,7 @@ struct Gelesen {
 bool LiesSatz(std::string_view line, int K, Gelesen& g) {
   const Befehlsart* art = Befehlsart::Zu(K);
   // A kind outside the table reads as a definition: a name and a colon.
-  if (!art || art->Hat(Definition)) {
+  if (!art || art->Hat(Befehlsart::Definition)) {
     const std::size_t p = line.find(' ');
     if (p == npos || p == 0) return false;
     g.name = line.substr(0, p);
@@ -90,7 +90,7 @@ bool LiesSatz(std::string_view line, int K, Gelesen& g) {
         if (ok) g.feld[art->teile[i].feld] = rest.substr(0, p);
       }
       // The angle of a rotation is a typed number, and must be one that can be used.
-      if (ok && art->Hat(Winkel)) ok = HauptF::Endlich({HauptF::myval(g.feld[2])});
+      if (ok && art->Hat(Befehlsart::Winkel)) ok = HauptF::Endlich({HauptF::myval(g.feld[2])});
       break;
   }
   return ok;

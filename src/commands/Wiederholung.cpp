@@ -33,7 +33,8 @@ void HauptF::BefehlslisteAbarbeiten() {
   for (BefehlT* c = AktuellerBZeiger; c; c = c->Zeiger) {
     // The figure list box shows the end of the run; some drawing commands
     // work from the name lists.
-    if (const Befehlsart* art = Befehlsart::Zu(c->Kennung); art && art->Hat(Namenslisten)) ErzeugeNamenListen();
+    const Befehlsart* art = Befehlsart::Zu(c->Kennung);
+    if (art && art->Hat(Befehlsart::Namenslisten)) ErzeugeNamenListen();
     AktuellerBZeiger = c;
     BefehlAusfuehren(*c);
   }
@@ -52,7 +53,7 @@ void HauptF::BefehlAusfuehren(BefehlT& b) {
     } else if (art->Operation && (!art->Waechter || art->Waechter(t.t1, t.t2, t.t3))) {
       // A command whose operands are missing or unsuitable is passed over silently.
       FiguratT* r = nullptr;
-      if (art->Hat(Ergebnis)) {
+      if (art->Hat(Befehlsart::Ergebnis)) {
         ErschaffeG(r);
         r->name = b.NeuG;
       }

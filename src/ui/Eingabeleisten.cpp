@@ -115,7 +115,7 @@ void HauptF::SetzeKennungAuf(int k) {
 
   // The name field for the kinds that define a figure.
   EditFeld& gname = Element<EditFeld>("GnameF");
-  if (art && art->Hat(Definition)) {
+  if (art && art->Hat(Befehlsart::Definition)) {
     gname.SetzeVisible(true);
     gname.SetFocus();
   } else {
@@ -163,7 +163,7 @@ void HauptF::SetzeKennungAuf(int k) {
   zeige("G2ListB", leiste->g2);
   beschrifte("undT", leiste->und);
   zeige("G3ListB", leiste->g3);
-  if (art->Hat(Winkel)) Element<EditFeld>("GradF").SetzeVisible(true);
+  if (art->Hat(Befehlsart::Winkel)) Element<EditFeld>("GradF").SetzeVisible(true);
 
   if (leiste->sammeln) {
     AktuelleSammlung.clear();

@@ -30,7 +30,8 @@ int HauptF::YesNoAbfrage(const std::string& frage) { return plattform::plattform
 
 void HauptF::Menuewahl(int k) {
   SetzeKennungAuf(k);
-  if (const Befehlsart* art = Befehlsart::Zu(k); art && art->Hat(Sofort)) FiguratAktionSingle("", "", "", "", k);
+  const Befehlsart* art = Befehlsart::Zu(k);
+  if (art && art->Hat(Befehlsart::Sofort)) FiguratAktionSingle("", "", "", "", k);
 }
 
 bool HauptF::_FileLaden_Action() { LadeFile(); return false; }

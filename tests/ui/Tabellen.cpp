@@ -33,9 +33,10 @@ TEST(Tabellen, TheMenuTheBarsAndTheKindsAgree) {
     if (const Befehlsart* art = Befehlsart::ZurEingabe(k)) eingabeZu[art->Kennung] = k;
   for (const Befehlsart& art : Befehlsart::Alle()) {
     SCOPED_TRACE(art.Name);
-    const bool anderswo = art.Kennung == KennungLoesche || art.Kennung == KennungVerbinde || art.Kennung == KennungTrenne;
+    const int k = art.Kennung;
+    const bool anderswo = k == KennungLoesche || k == KennungVerbinde || k == KennungTrenne;
     EXPECT_EQ(eingabeZu.count(art.Kennung), anderswo ? 0u : 1u);
-    EXPECT_EQ(art.Hat(Sofort), art.Felderzahl() == 0) << "a kind without operands runs at once";
+    EXPECT_EQ(art.Hat(Befehlsart::Sofort), art.Felderzahl() == 0) << "a kind without operands runs at once";
   }
 
   // A kind picked from the lists has its operand bar, with one place for each operand of its sentence.
@@ -43,14 +44,15 @@ TEST(Tabellen, TheMenuTheBarsAndTheKindsAgree) {
     SCOPED_TRACE(name);
     const Befehlsart& art = *Befehlsart::ZurEingabe(k);
     const Operandenleiste* leiste = Operandenleiste::Zu(k);
-    if (art.lesart != Lesart::Namen || art.Hat(Sofort)) {
+    if (art.lesart != Lesart::Namen || art.Hat(Befehlsart::Sofort)) {
       EXPECT_EQ(leiste, nullptr) << "numbers, the hint and the drawing kinds without operands have no operand bar";
       continue;
     }
     ASSERT_NE(leiste, nullptr);
-    const int plaetze = (leiste->g1 != nullptr) + (leiste->g2 != nullptr) + (leiste->g3 != nullptr) + art.Hat(Winkel);
+    const bool winkel = art.Hat(Befehlsart::Winkel);
+    const int plaetze = (leiste->g1 != nullptr) + (leiste->g2 != nullptr) + (leiste->g3 != nullptr) + winkel;
     EXPECT_EQ(plaetze, leiste->sammeln ? 0 : art.Felderzahl());
-    if (art.Hat(Winkel)) {
+    if (winkel) {
       EXPECT_EQ(leiste->g2, nullptr) << "the angle field takes the second list's place";
     }
   }
