@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "commands/Befehlsarten.h"
 #include "platform/Plattform.h"
 
 namespace {

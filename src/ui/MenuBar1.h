@@ -2,13 +2,13 @@
 
 #include <span>
 
-#include "commands/Befehlsarten.h"
 #include "platform/Menue.h"
 
 // The program's one menu bar, built once from its item table. Every item is
 // one row: name, kind, caption, shortcut, parent (the menu, and for an entry
 // of a submenu the submenu within that menu), what the main window does with
-// it, the input kind it chooses, and how it is enabled.
+// it, the input kind it chooses (a constant of the kind table, expanded only
+// where the table is read), and how it is enabled.
 //   Kind: Menue a menu of the bar; Unter a submenu; Trenn a separator;
 //     Befehl a command; AppleBefehl a command of the application-menu kind.
 //   What the main window does: Wahl chooses the input kind, and runs a kind
