@@ -5,6 +5,7 @@
 
 #include "commands/BefehlT.h"
 #include "core/FiguratT.h"
+#include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
@@ -35,92 +36,219 @@ bool Eckfigur(int t1, int, int) { return t1 < -2; }
 #define OPERATION(aufruf)                                                                   \
   []([[maybe_unused]] HauptF& h, [[maybe_unused]] const Operanden& o, [[maybe_unused]] FiguratT*& r, \
      [[maybe_unused]] bool& ok) { aufruf; }
+// A kind whose roads differ: its typed and its replayed operation.
+#define WEGE(getippt, wiederholt) nullptr, nullptr, false, getippt, wiederholt
 
 GrafikFenster& G() { return GrafikFenster::Instanz(); }
+
+// The operations of the kinds whose roads differ. Typed: the fields f as
+// typed and the operand types t, the answer whether to record the command.
+// Replayed: the command b.
+
+// Points and planes are typed in the numeric bars, which record them themselves.
+void PunktWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+  bool ok;
+  h.ErzeugePunkt(b.NeuG, b.Vektor->kp[1], b.Vektor->kp[2], b.Vektor->kp[3], ok);
+}
+
+void EbeneWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+  bool ok;
+  h.ErzeugeEbeneG(b.NeuG, b.Gleichung[1], b.Gleichung[2], b.Gleichung[3], b.Gleichung[4], ok);
+}
+
+// Typed, the members are those gathered on the collection field.
+bool SammlungGetippt(HauptF& h, Felder& f, const Typen&) {
+  f.AltG1 = h.AktuelleSammlung.empty() ? "" : h.AktuelleSammlung.substr(1);
+  bool ok = !f.AltG1.empty();
+  if (ok) {
+    h.ErzeugeSammlung(f.NeuG, f.AltG1, ok);
+    h.AktuelleSammlung.clear();
+    h.Element<plattform::StatischerText>("EingabeText").SetzeText("");
+  }
+  return ok;
+}
+
+void SammlungWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+  bool ok;
+  h.ErzeugeSammlung(b.NeuG, b.AltG1, ok);
+}
+
+// Typed on the delete field, which records it itself. The origin stays.
+void LoescheWiederholt(HauptF& h, const BefehlT& b, const Typen& t) {
+  if (t.t1 != TypKein && HauptF::VergleicheNamen(b.AltG1, "O") != 0) h.LoescheFigurat(b.AltG1);
+}
+
+// Typed, the hint comes from its field, a line break made a blank; it is
+// written to the descriptions only when the list is executed.
+bool HinweisGetippt(HauptF& h, Felder& f, const Typen&) {
+  std::string hinweis = h.Element<plattform::EditFeld>("HinweisF").Text();
+  HauptF::Filtern(hinweis);
+  if (hinweis.find_first_not_of(' ') == std::string::npos) return false;
+  f.AltG2 = hinweis;
+  f.NeuG.clear();
+  f.AltG1.clear();
+  f.AltG3.clear();
+  h.Element<plattform::EditFeld>("HinweisF").SetzeText("");
+  return true;
+}
+
+void HinweisWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+  h.HinweisAusgabe(b.AltG2);
+  h.Element<plattform::EditFeld>("LastInfoF").SetzeText(b.AltG2);
+}
+
+// The two figures of a connect or separate command, when both exist.
+bool BeideDa(const HauptF& h, const std::string& A, const std::string& B, FiguratT*& g1, FiguratT*& g2) {
+  return h.Gefunden(A, g1) && h.Gefunden(B, g2);
+}
+
+// Typed, only recorded: the graphics window executes the list right after.
+bool VerbindeGetippt(HauptF& h, Felder&, const Typen& t) {
+  h.AktuelleKennung = KennungVerbinde;
+  return t.t1 == TypPunkt && t.t2 == TypPunkt;
+}
+
+void VerbindeWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+  FiguratT* g1;
+  FiguratT* g2;
+  if (BeideDa(h, b.AltG1, b.AltG2, g1, g2)) G().VerbindungEintragen(*g1, *g2);
+}
+
+bool TrenneGetippt(HauptF& h, Felder& f, const Typen&) {
+  h.AktuelleKennung = KennungTrenne;
+  FiguratT* g1;
+  FiguratT* g2;
+  if (!BeideDa(h, f.AltG1, f.AltG2, g1, g2)) return false;
+  G().VerbindungTrennen(*g1, *g2);
+  return true;
+}
+
+void TrenneWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+  FiguratT* g1;
+  FiguratT* g2;
+  if (BeideDa(h, b.AltG1, b.AltG2, g1, g2)) G().VerbindungTrennen(*g1, *g2);
+}
+
+// Showing draws over the picture, hiding draws it anew. Replayed, only the
+// flag: the closing redraw draws or leaves out the figure.
+template <bool sichtbar>
+bool SichtbarGetippt(HauptF& h, Felder& f, const Typen&) {
+  FiguratT* g;
+  if (!h.Gefunden(f.AltG1, g)) return false;
+  h.AktuelleKennung = sichtbar ? KennungZeichne : KennungRadiere;
+  g->sichtbar = sichtbar;
+  if (sichtbar)
+    G().Aktualisieren();
+  else
+    G().TotalAktualisieren();
+  return true;
+}
+
+template <bool sichtbar>
+void SichtbarWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+  FiguratT* g;
+  if (h.Gefunden(b.AltG1, g)) g->sichtbar = sichtbar;
+}
+
+using S = Sammlungsfall;
+using enum Befehlsart::Merkmal;
+constexpr unsigned Konstruktion = Definition | Ergebnis;
 
 // Every sentence is the row's pieces and fields joined, then one blank. The
 // pieces are exact, blanks included: kind 18 has two blanks after "von:",
 // kinds 13 and 25 have " ,: ", kind 30 says "als als".
 const std::array<Befehlsart, 35> tabelle = {{
     {KennungPunkt, "KennungPunkt", "der Punkt mit", L::Koordinaten,
-     " ist der Punkt mit dem Koordinatentripel: ", {{{1, ""}}}},
-    {KennungEbene, "KennungEbene", "die Ebene mit", L::Gleichung, " ist die Ebene mit der Gleichung: ", {{{1, ""}}}},
+     " ist der Punkt mit dem Koordinatentripel: ", {{{1, ""}}}, Definition, S::Keiner, WEGE(nullptr, PunktWiederholt)},
+    {KennungEbene, "KennungEbene", "die Ebene mit", L::Gleichung, " ist die Ebene mit der Gleichung: ", {{{1, ""}}},
+     Definition, S::Keiner, WEGE(nullptr, EbeneWiederholt)},
     {KennungGeradePP, "KennungGeradePP", "Gerade durch die Punkte", L::Namen,
-     " wird definiert als Gerade durch die Punkte: ", {{{1, " und: "}, {2, ""}}}, ZweiPunkte,
+     " wird definiert als Gerade durch die Punkte: ", {{{1, " und: "}, {2, ""}}}, Konstruktion, S::Nichts, ZweiPunkte,
      OPERATION(h.ErzeugeGeradePP(o.AltG1, o.AltG2, r, ok))},
     {KennungGeradePR, "KennungGeradePR", "Gerade durch den Punkt", L::Namen,
-     " wird definiert als Gerade durch den Punkt: ", {{{1, " mit der Richtung: "}, {2, ""}}}, PunktRichtung,
-     OPERATION(h.ErzeugeGeradePR(o.AltG1, o.AltG2, r, ok)), true},
+     " wird definiert als Gerade durch den Punkt: ", {{{1, " mit der Richtung: "}, {2, ""}}}, Konstruktion, S::Nichts,
+     PunktRichtung, OPERATION(h.ErzeugeGeradePR(o.AltG1, o.AltG2, r, ok)), true},
     {KennungEbenePPP, "KennungEbenePPP", "Ebene durch die Punkte", L::Namen,
-     " wird definiert als Ebene durch die Punkte: ", {{{1, " ,: "}, {2, " und: "}, {3, ""}}}, DreiPunkte,
-     OPERATION(h.ErzeugeEbenePPP(o.AltG1, o.AltG2, o.AltG3, r, ok))},
+     " wird definiert als Ebene durch die Punkte: ", {{{1, " ,: "}, {2, " und: "}, {3, ""}}}, Konstruktion, S::Nichts,
+     DreiPunkte, OPERATION(h.ErzeugeEbenePPP(o.AltG1, o.AltG2, o.AltG3, r, ok))},
     {KennungEbenePN, "KennungEbenePN", "mit dem Normalenvektor", L::Namen,
-     " wird definiert als Ebene durch den Punkt: ", {{{1, " mit dem Normalenvektor: "}, {2, ""}}}, ZweiPunkte,
-     OPERATION(h.ErzeugeEbenePN(o.AltG1, o.AltG2, r, ok))},
+     " wird definiert als Ebene durch den Punkt: ", {{{1, " mit dem Normalenvektor: "}, {2, ""}}}, Konstruktion,
+     S::Nichts, ZweiPunkte, OPERATION(h.ErzeugeEbenePN(o.AltG1, o.AltG2, r, ok))},
     {KennungEbenePRR, "KennungEbenePRR", "mit den Richtungen", L::Namen,
      " wird definiert als Ebene durch den Punkt: ", {{{1, " mit den Richtungen: "}, {2, " und: "}, {3, ""}}},
-     PunktZweiRichtungen, OPERATION(h.ErzeugeEbenePRR(o.AltG1, o.AltG2, o.AltG3, r, ok))},
+     Konstruktion, S::Nichts, PunktZweiRichtungen, OPERATION(h.ErzeugeEbenePRR(o.AltG1, o.AltG2, o.AltG3, r, ok))},
     {KennungSchnitt, "KennungSchnitt", "Schnitt", L::Namen, " wird definiert als Schnitt der Figurat: ",
-     {{{1, " und: "}, {2, ""}}}, ProduktPositiv, OPERATION(h.ErzeugeSchnitt(o.AltG1, o.AltG2, r, ok))},
+     {{{1, " und: "}, {2, ""}}}, Konstruktion, S::Mitglieder, ProduktPositiv,
+     OPERATION(h.ErzeugeSchnitt(o.AltG1, o.AltG2, r, ok))},
     {KennungLotfusspunkt, "KennungLotfusspunkt", "Fusspunkt", L::Namen,
-     " wird definiert als Fusspunktfigurat der Lote von: ", {{{1, " auf: "}, {2, ""}}}, BeidePositiv,
-     OPERATION(h.ErzeugeLotfussfpunktG(o.AltG1, o.AltG2, r, ok))},
+     " wird definiert als Fusspunktfigurat der Lote von: ", {{{1, " auf: "}, {2, ""}}}, Konstruktion, S::Mitglieder,
+     BeidePositiv, OPERATION(h.ErzeugeLotfussfpunktG(o.AltG1, o.AltG2, r, ok))},
     {KennungSpiegelbild, "KennungSpiegelbild", "Spiegelung", L::Namen,
-     " wird definiert als Ergebnis der Spiegelung von:  ", {{{1, " an: "}, {2, ""}}}, ProduktPositiv,
-     OPERATION(h.ErzeugeSpiegelbild(o.AltG1, o.AltG2, r, ok))},
+     " wird definiert als Ergebnis der Spiegelung von:  ", {{{1, " an: "}, {2, ""}}}, Konstruktion, S::Mitglieder,
+     ProduktPositiv, OPERATION(h.ErzeugeSpiegelbild(o.AltG1, o.AltG2, r, ok))},
     {KennungOrthogonale, "KennungOrthogonale", "orthogonales", L::Namen,
-     " wird definiert als orthogonales Figurat zu: ", {{{1, " und durch: "}, {2, ""}}}, BeidePositiv,
-     OPERATION(h.ErzeugeOrthogonale(o.AltG1, o.AltG2, r, ok))},
+     " wird definiert als orthogonales Figurat zu: ", {{{1, " und durch: "}, {2, ""}}}, Konstruktion, S::Mitglieder,
+     BeidePositiv, OPERATION(h.ErzeugeOrthogonale(o.AltG1, o.AltG2, r, ok))},
     {KennungVerschieben, "KennungVerschieben", "Verschiebung", L::Namen,
-     " wird definiert als Ergebnis der Verschiebung von: ", {{{1, " auf den Punkt: "}, {2, ""}}}, BeidePositiv,
-     OPERATION(h.ErzeugeVerschieben(o.AltG1, o.AltG2, r, ok))},
+     " wird definiert als Ergebnis der Verschiebung von: ", {{{1, " auf den Punkt: "}, {2, ""}}}, Konstruktion,
+     S::Mitglieder, BeidePositiv, OPERATION(h.ErzeugeVerschieben(o.AltG1, o.AltG2, r, ok))},
     // The angle is a typed number: "22,5" and "7+1/5" keep their values.
     {KennungDrehen, "KennungDrehen", "Drehung", L::Namen, " wird definiert als Ergebnis der Drehung von: ",
-     {{{1, " um den Winkel: "}, {2, " Grad mit der Drehachse: "}, {3, ""}}}, Drehbar,
-     OPERATION(h.ErzeugeDrehung(o.AltG1, HauptF::myval(o.AltG2), o.AltG3, r, ok)), true},
+     {{{1, " um den Winkel: "}, {2, " Grad mit der Drehachse: "}, {3, ""}}}, Konstruktion | Winkel, S::Mitglieder,
+     Drehbar, OPERATION(h.ErzeugeDrehung(o.AltG1, HauptF::myval(o.AltG2), o.AltG3, r, ok)), true},
     {KennungDreieck, "KennungDreieck", "Dreieck", L::Namen, " ist das Dreieck mit den Ecken: ",
-     {{{1, " und: "}, {2, " und: "}, {3, ""}}}, DreiPunkte,
+     {{{1, " und: "}, {2, " und: "}, {3, ""}}}, Konstruktion, S::Nichts, DreiPunkte,
      OPERATION(h.ErzeugeDreieck(o.AltG1, o.AltG2, o.AltG3, r, ok)), true},
     {KennungTetraeder, "KennungTetraeder", "Tetraeder", L::Namen, " ist das Tetraeder mit der Grundflaeche: ",
-     {{{1, " und der Spitze: "}, {2, ""}}}, DreieckUndPunkt, OPERATION(h.ErzeugeTetraeder(o.AltG1, o.AltG2, r, ok)),
-     true},
+     {{{1, " und der Spitze: "}, {2, ""}}}, Konstruktion, S::Nichts, DreieckUndPunkt,
+     OPERATION(h.ErzeugeTetraeder(o.AltG1, o.AltG2, r, ok)), true},
     {KennungMittelsenkrechte, "KennungMittelsenkrechte", "Mittelsenkrechte", L::Namen,
-     " ist die Mittelsenkrechte der Punkte: ", {{{1, " und: "}, {2, ""}}}, ZweiPunkte,
+     " ist die Mittelsenkrechte der Punkte: ", {{{1, " und: "}, {2, ""}}}, Konstruktion, S::Nichts, ZweiPunkte,
      OPERATION(h.ErzeugeMittelsenkrechte(o.AltG1, o.AltG2, r, ok))},
     {KennungHuelle, "KennungHuelle", "Huelle", L::Namen, " ist die Huelle von: ",
-     {{{1, " ,: "}, {2, " und: "}, {3, ""}}}, Huellbar, OPERATION(h.ErzeugeHuelle(o.AltG1, o.AltG2, o.AltG3, r, ok))},
-    {KennungKlonen, "KennungKlonen", "Klon", L::Namen, " ist definiert als als Klon von: ", {{{1, ""}}}, EineFigur,
-     OPERATION(h.KloneFigurat(o.NeuG, o.AltG1, ok))},
-    {KennungSammlung, "KennungSammlung", "Sammlung", L::Namen, " ist die Sammlung der Figurat: ", {{{1, ""}}}},
-    {KennungLoesche, "KennungLoesche", "Loesche", L::Namen, "Loesche das Figurat: ", {{{1, ""}}}},
-    {KennungZeige, "KennungZeige", "Daten", L::Namen, "Zeige die wesentlichen Daten von: ", {{{1, ""}}}, EineFigur,
-     OPERATION(h.ZeigeFigurat(o.AltG1))},
+     {{{1, " ,: "}, {2, " und: "}, {3, ""}}}, Konstruktion, S::Nichts, Huellbar,
+     OPERATION(h.ErzeugeHuelle(o.AltG1, o.AltG2, o.AltG3, r, ok))},
+    {KennungKlonen, "KennungKlonen", "Klon", L::Namen, " ist definiert als als Klon von: ", {{{1, ""}}}, Definition,
+     S::Klonen, EineFigur, OPERATION(h.KloneFigurat(o.NeuG, o.AltG1, ok))},
+    {KennungSammlung, "KennungSammlung", "Sammlung", L::Namen, " ist die Sammlung der Figurat: ", {{{1, ""}}},
+     Definition, S::Keiner, WEGE(SammlungGetippt, SammlungWiederholt)},
+    {KennungLoesche, "KennungLoesche", "Loesche", L::Namen, "Loesche das Figurat: ", {{{1, ""}}}, 0, S::Loeschen,
+     WEGE(nullptr, LoescheWiederholt)},
+    {KennungZeige, "KennungZeige", "Daten", L::Namen, "Zeige die wesentlichen Daten von: ", {{{1, ""}}}, 0, S::Zeigen,
+     EineFigur, OPERATION(h.ZeigeFigurat(o.AltG1))},
     {KennungWinkel, "KennungWinkel", "Winkel zwischen", L::Namen, "Berechne den Winkel zwischen den Figuratn: ",
-     {{{1, " und: "}, {2, ""}}}, Messbar, OPERATION(h.Winkelausgabe(o.AltG1, o.AltG2, ok))},
+     {{{1, " und: "}, {2, ""}}}, 0, S::Nichts, Messbar, OPERATION(h.Winkelausgabe(o.AltG1, o.AltG2, ok))},
     {KennungAbstand, "KennungAbstand", "Abstand", L::Namen, "Bestimme den Abstand, den: ",
-     {{{1, " von: "}, {2, " hat"}}}, ProduktPositiv, OPERATION(h.Abstandausgabe(o.AltG1, o.AltG2, ok))},
+     {{{1, " von: "}, {2, " hat"}}}, 0, S::Nichts, ProduktPositiv, OPERATION(h.Abstandausgabe(o.AltG1, o.AltG2, ok))},
     {KennungBeschreibe, "KennungBeschreibe", "Beschreib", L::Namen, "Gib eine ausfuehrliche Beschreibung von: ",
-     {{{1, ""}}}, Eckfigur, OPERATION(h.BeschreibeEck(o.AltG1, ok))},
-    {KennungHinweis, "KennungHinweis", "Hinweis:", L::Hinweis, "Hinweis: ", {{{2, ""}}}},
-    {KennungVerbinde, "KennungVerbinde", "Verbinde:", L::Namen, "Verbinde: ", {{{1, " und: "}, {2, ""}}}},
-    {KennungTrenne, "KennungTrenne", "Trenne:", L::Namen, "Trenne: ", {{{1, " und: "}, {2, ""}}}},
-    {KennungZeichne, "KennungZeichne", "Zeichne:", L::Namen, "Zeichne: ", {{{1, ""}}}},
-    {KennungRadiere, "KennungRadiere", "Radiere:", L::Namen, "Radiere: ", {{{1, " aus"}}}},
+     {{{1, ""}}}, 0, S::Nichts, Eckfigur, OPERATION(h.BeschreibeEck(o.AltG1, ok))},
+    {KennungHinweis, "KennungHinweis", "Hinweis:", L::Hinweis, "Hinweis: ", {{{2, ""}}}, 0, S::Keiner,
+     WEGE(HinweisGetippt, HinweisWiederholt)},
+    {KennungVerbinde, "KennungVerbinde", "Verbinde:", L::Namen, "Verbinde: ", {{{1, " und: "}, {2, ""}}}, 0,
+     S::Nichts, WEGE(VerbindeGetippt, VerbindeWiederholt)},
+    {KennungTrenne, "KennungTrenne", "Trenne:", L::Namen, "Trenne: ", {{{1, " und: "}, {2, ""}}}, 0, S::Nichts,
+     WEGE(TrenneGetippt, TrenneWiederholt)},
+    {KennungZeichne, "KennungZeichne", "Zeichne:", L::Namen, "Zeichne: ", {{{1, ""}}}, 0, S::Nichts,
+     WEGE(SichtbarGetippt<true>, SichtbarWiederholt<true>)},
+    {KennungRadiere, "KennungRadiere", "Radiere:", L::Namen, "Radiere: ", {{{1, " aus"}}}, 0, S::Nichts,
+     WEGE(SichtbarGetippt<false>, SichtbarWiederholt<false>)},
     {KennungZeichneAllePunkte, "KennungZeichneAllePunkte", "Zeichne alle Punkte", L::Namen, "Zeichne alle Punkte",
-     {}, nullptr, OPERATION(G().ZeichneAllePunkte())},
+     {}, Sofort | Namenslisten, S::Nichts, nullptr, OPERATION(G().ZeichneAllePunkte())},
     {KennungRadiereAllePunkte, "KennungRadiereAllePunkte", "alle Punkte aus", L::Namen, "Radiere alle Punkte aus",
-     {}, nullptr, OPERATION(G().RadiereAllePunkte())},
+     {}, Sofort | Namenslisten, S::Nichts, nullptr, OPERATION(G().RadiereAllePunkte())},
     {KennungRadiereAlleFigurat, "KennungRadiereAlleFigurat", "alle Figurat aus", L::Namen,
-     "Radiere alle Figurat aus", {}, nullptr, OPERATION(G().RadiereAlleFigurat())},
+     "Radiere alle Figurat aus", {}, Sofort | Namenslisten, S::Nichts, nullptr, OPERATION(G().RadiereAlleFigurat())},
     {KennungRadiereAlleStrecken, "KennungRadiereAlleStrecken", "alle Strecken aus", L::Namen,
-     "Radiere alle Strecken aus", {}, nullptr, OPERATION(G().RadiereAlleStrecken())},
-    {KennungRadiereAlles, "KennungRadiereAlles", "alles aus", L::Namen, "Radiere alles aus", {}, nullptr,
-     OPERATION(G().RadiereAlles())},
-    {KennungZeichneAlles, "KennungZeichneAlles", "ne alles", L::Namen, "Zeichne alles", {}, nullptr,
-     OPERATION(G().ZeichneAlles())},
+     "Radiere alle Strecken aus", {}, Sofort | Namenslisten, S::Nichts, nullptr,
+     OPERATION(G().RadiereAlleStrecken())},
+    {KennungRadiereAlles, "KennungRadiereAlles", "alles aus", L::Namen, "Radiere alles aus", {},
+     Sofort | Namenslisten, S::Nichts, nullptr, OPERATION(G().RadiereAlles())},
+    {KennungZeichneAlles, "KennungZeichneAlles", "ne alles", L::Namen, "Zeichne alles", {}, Sofort | Namenslisten,
+     S::Nichts, nullptr, OPERATION(G().ZeichneAlles())},
 }};
 
 #undef OPERATION
+#undef WEGE
 
 }  // namespace
 
@@ -131,6 +259,12 @@ int Befehlsart::Felderzahl() const {
 }
 
 const std::array<Befehlsart, 35>& Befehlsart::Alle() { return tabelle; }
+
+const Befehlsart* Befehlsart::ZurEingabe(int k) {
+  if (k == EingabeFesterPunkt) return Zu(KennungPunkt);
+  if (k == EingabeFesteEbene) return Zu(KennungEbene);
+  return Zu(k);
+}
 
 const Befehlsart* Befehlsart::Zu(int K) {
   static const std::array<const Befehlsart*, 61> nachKennung = [] {
@@ -147,7 +281,7 @@ std::string HauptF::BText(int Kennung, const std::string& NeuG, const std::strin
   if (!art) return " ";
   const std::string* felder[] = {nullptr, &AltG1, &AltG2, &AltG3};
   std::string satz;
-  if (art->ZeigtNeuG()) satz = NeuG;
+  if (art->Hat(Befehlsart::Definition)) satz = NeuG;
   satz += art->vorn;
   for (int i = 0; i < art->Felderzahl(); ++i) {
     satz += *felder[art->teile[i].feld];

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+class BefehlT;
 class FiguratT;
 class HauptF;
 
@@ -61,6 +62,22 @@ struct Satzteil {
   const char* danach = "";
 };
 
+// What a kind does when the first operand of a command is a collection.
+enum class Sammlungsfall {
+  Keiner,      // its first operand is no figure: it acts as on a single one
+  Nichts,      // nothing is done; a typed command is recorded all the same
+  Mitglieder,  // member by member: a collection of the results NeuG|member
+  Klonen,      // a collection NeuG of the same members, which are shared
+  Loeschen,    // the collection is deleted
+  Zeigen,      // the collection's one-line description
+};
+
+// The operand types of a command: FiguratT::Typ of the figures AltG1 to AltG3
+// name, 0 for a text that names none.
+struct Typen {
+  int t1, t2, t3;
+};
+
 // The fields of a command as an operation receives them.
 struct Operanden {
   const std::string& NeuG;
@@ -69,30 +86,65 @@ struct Operanden {
   const std::string& AltG3;
 };
 
-// One command kind: its sentence, its key phrase, how its sentence is read,
-// and, for the kinds both roads execute alike, the guard over the operand
-// types and the operation. Kinds below 40 begin their sentence with NeuG.
+// The fields of a typed command, which its operation may set as they are to
+// be recorded (the collection takes its members, the hint its text).
+struct Felder {
+  std::string& NeuG;
+  std::string& AltG1;
+  std::string& AltG2;
+  std::string& AltG3;
+};
+
+// One command kind: its sentence, its key phrase and how its sentence is read;
+// what the kind is; and its operations on the two roads, the typed one (the
+// input bars, the menu, the graphics window's buttons) and the replay of the
+// command list. Most kinds have one operation that both roads call behind the
+// same guard over the operand types; the kinds whose roads differ have one
+// operation for each. Kinds outside the table do nothing.
 struct Befehlsart {
+  // What a kind is, the flags of its row.
+  enum Merkmal : unsigned {
+    // It defines the figure NeuG: its sentence begins with the name, and
+    // typed, a name that is not allowed or already taken is refused.
+    Definition = 1u << 0,
+    // Its operation fills the result record and enters it.
+    Ergebnis = 1u << 1,
+    // AltG2 is a typed number, the angle: read from the angle field, and
+    // refused where it is typed or read when it is no usable number.
+    Winkel = 1u << 2,
+    // It has no operands: the menu runs it at once, and typed it becomes the
+    // chosen kind, so that "Ausführen" runs it again.
+    Sofort = 1u << 3,
+    // Its operation walks the name lists, which a replay makes current before it.
+    Namenslisten = 1u << 4,
+  };
+
   int Kennung;
   const char* Name;
   const char* Schluessel;
   Lesart lesart;
   const char* vorn;               // the piece before the first field
   std::array<Satzteil, 3> teile;  // the fields in sentence order
-  bool (*Waechter)(int t1, int t2, int t3) = nullptr;  // none: always
-  // r: the result record the kinds 11 to 25 fill and enter.
+  unsigned merkmale = 0;
+  Sammlungsfall AufSammlung = Sammlungsfall::Keiner;
+  // The operation of both roads and its guard (none: always). r: the result
+  // record the kinds with Ergebnis fill and enter.
+  bool (*Waechter)(int t1, int t2, int t3) = nullptr;
   void (*Operation)(HauptF& h, const Operanden& o, FiguratT*& r, bool& ok) = nullptr;
-  // Typed in the main window, the operation runs also when the guard failed.
+  // Typed, the operation runs also when the guard failed.
   bool auchOhneWaechter = false;
+  // The operations of a kind whose roads differ: typed, whether it succeeded
+  // and is to be recorded; replayed, nothing is ever recorded.
+  bool (*Getippt)(HauptF& h, Felder& f, const Typen& t) = nullptr;
+  void (*Wiederholt)(HauptF& h, const BefehlT& b, const Typen& t) = nullptr;
 
-  bool ZeigtNeuG() const { return Kennung < 40; }
-  // The kinds whose operation fills the result record.
-  bool MitErgebnis() const { return Kennung > 10 && Kennung < 26; }
-  // AltG1 names a figure, not a coordinate, equation or member text.
-  bool ErsterOperandIstName() const { return lesart == Lesart::Namen && Kennung != KennungSammlung; }
+  bool Hat(Merkmal m) const { return (merkmale & m) != 0; }
   int Felderzahl() const;
   // The row of kind K, nothing for a kind outside the table.
   static const Befehlsart* Zu(int K);
+  // The row of the command that the input kind k records: the numeric bars
+  // record points and planes, every other input kind its own kind.
+  static const Befehlsart* ZurEingabe(int k);
   // Every row, in ascending kind.
   static const std::array<Befehlsart, 35>& Alle();
 };

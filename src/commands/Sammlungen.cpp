@@ -1,5 +1,5 @@
-// The operand bar's action: on single figures, or on a collection as a whole
-// or member by member.
+// Actions on collections, as a whole or member by member, on both roads; and
+// the operand bar's action, on single figures or on a collection.
 
 #include <algorithm>
 
@@ -13,6 +13,8 @@
 using plattform::EditFeld;
 using plattform::ListBox;
 
+bool HauptF::Elementname(const std::string& name) { return name.find('|') != std::string::npos; }
+
 std::string HauptF::AufMitglieder(const std::string& NeuG, const std::string& mitglieder, const std::string& AltG2,
                                   const std::string& AltG3, int K) {
   // Each member's result is named NeuG|member and listed, also when nothing was built for it.
@@ -22,60 +24,72 @@ std::string HauptF::AufMitglieder(const std::string& NeuG, const std::string& mi
   for (long i = 0; i < n; ++i) {
     std::string m;
     TeileBeimKomma(rest, m, rest);
-    const std::string ergebnis = NeuG + "|" + m;
+    std::string ergebnis = NeuG + "|" + m;
     liste += "," + ergebnis;
-    FiguratAktionSingle(ergebnis, m, AltG2, AltG3, K);
+    // As typed, but never recorded: the command of the whole collection is.
+    std::string a2 = AltG2;
+    std::string a3 = AltG3;
+    Anwenden(ergebnis, m, a2, a3, K);
   }
   return liste.substr(1);
 }
 
+void HauptF::AufSammlung(const Befehlsart& art, const std::string& NeuG, const std::string& sammlung,
+                         const std::string& AltG2, const std::string& AltG3) {
+  FiguratT* s;
+  HoleFigurat(sammlung, s);
+  auto neueSammlung = [&](const std::string& mitglieder) {
+    FiguratT* ergebnis;
+    ErschaffeG(ergebnis);
+    ergebnis->Ecken[1] = mitglieder;
+    ergebnis->Typ = TypSammlung;
+    ergebnis->name = NeuG;
+    ergebnis->Einlisten();
+  };
+  switch (art.AufSammlung) {
+    case Sammlungsfall::Mitglieder:
+      neueSammlung(AufMitglieder(NeuG, std::string(s->Ecken[1]), AltG2, AltG3, art.Kennung));
+      break;
+    case Sammlungsfall::Klonen:
+      neueSammlung(s->Ecken[1]);
+      break;
+    case Sammlungsfall::Loeschen:
+      LoescheFigurat(sammlung);
+      break;
+    case Sammlungsfall::Zeigen:
+      ZeigeFigurat(sammlung);
+      break;
+    case Sammlungsfall::Nichts:
+    case Sammlungsfall::Keiner:
+      break;
+  }
+}
+
 void HauptF::FiguratAktion() {
   const int K = AktuelleKennung;
+  const Befehlsart* art = Befehlsart::Zu(K);
+  const bool winkel = art && art->Hat(Befehlsart::Winkel);
   const std::string name = Kommafrei(Element<EditFeld>("GnameF").Text());
   const std::string first = Element<ListBox>("G1ListB").Text();
-  const std::string second = K == KennungDrehen ? Element<EditFeld>("GradF").Text() : Element<ListBox>("G2ListB").Text();
+  const std::string second = winkel ? Element<EditFeld>("GradF").Text() : Element<ListBox>("G2ListB").Text();
   const std::string third = Element<ListBox>("G3ListB").Text();
 
-  // A typed name with "|" would pass for the result of an action on a
-  // collection, which is never recorded by itself.
-  if (K <= 39 && ((ExistiertFigurat(name) && !destruktiv) || !ErlaubterName(name) ||
-                  name.find('|') != std::string::npos)) {
+  // With no kind chosen yet the name is checked as for a definition. A typed
+  // name with "|" would pass for the result of an action on a collection.
+  if ((!art || art->Hat(Befehlsart::Definition)) && (NameAbgelehnt(name) || Elementname(name))) {
     plattform::plattform().MsgBox("Der Figuratname " + name +
                                   " ist nicht erlaubt oder bereits für ein anderes Figurat vergeben");
     return;
   }
-  if (K == KennungDrehen && !Endlich({myval(second)})) {
+  if (winkel && !Endlich({myval(second)})) {
     plattform::plattform().MsgBox(ZuGrosseZahl);
     return;
   }
   // The collection and the hint take nothing from the operand lists, whatever the hidden first list still shows.
-  if (FiguratTypNr(first) != TypSammlung || K == KennungSammlung || K == KennungHinweis) {
+  if (!art || art->AufSammlung == Sammlungsfall::Keiner || FiguratTypNr(first) != TypSammlung) {
     FiguratAktionSingle(name, first, second, third, K);
     return;
   }
-
-  FiguratT* sammlung;
-  bool found;
-  HoleFigurat(first, sammlung, found);
-  if (K >= KennungSchnitt && K <= KennungDrehen) {
-    const std::string liste = AufMitglieder(name, sammlung->Ecken[1], second, third, K);
-    FiguratT* ergebnis;
-    ErschaffeG(ergebnis);
-    ergebnis->Ecken[1] = liste;
-    ergebnis->Typ = TypSammlung;
-    ergebnis->name = name;
-    ergebnis->Einlisten();
-  } else if (K == KennungKlonen) {
-    // The members are shared, not cloned.
-    FiguratT* klon;
-    ErschaffeG(klon);
-    klon->Ecken[1] = sammlung->Ecken[1];
-    klon->Typ = TypSammlung;
-    klon->name = name;
-    klon->Einlisten();
-  } else if (K == KennungZeige) {
-    ZeigeFigurat(first);
-  }
-
+  AufSammlung(*art, name, first, second, third);
   Aufzeichnen(K, name, first, second, third);
 }

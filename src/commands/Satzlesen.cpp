@@ -42,13 +42,14 @@ struct Gelesen {
 // Only blanks and colons count; the fixed words between the operands are never compared.
 bool LiesSatz(std::string_view line, int K, Gelesen& g) {
   const Befehlsart* art = Befehlsart::Zu(K);
-  if (K < 40) {
+  // A kind outside the table reads as a definition: a name and a colon.
+  if (!art || art->Hat(Befehlsart::Definition)) {
     const std::size_t p = line.find(' ');
     if (p == npos || p == 0) return false;
     g.name = line.substr(0, p);
   }
   const std::size_t c = line.find(':');
-  if ((c == npos || c == 0) && K <= 49) return false;
+  if ((c == npos || c == 0) && (!art || art->Felderzahl() > 0)) return false;
   std::string_view rest = OhneFuehrendeBlanks(c == npos ? line : line.substr(c + 1));
   if (!art) return true;
 
@@ -89,7 +90,7 @@ bool LiesSatz(std::string_view line, int K, Gelesen& g) {
         if (ok) g.feld[art->teile[i].feld] = rest.substr(0, p);
       }
       // The angle of a rotation is a typed number, and must be one that can be used.
-      if (ok && K == KennungDrehen) ok = HauptF::Endlich({HauptF::myval(g.feld[2])});
+      if (ok && art->Hat(Befehlsart::Winkel)) ok = HauptF::Endlich({HauptF::myval(g.feld[2])});
       break;
   }
   return ok;
@@ -104,12 +105,13 @@ void BefehlT::Zeile2Befehl(const std::string& line, int K, bool& ok) {
     plattform::plattform().Beep();
     return;
   }
-  NeuG = K < 40 ? g.name : "";
+  NeuG = g.name;
   AltG1 = g.feld[1];
   AltG2 = g.feld[2];
   AltG3 = g.feld[3];
   for (int i = 1; i <= 4; ++i) Gleichung[i] = g.Gleichung[i];
-  if (K == KennungPunkt) Vektor->Vektor(g.x, g.y, g.z);
+  const Befehlsart* art = Befehlsart::Zu(K);
+  if (art && art->lesart == Lesart::Koordinaten) Vektor->Vektor(g.x, g.y, g.z);
   Kennung = K;
 }
 

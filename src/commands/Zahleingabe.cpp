@@ -12,13 +12,6 @@
 using plattform::EditFeld;
 using plattform::Str;
 
-namespace {
-
-// A name with "|" would pass for the result of an action on a collection.
-bool Elementname(const std::string& name) { return name.find('|') != std::string::npos; }
-
-}  // namespace
-
 std::string HauptF::EingegebenerName() {
   std::string name = Kommafrei(Element<EditFeld>("GnameF").Text());
   if (name.empty()) name = "G_" + std::to_string(FreieNr());

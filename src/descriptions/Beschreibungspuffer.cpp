@@ -10,9 +10,6 @@ void HauptF::InfoAktualisieren() {
   if (!ProtokollAn && !InfoFenster.empty()) return;
   // A run of the command list puts thousands of texts in front; the field
   // shows the text once, when the run ends.
-  if (laufTiefe_ > 0) {
-    infoAusstehend_ = true;
-    return;
-  }
+  if (Befehlslauf.Aufschieben("InfoF", 1, [this] { InfoAktualisieren(); })) return;
   Element<plattform::EditFeld>("InfoF").SetzeText(InfoFenster.Text());
 }

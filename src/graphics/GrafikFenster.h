@@ -90,19 +90,15 @@ class GrafikFenster : public plattform::Fenster {
   void StreckeLoeschen(const std::string& paar);
 
   // Redraw: over the picture, or after clearing it. While the command list
-  // runs, both only note what the end of the run is to draw.
+  // runs, both wait for the end of the run.
   void Aktualisieren();
   void RadiereAllePunkte();
   void RadiereAlles();
   void RadiereAlleFigurat();
   void RadiereAlleStrecken();
   void TotalAktualisieren();
-  // At the end of a run of the command list: the one redraw it asked for.
-  void NachDemLauf();
 
  private:
-  enum class Bildauftrag { Keiner, Zeichnen, Loeschen };
-  Bildauftrag ausstehend_ = Bildauftrag::Keiner;
   // Walks a name list of the main window, CR after each name.
   static void JederName(const std::string& liste, const std::function<void(const std::string&)>& tue);
   // The figures of a name list that exist; names without a figure are passed over.

@@ -7,7 +7,6 @@
 #include <memory>
 #include <vector>
 
-#include "commands/Befehlsarten.h"
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
@@ -127,16 +126,13 @@ void GrafikFenster::StreckeTeilen(const std::string& paar, std::string& A, std::
 void GrafikFenster::StreckeBilden(const std::string& paar) {
   std::string A, B;
   StreckeTeilen(paar, A, B);
-  HauptF& h = HauptF::Instanz();
-  // The connection itself comes from executing the list, as it will at every later run.
-  h.FiguratAktionSingle("", A, B, "", KennungVerbinde);
-  h.AnweisungslisteAusfuehren();
+  HauptF::Instanz().Verbinde(A, B);
 }
 
 void GrafikFenster::StreckeLoeschen(const std::string& paar) {
   std::string A, B;
   StreckeTeilen(paar, A, B);
-  HauptF::Instanz().FiguratAktionSingle("", A, B, "", KennungTrenne);
+  HauptF::Instanz().Trenne(A, B);
 }
 
 void GrafikFenster::verbundenB_Action() {

@@ -6,6 +6,14 @@
 #include "graphics/GrafikFenster.h"
 #include "ui/HauptF.h"
 
+namespace {
+
+// The picture's place among the refreshes that wait for the end of a run of
+// the command list; the full redraw is the higher stage.
+constexpr const char* kBild = "GraphCanvas";
+
+}  // namespace
+
 void GrafikFenster::JederName(const std::string& liste, const std::function<void(const std::string&)>& tue) {
   // A copy: what the walk does may rebuild the list.
   const std::string text = liste;
@@ -39,11 +47,9 @@ void GrafikFenster::ZeichneAllePunkte() {
 
 void GrafikFenster::Aktualisieren() {
   HauptF& h = HauptF::Instanz();
-  // A run of the command list draws thousands of times what its end draws again.
-  if (h.Befehlslauf()) {
-    if (ausstehend_ == Bildauftrag::Keiner) ausstehend_ = Bildauftrag::Zeichnen;
-    return;
-  }
+  // A run of the command list draws thousands of times what its end draws
+  // again. The window is asked for then: the user may have closed this one.
+  if (h.Befehlslauf.Aufschieben(kBild, 1, [] { Instanz().Aktualisieren(); })) return;
   h.ErzeugeNamenListen();
   ZeigePunktepaare();
   JedesFigurat(h.NListe, [](FiguratT& g) {
@@ -74,18 +80,8 @@ void GrafikFenster::RadiereAlleStrecken() {
 }
 
 void GrafikFenster::TotalAktualisieren() {
-  if (HauptF::Instanz().Befehlslauf()) {
-    ausstehend_ = Bildauftrag::Loeschen;
-    return;
-  }
+  if (HauptF::Instanz().Befehlslauf.Aufschieben(kBild, 2, [] { Instanz().TotalAktualisieren(); })) return;
   // The refresh clears the picture and lets Paint draw the axes first.
   Element<plattform::Canvas>("GraphCanvas").Refresh();
   Aktualisieren();
-}
-
-void GrafikFenster::NachDemLauf() {
-  const Bildauftrag auftrag = ausstehend_;
-  ausstehend_ = Bildauftrag::Keiner;
-  if (auftrag == Bildauftrag::Loeschen) TotalAktualisieren();
-  if (auftrag == Bildauftrag::Zeichnen) Aktualisieren();
 }

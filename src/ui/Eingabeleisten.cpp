@@ -1,6 +1,8 @@
 // The input bars: the numeric bar and the operand bar, arranged for the
 // input kind the user chose from the menu.
 
+#include "ui/Eingabeleisten.h"
+
 #include "commands/Befehlsarten.h"
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
@@ -11,20 +13,8 @@ using plattform::StatischerText;
 
 namespace {
 
-// A list of the operand bar: hidden, or shown with one of the name lists.
-using Namensliste = const std::string HauptF::*;
-// A label: hidden (nullptr), emptied and left as it was (""), or shown with its text.
-using Beschriftung = const char*;
-
-struct Operandenleiste {
-  int kennung;
-  const char* eingabe;  // the prompt EingabeText
-  Namensliste g1;
-  Beschriftung durch2;
-  Namensliste g2;  // for the rotation the angle field takes its place
-  Beschriftung und;
-  Namensliste g3;
-};
+using Namensliste = Operandenleiste::Namensliste;
+using Beschriftung = Operandenleiste::Beschriftung;
 
 // The prompts of 11, 12, 13 and 25 hold an invisible U+FEFF before "als".
 constexpr Operandenleiste kLeisten[] = {
@@ -57,8 +47,7 @@ constexpr Operandenleiste kLeisten[] = {
     {KennungHuelle, "wird definiert \uFEFFals Hülle von", &HauptF::oEckNliste, "und", &HauptF::oEckNliste, "und",
      &HauptF::oEckNliste},
     {KennungKlonen, "wird definiert als Klon von", &HauptF::mSoEckNListe, nullptr, nullptr, "", nullptr},
-    // The collection takes its members from the collection field.
-    {KennungSammlung, " ist eine Sammlung", nullptr, "", nullptr, "", nullptr},
+    {KennungSammlung, " ist eine Sammlung", nullptr, "", nullptr, "", nullptr, true},
     {KennungZeige, "Zeige", &HauptF::NListe, "", nullptr, "", nullptr},
     {KennungWinkel, "Berechne den Winkel zwischen", &HauptF::oPNListe, "und", &HauptF::oPNListe, "", nullptr},
     {KennungAbstand, "Berechne den Abstand von", &HauptF::oEckNliste, "und", &HauptF::oEckNliste, "", nullptr},
@@ -67,13 +56,15 @@ constexpr Operandenleiste kLeisten[] = {
     {KennungRadiere, "Radiere im Grafikfenster", &HauptF::NListe, "", nullptr, "", nullptr},
 };
 
-const Operandenleiste* LeisteZu(int k) {
+}  // namespace
+
+const Operandenleiste* Operandenleiste::Zu(int k) {
   for (const Operandenleiste& l : kLeisten)
     if (l.kennung == k) return &l;
   return nullptr;
 }
 
-}  // namespace
+std::span<const Operandenleiste> Operandenleiste::Alle() { return kLeisten; }
 
 void HauptF::MenuleisteLeeren(int n) {
   if (n == 1) {
@@ -108,34 +99,39 @@ void HauptF::EbenenEingabeSchablone() {
 }
 
 void HauptF::SetzeKennungAuf(int k) {
+  // What the user gives the kind: numbers, a hint, or operands from the lists.
+  const Befehlsart* art = Befehlsart::ZurEingabe(k);
+  const Lesart lesart = art ? art->lesart : Lesart::Namen;
   AktuelleKennung = k;
   Element<EditFeld>("GradF").SetzeVisible(false);
 
   EditFeld& hinweis = Element<EditFeld>("HinweisF");
   hinweis.SetzeReadOnly(true);
-  if (k != KennungHinweis) {
+  if (lesart != Lesart::Hinweis) {
     hinweis.SetzeText("");
     // Another kind than the hint gives the window's Return back.
     AufHinweisWarten = false;
   }
 
+  // The name field for the kinds that define a figure.
   EditFeld& gname = Element<EditFeld>("GnameF");
-  if (k <= 35) {
+  if (art && art->Hat(Befehlsart::Definition)) {
     gname.SetzeVisible(true);
     gname.SetFocus();
   } else {
     gname.SetzeVisible(false);
   }
 
-  MenuleisteLeeren(k > 10 ? 1 : 2);
-  if (k == EingabeFesterPunkt) PunktEingabeSchablone();
-  if (k == EingabeFesteEbene) EbenenEingabeSchablone();
+  const bool zahlen = lesart == Lesart::Koordinaten || lesart == Lesart::Gleichung;
+  MenuleisteLeeren(zahlen ? 2 : 1);
+  if (lesart == Lesart::Koordinaten) PunktEingabeSchablone();
+  if (lesart == Lesart::Gleichung) EbenenEingabeSchablone();
 
   ErzeugeNamenListen();
   for (const char* liste : {"G1ListB", "G2ListB", "G3ListB"}) Element<ListBox>(liste).SetzeInhalt(NListe);
   Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
 
-  if (k == KennungHinweis) {
+  if (lesart == Lesart::Hinweis) {
     // No bar is left: the numeric one is cleared and the name field hidden.
     MenuleisteLeeren(2);
     hinweis.SetzeReadOnly(false);
@@ -144,7 +140,7 @@ void HauptF::SetzeKennungAuf(int k) {
     return;
   }
   // The drawing kinds without operands leave the bar as it was.
-  const Operandenleiste* leiste = LeisteZu(k);
+  const Operandenleiste* leiste = Operandenleiste::Zu(k);
   if (!leiste) return;
 
   Element<StatischerText>("EingabeText").SetzeText(leiste->eingabe);
@@ -167,9 +163,9 @@ void HauptF::SetzeKennungAuf(int k) {
   zeige("G2ListB", leiste->g2);
   beschrifte("undT", leiste->und);
   zeige("G3ListB", leiste->g3);
-  if (k == KennungDrehen) Element<EditFeld>("GradF").SetzeVisible(true);
+  if (art->Hat(Befehlsart::Winkel)) Element<EditFeld>("GradF").SetzeVisible(true);
 
-  if (k == KennungSammlung) {
+  if (leiste->sammeln) {
     AktuelleSammlung.clear();
     Element<EditFeld>("LastInfoF").SetzeText("");
   }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Aufschub.h"
 #include "descriptions/Beschreibungstext.h"
 #include "platform/Fenster.h"
 #include "platform/Plattform.h"
@@ -16,19 +17,8 @@
 
 class FiguratT;
 class BefehlT;
+struct Befehlsart;
 class VektorT;
-
-// The menu items the main window answers, in the order their handlers are
-// registered; each item's handler is _<item>_Action.
-#define FIGURAT_MENUEHANDLER(X)                                                                                      \
-  X(FileLaden) X(FileSpeichern) X(NumPunkt) X(NumEbene) X(BerechneAbstand) X(BerechneWinkel) X(GEbenePN)             \
-  X(GEbenePPP) X(GEbenePRR) X(FiguratDreieck) X(FiguratTetraeder) X(GErzeugeDrehen) X(GErzeugeLotfusspunktG)          \
-  X(GErzeugeMittelsenkrechte) X(GErzeugeOrthogonale) X(GErzeugeSchnitt) X(GErzeugeSpiegelbild)                       \
-  X(GErzeugeVerschieben) X(GGeradePP) X(GGeradePR) X(GErzeugeKlonen) X(HilfeM) X(InfoHilfe) X(AusgabeBeschreibe)     \
-  X(AusgabeZeige) X(InfoFigurat) X(NeuItem) X(AusgabeAllesZeigen) X(FileAktualisieren) X(AusgabeProtokoll)           \
-  X(UndoItem) X(LetztLoeschItem) X(FiguratHuelle) X(FileHInweis) X(FiguratSammlung) X(FileQuit)                      \
-  X(grafischeDarstellungZeichne) X(AllePunkteZeichnen) X(RadiereItem) X(AllesZeichnen) X(AlleFiguratRadieren)        \
-  X(AllePunkteRadieren) X(AllesRadieren) X(AlleStreckenRadieren)
 
 // The main window and the program-wide context at once: it holds the figure
 // list, the command list, the pools, the name lists, the texts, the settings
@@ -77,6 +67,9 @@ class HauptF : public plattform::Fenster {
   double alphaW = 0;                     // graphics
   double betaW = 0;                      // graphics
   double Augenabstand = 0;               // graphics
+  // commands: whether the command list runs; the descriptions and the picture
+  // wait for the end of the run with their refreshes.
+  Aufschub Befehlslauf;
 
   // Window events.
   void Open() override;
@@ -215,9 +208,23 @@ class HauptF : public plattform::Fenster {
   // Applying one action (Aktion.cpp): names the figure NeuG defines, tests
   // the operand types for the kind K, calls the operation and records the
   // command when it succeeded.
+  // The same without recording: whether it succeeded. The fields are those
+  // to be recorded (the collection and the hint set theirs).
+  bool Anwenden(std::string& NeuG, std::string& AltG1, std::string& AltG2, std::string& AltG3, int K);
   void FiguratAktionSingle(std::string NeuG, std::string AltG1, std::string AltG2, std::string AltG3, int K);
+  // The point connections of the graphics window, through the command list:
+  // connecting records the command and executes the list, which makes the
+  // connection as every later run will; separating records it and applies it at once.
+  void Verbinde(const std::string& A, const std::string& B);
+  void Trenne(const std::string& A, const std::string& B);
+  // The figure of a name; the empty name never counts as found.
+  bool Gefunden(const std::string& name, FiguratT*& g) const;
 
-  // The operand bar's action, on a collection member by member (Sammlungen.cpp).
+  // Actions on collections (Sammlungen.cpp).
+  // What the kind does with the collection as its first operand, on both roads.
+  void AufSammlung(const Befehlsart& art, const std::string& NeuG, const std::string& sammlung,
+                   const std::string& AltG2, const std::string& AltG3);
+  // The operand bar's action, on a collection as the kind says.
   void FiguratAktion();
 
   // "Ausführen" (TuEs.cpp).
@@ -230,8 +237,6 @@ class HauptF : public plattform::Fenster {
   static std::string Gleichungstext(double a, double b, double c, double d);
 
   // Executing the list again (Wiederholung.cpp).
-  // While the list is executed; what shows its growing results waits for the end.
-  bool Befehlslauf() const { return laufTiefe_ > 0; }
   // From the origin alone, every command from the first, then the picture redrawn.
   void AnweisungslisteAusfuehren();
   // Every command from the cursor AktuellerBZeiger to the end of the list.
@@ -312,9 +317,16 @@ class HauptF : public plattform::Fenster {
   void EnableMenuItems() override;
   // The question with OK (1) and Cancel (2).
   int YesNoAbfrage(const std::string& frage);
-#define X(punkt) bool _##punkt##_Action();
-  FIGURAT_MENUEHANDLER(X)
+  // The handlers of the items that do more than choose a kind, _<item>_Action.
+#define FIGURAT_HANDLER_Eigen(punkt) bool _##punkt##_Action();
+#define FIGURAT_HANDLER_Wahl(punkt)
+#define FIGURAT_HANDLER_Keine(punkt)
+#define X(name, art, text, kuerzel, menue, unter, aktion, kennung, freigabe) FIGURAT_HANDLER_##aktion(name)
+  FIGURAT_MENUEPUNKTE(X)
 #undef X
+#undef FIGURAT_HANDLER_Eigen
+#undef FIGURAT_HANDLER_Wahl
+#undef FIGURAT_HANDLER_Keine
 
   // Figure list and command list (Listen.cpp).
   void FiguratLB_DoubleClick();
@@ -347,7 +359,7 @@ class HauptF : public plattform::Fenster {
 #define FIGURAT_TYP_Trenn plattform::MenuItem
 #define FIGURAT_TYP_Befehl plattform::MenuItem
 #define FIGURAT_TYP_AppleBefehl plattform::AppleMenuItem
-#define X(name, art, text, kuerzel, menue, unter) \
+#define X(name, art, text, kuerzel, menue, unter, aktion, kennung, freigabe) \
   FIGURAT_TYP_##art& name() const { return static_cast<FIGURAT_TYP_##art&>(Menuepunkt(#name)); }
   FIGURAT_MENUEPUNKTE(X)
 #undef X
@@ -383,32 +395,19 @@ class HauptF : public plattform::Fenster {
   friend class FiguratT;
 
   // commands
-  // The figure of a name; the empty name never counts as found.
-  bool Gefunden(const std::string& name, FiguratT*& g) const;
+  // A name with "|" is that of a result of an action on a collection.
+  static bool Elementname(const std::string& name);
   // The action K applied to every member of a collection, each result named
   // NeuG|member; the result names, joined by commas.
   std::string AufMitglieder(const std::string& NeuG, const std::string& mitglieder, const std::string& AltG2,
                             const std::string& AltG3, int K);
   // The typed name, commas and blanks removed, or an automatic one.
   std::string EingegebenerName();
-  // A run of the command list, nested or not: the descriptions field and the
-  // picture are brought up to date once, when the outermost run ends.
-  class Lauf {
-   public:
-    explicit Lauf(HauptF& h) : h_(h) { ++h_.laufTiefe_; }
-    ~Lauf();
-    Lauf(const Lauf&) = delete;
-    Lauf& operator=(const Lauf&) = delete;
-
-   private:
-    HauptF& h_;
-  };
-  int laufTiefe_ = 0;
-  bool infoAusstehend_ = false;
 
   // ui
   // While the Return latch is set or an edit dialog waits, nothing executes.
   bool AusfuehrenBlockiert();
-  // A drawing command without operands, chosen and executed at once.
-  void AufEinmal(int k);
+  // What a menu item that chooses the input kind k does: the bars are
+  // arranged for it, and a kind without operands runs at once.
+  void Menuewahl(int k);
 };

@@ -2,23 +2,14 @@
 
 #include <memory>
 
+#include "commands/Befehlsarten.h"
 #include "platform/Plattform.h"
 
 namespace {
 
-enum class Punktart { Menue, Unter, Trenn, Befehl, AppleBefehl };
-
-struct Menuepunkt {
-  const char* name;
-  Punktart art;
-  const char* text;
-  const char* kuerzel;
-  const char* menue;       // the menu it is an entry of; empty for a menu
-  const char* untermenue;  // the submenu within that menu, if any
-};
-
-constexpr Menuepunkt kPunkte[] = {
-#define X(name, art, text, kuerzel, menue, unter) {#name, Punktart::art, text, kuerzel, menue, unter},
+constexpr Menuezeile kZeilen[] = {
+#define X(name, art, text, kuerzel, menue, unter, aktion, kennung, freigabe) \
+  {#name, Punktart::art, text, kuerzel, menue, unter, Menueaktion::aktion, kennung, Freigabe::freigabe},
     FIGURAT_MENUEPUNKTE(X)
 #undef X
 };
@@ -26,7 +17,7 @@ constexpr Menuepunkt kPunkte[] = {
 }  // namespace
 
 MenuBar1::MenuBar1() {
-  for (const Menuepunkt& p : kPunkte) {
+  for (const Menuezeile& p : kZeilen) {
     std::unique_ptr<plattform::MenuItem> punkt;
     if (p.art == Punktart::AppleBefehl)
       punkt = std::make_unique<plattform::AppleMenuItem>();
@@ -44,5 +35,7 @@ MenuBar1::MenuBar1() {
     eltern->Append(std::move(punkt));
   }
 }
+
+std::span<const Menuezeile> MenuBar1::Zeilen() { return kZeilen; }
 
 class MenuBar1& MenuBar1() { return plattform::plattform().Menueleiste<class MenuBar1>(); }

@@ -122,6 +122,12 @@ TEST_F(Aktion, ATypedNameWithABarIsRefused) {
   EXPECT_EQ(Meldungen(), V{"Der verwendete Figuratname E|F  ist unerlaubt  oder existiert bereits"});
   EXPECT_EQ(Anzahl(), 4);
   EXPECT_EQ(Figuren().count("a|b"), 0u);
+
+  // A kind that defines no figure keeps the name it was typed with, hidden, and is recorded like any other.
+  Tue(KennungZeige, "a|b", "A");
+  ASSERT_EQ(Anzahl(), 5);
+  EXPECT_EQ(Befehle().back()->NeuG, "a|b");
+  EXPECT_EQ(Satz(*Befehle().back()), "Zeige die wesentlichen Daten von: A ");
 }
 
 TEST_F(Aktion, AusfuehrenRightAfterTheStart) {

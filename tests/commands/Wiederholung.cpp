@@ -91,6 +91,13 @@ TEST_F(Wiederholung, CloneShowAndOtherKindsOnACollection) {
   h().AnweisungslisteAusfuehren();
   EXPECT_EQ(Figuren().at("S2"), "-5 g,k");
   EXPECT_EQ(Letzte(), "H");
+
+  // No kind chosen, as after a re-execution, while the hidden first list still shows a collection: nothing.
+  Waehle("G1ListB", "S");
+  Feld("GnameF").SetzeText("Z2");
+  h().TuEs();
+  EXPECT_EQ(Anzahl(), 13);
+  EXPECT_EQ(Figuren().count("Z2"), 0u);
 }
 
 TEST_F(Wiederholung, TheNameTestOfTheOperandBar) {
