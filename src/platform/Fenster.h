@@ -39,27 +39,6 @@ struct Fensterlayout {
   MenuBar* menueleiste = nullptr;  // the window's own menu bar, if it takes one
 };
 
-// Properties of a control-table row that differ from the kind's defaults.
-// Designated initialisers name them in this order.
-struct Eigenschaften {
-  std::optional<std::string> text = {};  // text of a field or static text, caption of a button or check box
-  std::optional<Farbe> hintergrund = {};
-  int schriftgroesse = 0;
-  bool fett = false;
-  Ausrichtung ausrichtung = Ausrichtung::Standard;
-  bool versteckt = false;
-  bool nurLesen = false;
-  bool mehrzeilig = false;
-  bool zeilenZiehbar = false;
-  std::vector<std::string> eintraege = {};  // popup menu
-  std::optional<Bevel> kante = {};
-  bool nimmtFokus = false;
-  bool bild = false;
-  bool angekreuzt = false;
-  // slider
-  int minimum = 0, maximum = 100, wert = 0, lineStep = 1, pageStep = 10;
-};
-
 // Makes the handler of one event for a given window.
 struct Bindung {
   std::string ereignis;
