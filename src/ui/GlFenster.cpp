@@ -16,20 +16,7 @@ using plattform::Str;
 plattform::Fensterlayout GlFenster::Layoutschritt() { return Dialoglayout("Änderung der Ebenengleichung", 533, 145); }
 
 const std::vector<plattform::Steuerelementzeile>& GlFenster::Steuerelementtabelle() const {
-  static const std::vector<plattform::Steuerelementzeile> tabelle = {
-      {Art::StatischerText, "GlText", 12, 7, 288, 22, {.text = "Koordinatengleichung der Ebene "}},
-      {Art::EditFeld, "xF", 12, 41, 90, 35},
-      {Art::EditFeld, "yF", 143, 41, 90, 35},
-      {Art::EditFeld, "zF", 275, 41, 90, 35},
-      {Art::BevelButton, "AktualisierenB", 12, 93, 353, 31, {.text = "Alles Aktualisieren / Fertig"},
-       {Bind("Action", &GlFenster::AktualisierenB_Action)}},
-      {Art::BevelButton, "AbbrechB", 420, 93, 86, 32, {.text = "Abbrechen"},
-       {Bind("Action", &GlFenster::AbbrechB_Action)}},
-      {Art::EditFeld, "dF", 416, 41, 90, 35},
-      {Art::StatischerText, "StaticText1", 102, 46, 37, 20, {.text = "x +"}},
-      {Art::StatischerText, "StaticText2", 239, 48, 37, 20, {.text = "y +"}},
-      {Art::StatischerText, "StaticText3", 367, 46, 46, 20, {.text = "z ="}},
-  };
+  static const std::vector<plattform::Steuerelementzeile> tabelle = {FIGURAT_GLFENSTER_ELEMENTE(PLATTFORM_ZEILE)};
   return tabelle;
 }
 

@@ -16,16 +16,7 @@ using plattform::Str;
 plattform::Fensterlayout KoordFenster::Layoutschritt() { return Dialoglayout("Ändern von Koordinaten", 357, 145); }
 
 const std::vector<plattform::Steuerelementzeile>& KoordFenster::Steuerelementtabelle() const {
-  static const std::vector<plattform::Steuerelementzeile> tabelle = {
-      {Art::StatischerText, "KoordText", 31, 21, 288, 22, {.text = "Koordinaten des Punktes "}},
-      {Art::EditFeld, "xF", 31, 55, 90, 35},
-      {Art::EditFeld, "yF", 130, 55, 90, 35},
-      {Art::EditFeld, "zF", 229, 55, 90, 35},
-      {Art::BevelButton, "AktualisierenB", 31, 108, 189, 22, {.text = "Alles Aktualisieren / Fertig"},
-       {Bind("Action", &KoordFenster::AktualisierenB_Action)}},
-      {Art::BevelButton, "AbbrechB", 233, 107, 86, 22, {.text = "Abbrechen"},
-       {Bind("Action", &KoordFenster::AbbrechB_Action)}},
-  };
+  static const std::vector<plattform::Steuerelementzeile> tabelle = {FIGURAT_KOORDFENSTER_ELEMENTE(PLATTFORM_ZEILE)};
   return tabelle;
 }
 
