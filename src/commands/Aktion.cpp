@@ -28,7 +28,7 @@ void HauptF::FiguratAktionSingle(std::string NeuG, std::string AltG1, std::strin
   FiguratT* r;
   ErschaffeG(r);
   r->name = NeuG;
-  Element<EditFeld>("HinweisF").SetzeReadOnly(true);
+  HinweisF().SetzeReadOnly(true);
 
   if (K > 10 && K < 32 && ((ExistiertFigurat(NeuG) && !destruktiv) || !ErlaubterName(NeuG))) {
     plattform::plattform().MsgBox("Der Figuratname " + NeuG +
@@ -57,12 +57,12 @@ void HauptF::FiguratAktionSingle(std::string NeuG, std::string AltG1, std::strin
         if (ok) {
           ErzeugeSammlung(NeuG, AltG1, ok);
           AktuelleSammlung.clear();
-          Element<StatischerText>("EingabeText").SetzeText("");
+          EingabeText().SetzeText("");
         }
         break;
       case KennungHinweis: {
         // The hint comes from its field; a line break becomes a blank.
-        std::string hinweis = Element<EditFeld>("HinweisF").Text();
+        std::string hinweis = HinweisF().Text();
         Filtern(hinweis);
         ok = hinweis.find_first_not_of(' ') != std::string::npos;
         if (ok) {
@@ -70,7 +70,7 @@ void HauptF::FiguratAktionSingle(std::string NeuG, std::string AltG1, std::strin
           NeuG.clear();
           AltG1.clear();
           AltG3.clear();
-          Element<EditFeld>("HinweisF").SetzeText("");
+          HinweisF().SetzeText("");
         }
         break;
       }
@@ -118,6 +118,6 @@ void HauptF::Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG
   b->Kennung = K;
   b->Anhaengen();
   ErzeugeNamenListen();
-  Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  FiguratLB().SetzeInhalt(ErwNListe);
   ZeigeLetztenBefehl();
 }

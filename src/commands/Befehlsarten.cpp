@@ -172,11 +172,11 @@ void HauptF::ZeigeBefehlsliste() {
     Protokoll += BText(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3);
     Protokoll += CR;
   }
-  Element<plattform::ListBox>("ProtokollBox").SetzeInhalt(Protokoll);
+  ProtokollBox().SetzeInhalt(Protokoll);
 }
 
 void HauptF::ZeigeLetztenBefehl() {
   ZeigeBefehlsliste();
-  auto& box = Element<plattform::ListBox>("ProtokollBox");
+  auto& box = ProtokollBox();
   box.ZeigeZeile(box.ListCount() - 1);
 }

@@ -31,10 +31,10 @@ std::string HauptF::AufMitglieder(const std::string& NeuG, const std::string& mi
 
 void HauptF::FiguratAktion() {
   const int K = AktuelleKennung;
-  const std::string name = Kommafrei(Element<EditFeld>("GnameF").Text());
-  const std::string first = Element<ListBox>("G1ListB").Text();
-  const std::string second = K == KennungDrehen ? Element<EditFeld>("GradF").Text() : Element<ListBox>("G2ListB").Text();
-  const std::string third = Element<ListBox>("G3ListB").Text();
+  const std::string name = Kommafrei(GnameF().Text());
+  const std::string first = G1ListB().Text();
+  const std::string second = K == KennungDrehen ? GradF().Text() : G2ListB().Text();
+  const std::string third = G3ListB().Text();
 
   // A typed name with "|" would pass for the result of an action on a
   // collection, which is never recorded by itself.

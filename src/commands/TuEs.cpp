@@ -8,13 +8,13 @@ using plattform::EditFeld;
 using plattform::ListBox;
 
 void HauptF::TuEs() {
-  EditFeld& name = Element<EditFeld>("GnameF");
+  EditFeld& name = GnameF();
   if (AktuelleKennung == EingabeFesterPunkt) {
     DefinierePunkt();
-    Element<EditFeld>("LastInfoF").SetzeText("");
+    LastInfoF().SetzeText("");
   } else if (AktuelleKennung == EingabeFesteEbene) {
     DefiniereEbene();
-    Element<EditFeld>("LastInfoF").SetzeText("");
+    LastInfoF().SetzeText("");
   } else {
     FiguratAktion();
     name.SetFocus();
@@ -23,7 +23,7 @@ void HauptF::TuEs() {
   name.SetzeText("");
   for (const char* feld : {"aF", "bF", "cF", "dF"}) Element<EditFeld>(feld).SetzeText("");
   ErzeugeNamenListen();
-  Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  FiguratLB().SetzeInhalt(ErwNListe);
   ZeigeBefehlsliste();
   name.SetFocus();
 }

@@ -49,7 +49,7 @@ void HauptF::BefehlslisteAbarbeiten() {
     BefehlAusfuehren(*c);
   }
   ErzeugeNamenListen();
-  Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  FiguratLB().SetzeInhalt(ErwNListe);
   GrafikFenster::Instanz().Aktualisieren();
 }
 
@@ -110,7 +110,7 @@ void HauptF::BefehlAusfuehren(BefehlT& b) {
         break;
       case KennungHinweis:
         HinweisAusgabe(b.AltG2);
-        Element<EditFeld>("LastInfoF").SetzeText(b.AltG2);
+        LastInfoF().SetzeText(b.AltG2);
         break;
       case KennungVerbinde:
         if (Gefunden(b.AltG1, g1) && Gefunden(b.AltG2, g2)) GrafikFenster::Instanz().VerbindungEintragen(*g1, *g2);

@@ -14,5 +14,5 @@ void HauptF::InfoAktualisieren() {
     infoAusstehend_ = true;
     return;
   }
-  Element<plattform::EditFeld>("InfoF").SetzeText(InfoFenster.Text());
+  InfoF().SetzeText(InfoFenster.Text());
 }

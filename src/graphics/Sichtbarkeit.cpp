@@ -79,7 +79,7 @@ void GrafikFenster::TotalAktualisieren() {
     return;
   }
   // The refresh clears the picture and lets Paint draw the axes first.
-  Element<plattform::Canvas>("GraphCanvas").Refresh();
+  GraphCanvas().Refresh();
   Aktualisieren();
 }
 

@@ -78,7 +78,7 @@ const Operandenleiste* LeisteZu(int k) {
 void HauptF::MenuleisteLeeren(int n) {
   if (n == 1) {
     // The numbers typed in the fields stay.
-    Element<StatischerText>("aT").SetzeVisible(false);
+    aT().SetzeVisible(false);
     for (const char* feld : {"aF", "bF", "cF", "dF"}) Element<EditFeld>(feld).SetzeVisible(false);
     for (const char* text : {"bT", "cT", "dT"}) Element<StatischerText>(text).SetzeText("");
   } else if (n == 2) {
@@ -91,27 +91,27 @@ void HauptF::MenuleisteLeeren(int n) {
 void HauptF::PunktEingabeSchablone() {
   for (const char* t : {"aT", "bT", "cT"}) Element<StatischerText>(t).SetzeVisible(true);
   for (const char* f : {"GnameF", "aF", "bF", "cF"}) Element<EditFeld>(f).SetzeVisible(true);
-  Element<StatischerText>("aT").SetzeText("ist fester Punkt mit den Koordinaten  x =");
-  Element<StatischerText>("bT").SetzeText(",  y =");
-  Element<StatischerText>("cT").SetzeText(",  z =");
-  Element<EditFeld>("dF").SetzeVisible(false);
-  Element<StatischerText>("dT").SetzeVisible(false);
+  aT().SetzeText("ist fester Punkt mit den Koordinaten  x =");
+  bT().SetzeText(",  y =");
+  cT().SetzeText(",  z =");
+  dF().SetzeVisible(false);
+  dT().SetzeVisible(false);
 }
 
 void HauptF::EbenenEingabeSchablone() {
   for (const char* t : {"aT", "bT", "cT", "dT"}) Element<StatischerText>(t).SetzeVisible(true);
   for (const char* f : {"GnameF", "aF", "bF", "cF", "dF"}) Element<EditFeld>(f).SetzeVisible(true);
-  Element<StatischerText>("aT").SetzeText("ist feste Ebene mit der Gleichung");
-  Element<StatischerText>("bT").SetzeText("x  +");
-  Element<StatischerText>("cT").SetzeText("y  +");
-  Element<StatischerText>("dT").SetzeText("z  =");
+  aT().SetzeText("ist feste Ebene mit der Gleichung");
+  bT().SetzeText("x  +");
+  cT().SetzeText("y  +");
+  dT().SetzeText("z  =");
 }
 
 void HauptF::SetzeKennungAuf(int k) {
   AktuelleKennung = k;
-  Element<EditFeld>("GradF").SetzeVisible(false);
+  GradF().SetzeVisible(false);
 
-  EditFeld& hinweis = Element<EditFeld>("HinweisF");
+  EditFeld& hinweis = HinweisF();
   hinweis.SetzeReadOnly(true);
   if (k != KennungHinweis) {
     hinweis.SetzeText("");
@@ -119,7 +119,7 @@ void HauptF::SetzeKennungAuf(int k) {
     AufHinweisWarten = false;
   }
 
-  EditFeld& gname = Element<EditFeld>("GnameF");
+  EditFeld& gname = GnameF();
   if (k <= 35) {
     gname.SetzeVisible(true);
     gname.SetFocus();
@@ -133,7 +133,7 @@ void HauptF::SetzeKennungAuf(int k) {
 
   ErzeugeNamenListen();
   for (const char* liste : {"G1ListB", "G2ListB", "G3ListB"}) Element<ListBox>(liste).SetzeInhalt(NListe);
-  Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  FiguratLB().SetzeInhalt(ErwNListe);
 
   if (k == KennungHinweis) {
     // No bar is left: the numeric one is cleared and the name field hidden.
@@ -147,7 +147,7 @@ void HauptF::SetzeKennungAuf(int k) {
   const Operandenleiste* leiste = LeisteZu(k);
   if (!leiste) return;
 
-  Element<StatischerText>("EingabeText").SetzeText(leiste->eingabe);
+  EingabeText().SetzeText(leiste->eingabe);
   auto zeige = [this](const char* name, Namensliste liste) {
     ListBox& box = Element<ListBox>(name);
     box.SetzeVisible(liste != nullptr);
@@ -167,10 +167,10 @@ void HauptF::SetzeKennungAuf(int k) {
   zeige("G2ListB", leiste->g2);
   beschrifte("undT", leiste->und);
   zeige("G3ListB", leiste->g3);
-  if (k == KennungDrehen) Element<EditFeld>("GradF").SetzeVisible(true);
+  if (k == KennungDrehen) GradF().SetzeVisible(true);
 
   if (k == KennungSammlung) {
     AktuelleSammlung.clear();
-    Element<EditFeld>("LastInfoF").SetzeText("");
+    LastInfoF().SetzeText("");
   }
 }

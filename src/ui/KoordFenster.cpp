@@ -22,11 +22,11 @@ const std::vector<plattform::Steuerelementzeile>& KoordFenster::Steuerelementtab
 
 void KoordFenster::Oeffne(BefehlT& befehl, const std::string& name, const FiguratT& punkt) {
   Warte(befehl, name);
-  Element<StatischerText>("KoordText").SetzeText("Koordinaten des Punktes " + name);
+  KoordText().SetzeText("Koordinaten des Punktes " + name);
   // All the digits, not the chosen decimals.
-  Element<EditFeld>("xF").SetzeText(Str(punkt.v1->kp[1]));
-  Element<EditFeld>("yF").SetzeText(Str(punkt.v1->kp[2]));
-  Element<EditFeld>("zF").SetzeText(Str(punkt.v1->kp[3]));
+  xF().SetzeText(Str(punkt.v1->kp[1]));
+  yF().SetzeText(Str(punkt.v1->kp[2]));
+  zF().SetzeText(Str(punkt.v1->kp[3]));
   Warten = true;
   Show();
 }
@@ -34,9 +34,9 @@ void KoordFenster::Oeffne(BefehlT& befehl, const std::string& name, const Figura
 void KoordFenster::KEintragen(bool& ok) {
   Hide();
   HauptF& h = HauptF::Instanz();
-  const std::string& x = Element<EditFeld>("xF").Text();
-  const std::string& y = Element<EditFeld>("yF").Text();
-  const std::string& z = Element<EditFeld>("zF").Text();
+  const std::string& x = xF().Text();
+  const std::string& y = yF().Text();
+  const std::string& z = zF().Text();
   ok = HauptF::Endlich({HauptF::myval(x), HauptF::myval(y), HauptF::myval(z)});
   if (ok && AktuellerBefehl) {
     BefehlT& b = *AktuellerBefehl;
@@ -48,8 +48,8 @@ void KoordFenster::KEintragen(bool& ok) {
     b.AltG1 = "(" + x + " | " + y + " | " + z + ")";
     b.Kennung = KennungPunkt;
   }
-  if (!ok) h.Element<EditFeld>("HinweisF").SetzeText(std::string(HauptF::ZuGrosseZahl) + ".");
-  Element<EditFeld>("xF").SetFocus();
+  if (!ok) h.HinweisF().SetzeText(std::string(HauptF::ZuGrosseZahl) + ".");
+  xF().SetFocus();
   AktuellerBefehl = nullptr;
   h.IgnoreReturn = false;
 }
