@@ -21,7 +21,7 @@ void HauptF::TuEs() {
   }
   // Also after a failure: the typed input is gone, the kind stays chosen.
   name.SetzeText("");
-  for (const char* feld : {"aF", "bF", "cF", "dF"}) Element<EditFeld>(feld).SetzeText("");
+  for (EditFeld* feld : {&aF(), &bF(), &cF(), &dF()}) feld->SetzeText("");
   ErzeugeNamenListen();
   FiguratLB().SetzeInhalt(ErwNListe);
   ZeigeBefehlsliste();

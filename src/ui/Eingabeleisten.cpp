@@ -79,18 +79,18 @@ void HauptF::MenuleisteLeeren(int n) {
   if (n == 1) {
     // The numbers typed in the fields stay.
     aT().SetzeVisible(false);
-    for (const char* feld : {"aF", "bF", "cF", "dF"}) Element<EditFeld>(feld).SetzeVisible(false);
-    for (const char* text : {"bT", "cT", "dT"}) Element<StatischerText>(text).SetzeText("");
+    for (EditFeld* feld : {&aF(), &bF(), &cF(), &dF()}) feld->SetzeVisible(false);
+    for (StatischerText* text : {&bT(), &cT(), &dT()}) text->SetzeText("");
   } else if (n == 2) {
     // The angle field is not part of the clearing.
-    for (const char* text : {"EingabeText", "durch2T", "undT"}) Element<StatischerText>(text).SetzeText("");
-    for (const char* liste : {"G1ListB", "G2ListB", "G3ListB"}) Element<ListBox>(liste).SetzeVisible(false);
+    for (StatischerText* text : {&EingabeText(), &durch2T(), &undT()}) text->SetzeText("");
+    for (ListBox* liste : {&G1ListB(), &G2ListB(), &G3ListB()}) liste->SetzeVisible(false);
   }
 }
 
 void HauptF::PunktEingabeSchablone() {
-  for (const char* t : {"aT", "bT", "cT"}) Element<StatischerText>(t).SetzeVisible(true);
-  for (const char* f : {"GnameF", "aF", "bF", "cF"}) Element<EditFeld>(f).SetzeVisible(true);
+  for (StatischerText* t : {&aT(), &bT(), &cT()}) t->SetzeVisible(true);
+  for (EditFeld* f : {&GnameF(), &aF(), &bF(), &cF()}) f->SetzeVisible(true);
   aT().SetzeText("ist fester Punkt mit den Koordinaten  x =");
   bT().SetzeText(",  y =");
   cT().SetzeText(",  z =");
@@ -99,8 +99,8 @@ void HauptF::PunktEingabeSchablone() {
 }
 
 void HauptF::EbenenEingabeSchablone() {
-  for (const char* t : {"aT", "bT", "cT", "dT"}) Element<StatischerText>(t).SetzeVisible(true);
-  for (const char* f : {"GnameF", "aF", "bF", "cF", "dF"}) Element<EditFeld>(f).SetzeVisible(true);
+  for (StatischerText* t : {&aT(), &bT(), &cT(), &dT()}) t->SetzeVisible(true);
+  for (EditFeld* f : {&GnameF(), &aF(), &bF(), &cF(), &dF()}) f->SetzeVisible(true);
   aT().SetzeText("ist feste Ebene mit der Gleichung");
   bT().SetzeText("x  +");
   cT().SetzeText("y  +");
@@ -132,7 +132,7 @@ void HauptF::SetzeKennungAuf(int k) {
   if (k == EingabeFesteEbene) EbenenEingabeSchablone();
 
   ErzeugeNamenListen();
-  for (const char* liste : {"G1ListB", "G2ListB", "G3ListB"}) Element<ListBox>(liste).SetzeInhalt(NListe);
+  for (ListBox* liste : {&G1ListB(), &G2ListB(), &G3ListB()}) liste->SetzeInhalt(NListe);
   FiguratLB().SetzeInhalt(ErwNListe);
 
   if (k == KennungHinweis) {
@@ -148,13 +148,11 @@ void HauptF::SetzeKennungAuf(int k) {
   if (!leiste) return;
 
   EingabeText().SetzeText(leiste->eingabe);
-  auto zeige = [this](const char* name, Namensliste liste) {
-    ListBox& box = Element<ListBox>(name);
+  auto zeige = [this](ListBox& box, Namensliste liste) {
     box.SetzeVisible(liste != nullptr);
     if (liste) box.SetzeInhalt(this->*liste);
   };
-  auto beschrifte = [this](const char* name, Beschriftung text) {
-    StatischerText& t = Element<StatischerText>(name);
+  auto beschrifte = [](StatischerText& t, Beschriftung text) {
     if (!text) {
       t.SetzeVisible(false);
       return;
@@ -162,11 +160,11 @@ void HauptF::SetzeKennungAuf(int k) {
     t.SetzeText(text);
     if (*text) t.SetzeVisible(true);
   };
-  zeige("G1ListB", leiste->g1);
-  beschrifte("durch2T", leiste->durch2);
-  zeige("G2ListB", leiste->g2);
-  beschrifte("undT", leiste->und);
-  zeige("G3ListB", leiste->g3);
+  zeige(G1ListB(), leiste->g1);
+  beschrifte(durch2T(), leiste->durch2);
+  zeige(G2ListB(), leiste->g2);
+  beschrifte(undT(), leiste->und);
+  zeige(G3ListB(), leiste->g3);
   if (k == KennungDrehen) GradF().SetzeVisible(true);
 
   if (k == KennungSammlung) {
