@@ -10,10 +10,6 @@
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
 
-using plattform::EditFeld;
-using plattform::ListBox;
-using plattform::StatischerText;
-
 bool HauptF::Gefunden(const std::string& name, FiguratT*& g) const {
   // After a re-execution the head is anonymous, and the empty name would find it.
   return !name.empty() && HoleFigurat(name, g);

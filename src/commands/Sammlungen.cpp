@@ -10,9 +10,6 @@
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
 
-using plattform::EditFeld;
-using plattform::ListBox;
-
 std::string HauptF::AufMitglieder(const std::string& NeuG, const std::string& mitglieder, const std::string& AltG2,
                                   const std::string& AltG3, int K) {
   // Each member's result is named NeuG|member and listed, also when nothing was built for it.

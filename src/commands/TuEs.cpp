@@ -5,7 +5,6 @@
 #include "ui/HauptF.h"
 
 using plattform::EditFeld;
-using plattform::ListBox;
 
 void HauptF::TuEs() {
   EditFeld& name = GnameF();

@@ -9,9 +9,6 @@
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
 
-using plattform::EditFeld;
-using plattform::ListBox;
-
 HauptF::Lauf::~Lauf() {
   if (--h_.laufTiefe_ > 0) return;
   if (h_.infoAusstehend_) {

@@ -9,7 +9,6 @@
 #include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
-using plattform::EditFeld;
 using plattform::Str;
 
 namespace {

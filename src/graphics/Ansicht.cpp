@@ -6,10 +6,6 @@
 #include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
-using plattform::CheckBox;
-using plattform::EditFeld;
-using plattform::Slider;
-
 void GrafikFenster::GraphCanvas_Paint(plattform::Zeichenflaeche&) {
   ZeichneKOS();
   const VektorT& auge = *HauptF::Instanz().Augenpunkt;

@@ -2,7 +2,6 @@
 
 #include "graphics/GrafikFenster.h"
 
-using plattform::Art;
 using plattform::Bind;
 using plattform::Farbe;
 

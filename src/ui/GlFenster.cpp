@@ -7,10 +7,7 @@
 #include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
-using plattform::Art;
 using plattform::Bind;
-using plattform::EditFeld;
-using plattform::StatischerText;
 using plattform::Str;
 
 plattform::Fensterlayout GlFenster::Layoutschritt() { return Dialoglayout("Änderung der Ebenengleichung", 533, 145); }

@@ -6,7 +6,6 @@
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
 
-using plattform::Art;
 using plattform::Ausrichtung;
 using plattform::Bevel;
 using plattform::Bind;

@@ -2,7 +2,6 @@
 
 #include "ui/Hilfetexte.h"
 
-using plattform::Art;
 using plattform::Bind;
 using plattform::Farbe;
 

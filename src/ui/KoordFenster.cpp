@@ -7,10 +7,7 @@
 #include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
-using plattform::Art;
 using plattform::Bind;
-using plattform::EditFeld;
-using plattform::StatischerText;
 using plattform::Str;
 
 plattform::Fensterlayout KoordFenster::Layoutschritt() { return Dialoglayout("Ändern von Koordinaten", 357, 145); }

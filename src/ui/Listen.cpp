@@ -9,9 +9,6 @@
 #include "ui/HauptF.h"
 #include "ui/KoordFenster.h"
 
-using plattform::EditFeld;
-using plattform::ListBox;
-
 std::string HauptF::Figuratname(const std::string& zeile) { return zeile.substr(0, zeile.find(' ')); }
 
 bool HauptF::DefiniertNoch(const BefehlT* b, const std::string& name) const {
