@@ -129,10 +129,10 @@ int main(int argc, char** argv) {
     grafik.faktor = 300;
     grafik.Show();
     grafik.InitGrafik();
-    grafik.Element<plattform::CheckBox>("ZeigeAchsen").SetzeValue(true);
+    grafik.ZeigeAchsen().SetzeValue(true);
     Szene(h, figuren, punkte);
     for (bool anaglyph : {false, true}) {
-      grafik.Element<plattform::CheckBox>("DreiDAnzeige").SetzeValue(anaglyph);
+      grafik.DreiDAnzeige().SetzeValue(anaglyph);
       Miss(qt, 3);  // warms the pools and fills the pair list's widget once
       const Messung m = Miss(qt, 30);
       std::printf("%9d %7d %9d %10s %12.2f %12.2f\n", figuren, punkte, punkte * (punkte - 1) / 2,

@@ -47,7 +47,7 @@ struct Programm {
   App app;
   Programm() { Starte(app); }
   static plattform::headless::AufzeichnendeZeichenflaeche& Bild() {
-    return plattform::headless::Aufzeichnung(GrafikFenster::Instanz().Element<plattform::Canvas>("GraphCanvas"));
+    return plattform::headless::Aufzeichnung(GrafikFenster::Instanz().GraphCanvas());
   }
 };
 

@@ -10,8 +10,6 @@
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
 
-using plattform::EditFeld;
-using plattform::ListBox;
 
 bool HauptF::Gefunden(const std::string& name, FiguratT*& g) const {
   // After a re-execution the head is anonymous, and the empty name would find it.
@@ -25,7 +23,7 @@ bool HauptF::Anwenden(std::string& NeuG, std::string& AltG1, std::string& AltG2,
   FiguratT* r;
   ErschaffeG(r);
   r->name = NeuG;
-  Element<EditFeld>("HinweisF").SetzeReadOnly(true);
+  HinweisF().SetzeReadOnly(true);
 
   const Befehlsart* art = Befehlsart::Zu(K);
   if (art && art->Hat(Befehlsart::Definition) && NameAbgelehnt(NeuG)) {
@@ -74,6 +72,6 @@ void HauptF::Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG
   b->Kennung = K;
   b->Anhaengen();
   ErzeugeNamenListen();
-  Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  FiguratLB().SetzeInhalt(ErwNListe);
   ZeigeLetztenBefehl();
 }

@@ -59,7 +59,7 @@ void HauptF::LoescheLetztenBefehl() {
     vorletzter->Zeiger = nullptr;
   }
   ZeigeBefehlsliste();
-  Element<plattform::EditFeld>("LastInfoF").SetzeText("");
+  LastInfoF().SetzeText("");
 }
 
 void HauptF::Restore() {

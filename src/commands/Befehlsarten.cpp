@@ -63,7 +63,7 @@ bool SammlungGetippt(HauptF& h, Felder& f, const Typen&) {
   if (ok) {
     h.ErzeugeSammlung(f.NeuG, f.AltG1, ok);
     h.AktuelleSammlung.clear();
-    h.Element<plattform::StatischerText>("EingabeText").SetzeText("");
+    h.EingabeText().SetzeText("");
   }
   return ok;
 }
@@ -81,20 +81,20 @@ void LoescheWiederholt(HauptF& h, const BefehlT& b, const Typen& t) {
 // Typed, the hint comes from its field, a line break made a blank; it is
 // written to the descriptions only when the list is executed.
 bool HinweisGetippt(HauptF& h, Felder& f, const Typen&) {
-  std::string hinweis = h.Element<plattform::EditFeld>("HinweisF").Text();
+  std::string hinweis = h.HinweisF().Text();
   HauptF::Filtern(hinweis);
   if (hinweis.find_first_not_of(' ') == std::string::npos) return false;
   f.AltG2 = hinweis;
   f.NeuG.clear();
   f.AltG1.clear();
   f.AltG3.clear();
-  h.Element<plattform::EditFeld>("HinweisF").SetzeText("");
+  h.HinweisF().SetzeText("");
   return true;
 }
 
 void HinweisWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
   h.HinweisAusgabe(b.AltG2);
-  h.Element<plattform::EditFeld>("LastInfoF").SetzeText(b.AltG2);
+  h.LastInfoF().SetzeText(b.AltG2);
 }
 
 // The two figures of a connect or separate command, when both exist.
@@ -306,11 +306,11 @@ void HauptF::ZeigeBefehlsliste() {
     Protokoll += BText(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3);
     Protokoll += CR;
   }
-  Element<plattform::ListBox>("ProtokollBox").SetzeInhalt(Protokoll);
+  ProtokollBox().SetzeInhalt(Protokoll);
 }
 
 void HauptF::ZeigeLetztenBefehl() {
   ZeigeBefehlsliste();
-  auto& box = Element<plattform::ListBox>("ProtokollBox");
+  auto& box = ProtokollBox();
   box.ZeigeZeile(box.ListCount() - 1);
 }

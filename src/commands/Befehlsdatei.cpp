@@ -109,6 +109,6 @@ void HauptF::Befehlslisteeinlesen(const std::string& text) {
   AktuellerBZeiger = BListe;
   BefehlslisteAbarbeiten();
   ErzeugeNamenListen();
-  Element<plattform::ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  FiguratLB().SetzeInhalt(ErwNListe);
   ZeigeBefehlsliste();
 }

@@ -15,7 +15,7 @@ void HauptF::Neustart() {
   Protokoll.clear();
   ProtokollAn = true;  // the caption of the mode stays as it is
   ErzeugeNamenListen();
-  Element<plattform::ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  FiguratLB().SetzeInhalt(ErwNListe);
   ZeigeBefehlsliste();
   InfoAktualisieren();
   MenuleisteLeeren(1);

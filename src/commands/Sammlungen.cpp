@@ -10,8 +10,6 @@
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
 
-using plattform::EditFeld;
-using plattform::ListBox;
 
 bool HauptF::Elementname(const std::string& name) { return name.find('|') != std::string::npos; }
 
@@ -69,10 +67,10 @@ void HauptF::FiguratAktion() {
   const int K = AktuelleKennung;
   const Befehlsart* art = Befehlsart::Zu(K);
   const bool winkel = art && art->Hat(Befehlsart::Winkel);
-  const std::string name = Kommafrei(Element<EditFeld>("GnameF").Text());
-  const std::string first = Element<ListBox>("G1ListB").Text();
-  const std::string second = winkel ? Element<EditFeld>("GradF").Text() : Element<ListBox>("G2ListB").Text();
-  const std::string third = Element<ListBox>("G3ListB").Text();
+  const std::string name = Kommafrei(GnameF().Text());
+  const std::string first = G1ListB().Text();
+  const std::string second = winkel ? GradF().Text() : G2ListB().Text();
+  const std::string third = G3ListB().Text();
 
   // With no kind chosen yet the name is checked as for a definition. A typed
   // name with "|" would pass for the result of an action on a collection.

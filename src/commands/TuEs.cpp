@@ -5,25 +5,24 @@
 #include "ui/HauptF.h"
 
 using plattform::EditFeld;
-using plattform::ListBox;
 
 void HauptF::TuEs() {
-  EditFeld& name = Element<EditFeld>("GnameF");
+  EditFeld& name = GnameF();
   if (AktuelleKennung == EingabeFesterPunkt) {
     DefinierePunkt();
-    Element<EditFeld>("LastInfoF").SetzeText("");
+    LastInfoF().SetzeText("");
   } else if (AktuelleKennung == EingabeFesteEbene) {
     DefiniereEbene();
-    Element<EditFeld>("LastInfoF").SetzeText("");
+    LastInfoF().SetzeText("");
   } else {
     FiguratAktion();
     name.SetFocus();
   }
   // Also after a failure: the typed input is gone, the kind stays chosen.
   name.SetzeText("");
-  for (const char* feld : {"aF", "bF", "cF", "dF"}) Element<EditFeld>(feld).SetzeText("");
+  for (EditFeld* feld : {&aF(), &bF(), &cF(), &dF()}) feld->SetzeText("");
   ErzeugeNamenListen();
-  Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  FiguratLB().SetzeInhalt(ErwNListe);
   ZeigeBefehlsliste();
   name.SetFocus();
 }

@@ -8,7 +8,6 @@
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
 
-using plattform::ListBox;
 
 void HauptF::AnweisungslisteAusfuehren() {
   AktuelleKennung = 0;
@@ -39,7 +38,7 @@ void HauptF::BefehlslisteAbarbeiten() {
     BefehlAusfuehren(*c);
   }
   ErzeugeNamenListen();
-  Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  FiguratLB().SetzeInhalt(ErwNListe);
   GrafikFenster::Instanz().Aktualisieren();
 }
 

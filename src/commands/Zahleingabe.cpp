@@ -9,11 +9,10 @@
 #include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
-using plattform::EditFeld;
 using plattform::Str;
 
 std::string HauptF::EingegebenerName() {
-  std::string name = Kommafrei(Element<EditFeld>("GnameF").Text());
+  std::string name = Kommafrei(GnameF().Text());
   if (name.empty()) name = "G_" + std::to_string(FreieNr());
   return name;
 }
@@ -25,9 +24,9 @@ std::string HauptF::Gleichungstext(double a, double b, double c, double d) {
 
 void HauptF::DefinierePunkt() {
   const std::string name = EingegebenerName();
-  const double x = myval(Element<EditFeld>("aF").Text());
-  const double y = myval(Element<EditFeld>("bF").Text());
-  const double z = myval(Element<EditFeld>("cF").Text());
+  const double x = myval(aF().Text());
+  const double y = myval(bF().Text());
+  const double z = myval(cF().Text());
   bool ok = false;
   if (Elementname(name))
     plattform::plattform().MsgBox("Der verwendete Figuratname " + name + "  ist unerlaubt oder existiert bereits");
@@ -49,10 +48,10 @@ void HauptF::DefinierePunkt() {
 }
 
 void HauptF::DefiniereEbene() {
-  const double a = myval(Element<EditFeld>("aF").Text());
-  const double b = myval(Element<EditFeld>("bF").Text());
-  const double c = myval(Element<EditFeld>("cF").Text());
-  const double d = myval(Element<EditFeld>("dF").Text());
+  const double a = myval(aF().Text());
+  const double b = myval(bF().Text());
+  const double c = myval(cF().Text());
+  const double d = myval(dF().Text());
   const std::string name = EingegebenerName();
   bool ok = false;
   if (Elementname(name))

@@ -62,7 +62,7 @@ void FiguratT::Ausgabe() {
     default: break;
   }
   if (text.empty()) return;
-  h.Element<plattform::EditFeld>("LastInfoF").SetzeText(text);
+  h.LastInfoF().SetzeText(text);
   if (h.ProtokollAn) {
     h.InsInfofenster(text);
     h.InfoAktualisieren();

@@ -6,16 +6,12 @@
 #include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
-using plattform::CheckBox;
-using plattform::EditFeld;
-using plattform::Slider;
-
 void GrafikFenster::GraphCanvas_Paint(plattform::Zeichenflaeche&) {
   ZeichneKOS();
   const VektorT& auge = *HauptF::Instanz().Augenpunkt;
-  Element<EditFeld>("XAuge").SetzeText(plattform::Str(auge.kp[1]));
-  Element<EditFeld>("yAuge").SetzeText(plattform::Str(auge.kp[2]));
-  Element<EditFeld>("zAuge").SetzeText(plattform::Str(auge.kp[3]));
+  XAuge().SetzeText(plattform::Str(auge.kp[1]));
+  yAuge().SetzeText(plattform::Str(auge.kp[2]));
+  zAuge().SetzeText(plattform::Str(auge.kp[3]));
 }
 
 void GrafikFenster::ZeigeAchsen_Action() { TotalAktualisieren(); }
@@ -23,55 +19,55 @@ void GrafikFenster::ZeigeAchsen_Action() { TotalAktualisieren(); }
 // The eye sliders move only the eye point: the display constants stay those
 // of the last restart.
 void GrafikFenster::x_Wert_ValueChanged() {
-  HauptF::Instanz().Augenpunkt->kp[1] = Element<Slider>("x_Wert").Value();
+  HauptF::Instanz().Augenpunkt->kp[1] = x_Wert().Value();
   TotalAktualisieren();
 }
 
 void GrafikFenster::y_Wert_ValueChanged() {
-  HauptF::Instanz().Augenpunkt->kp[2] = Element<Slider>("y_Wert").Value();
+  HauptF::Instanz().Augenpunkt->kp[2] = y_Wert().Value();
   TotalAktualisieren();
 }
 
 void GrafikFenster::z_Wert_ValueChanged() {
-  const int z = Element<Slider>("z_Wert").Value();
+  const int z = z_Wert().Value();
   if (z != 0) HauptF::Instanz().Augenpunkt->kp[3] = z;
   TotalAktualisieren();
 }
 
 void GrafikFenster::faktr_ValueChanged() {
-  faktor = Element<Slider>("faktr").Value();
+  faktor = faktr().Value();
   TotalAktualisieren();
 }
 
 void GrafikFenster::yOffsetS_ValueChanged() {
-  yOffset = Offset(Element<Slider>("yOffsetS").Value(), Height());
+  yOffset = Offset(yOffsetS().Value(), Height());
   TotalAktualisieren();
 }
 
 void GrafikFenster::xOffsetS_ValueChanged() {
-  xOffset = Offset(Element<Slider>("xOffsetS").Value(), Width());
+  xOffset = Offset(xOffsetS().Value(), Width());
   TotalAktualisieren();
 }
 
 void GrafikFenster::AugAbst_ValueChanged() {
   // The second view reads the slider itself, as Value / 10, before each use.
-  HauptF::Instanz().Augenabstand = Element<Slider>("AugAbst").Value();
+  HauptF::Instanz().Augenabstand = AugAbst().Value();
   TotalAktualisieren();
 }
 
 void GrafikFenster::DreiDAnzeige_Action() {
-  const bool anaglyph = Element<CheckBox>("DreiDAnzeige").Value();
-  Element<Slider>("AugAbst").SetzeVisible(anaglyph);
-  Element<plattform::StatischerText>("AugenAbstT").SetzeVisible(anaglyph);
+  const bool anaglyph = DreiDAnzeige().Value();
+  AugAbst().SetzeVisible(anaglyph);
+  AugenAbstT().SetzeVisible(anaglyph);
   TotalAktualisieren();
 }
 
 void GrafikFenster::TextSizeS_ValueChanged() {
-  Textgroesse = Element<Slider>("TextSizeS").Value();
+  Textgroesse = TextSizeS().Value();
   TotalAktualisieren();
 }
 
 void GrafikFenster::Resized() {
-  auto& canvas = Element<plattform::Canvas>("GraphCanvas");
+  auto& canvas = GraphCanvas();
   canvas.SetzeGeometrie(canvas.Left(), canvas.Top(), Width() - 100, Height() - 10);
 }

@@ -57,7 +57,7 @@ void FiguratT::Abbilden() {
     }
   };
   for (int i = 1; i <= n; ++i) P[i]->Abbilden(*B[i]);
-  if (!grafik.Element<plattform::CheckBox>("DreiDAnzeige").Value()) {
+  if (!grafik.DreiDAnzeige().Value()) {
     zeichne(AnsichtNormal, name);
   } else {
     zeichne(AnsichtRot, name);

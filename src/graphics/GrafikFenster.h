@@ -15,6 +15,56 @@ constexpr int AnsichtNormal = 0;  // the single view, black
 constexpr int AnsichtRot = 1;     // the anaglyph's view from the eye point
 constexpr int AnsichtGruen = 2;   // the anaglyph's view from the shifted eye, cyan
 
+// The controls of GrafikFenster, one row each (see PLATTFORM_ZEILE).
+#define FIGURAT_GRAFIKFENSTER_ELEMENTE(X)                                                                              \
+  X(Canvas, GraphCanvas, 15, 14, 798, 837, {}, {Bind("Paint", &GrafikFenster::GraphCanvas_Paint)})                     \
+  X(CheckBox, ZeigeAchsen, 822, 619, 179, 20, {.text = "Zeige Koordinatenachsen"},                                     \
+      {Bind("Action", &GrafikFenster::ZeigeAchsen_Action)})                                                            \
+  X(Slider, x_Wert, 835, 73, 159, 16, {.minimum = -50, .maximum = 50, .wert = 1, .lineStep = 0, .pageStep = 10},       \
+      {Bind("ValueChanged", &GrafikFenster::x_Wert_ValueChanged)})                                                     \
+  X(StatischerText, StaticText1, 822, 94, 172, 20, {.text = "x\r"})                                                    \
+  X(Slider, y_Wert, 835, 101, 162, 16, {.minimum = -50, .maximum = 50, .wert = 1, .lineStep = 0, .pageStep = 10},      \
+      {Bind("ValueChanged", &GrafikFenster::y_Wert_ValueChanged)})                                                     \
+  X(StatischerText, StaticText2, 995, 101, 22, 20, {.text = "y"})                                                      \
+  X(Slider, z_Wert, 835, 133, 163, 16, {.minimum = 1, .maximum = 100, .wert = 25, .lineStep = 0, .pageStep = 10},      \
+      {Bind("ValueChanged", &GrafikFenster::z_Wert_ValueChanged)})                                                     \
+  X(StatischerText, StaticText3, 998, 133, 19, 20, {.text = "z"})                                                      \
+  X(Slider, faktr, 827, 409, 173, 16,                                                                                  \
+      {.minimum = 10, .maximum = 600, .wert = 300, .lineStep = 10, .pageStep = 20},                                    \
+      {Bind("ValueChanged", &GrafikFenster::faktr_ValueChanged)})                                                      \
+  X(StatischerText, StaticText4, 823, 385, 175, 20, {.text = "Maßstab"})                                               \
+  X(Slider, yOffsetS, 823, 514, 173, 16,                                                                               \
+      {.minimum = 0, .maximum = 100, .wert = 50, .lineStep = 1, .pageStep = 10},                                       \
+      {Bind("ValueChanged", &GrafikFenster::yOffsetS_ValueChanged)})                                                   \
+  X(StatischerText, yOffsetT, 826, 490, 175, 20, {.text = "Offset vertikal"})                                          \
+  X(Slider, xOffsetS, 825, 462, 173, 16,                                                                               \
+      {.minimum = 0, .maximum = 100, .wert = 50, .lineStep = 1, .pageStep = 10},                                       \
+      {Bind("ValueChanged", &GrafikFenster::xOffsetS_ValueChanged)})                                                   \
+  X(StatischerText, xOffsetT, 823, 437, 175, 20, {.text = "Offset horizontal\r\r"})                                    \
+  X(Slider, AugAbst, 823, 701, 174, 16,                                                                                \
+      {.versteckt = true, .minimum = 1, .maximum = 50, .wert = 10, .lineStep = 1, .pageStep = 10},                     \
+      {Bind("ValueChanged", &GrafikFenster::AugAbst_ValueChanged)})                                                    \
+  X(StatischerText, AugenAbstT, 827, 675, 170, 20, {.text = "Augenabstand", .versteckt = true})                        \
+  X(CheckBox, DreiDAnzeige, 822, 643, 178, 20, {.text = "RotGrün-Darstellung"},                                        \
+      {Bind("Action", &GrafikFenster::DreiDAnzeige_Action)})                                                           \
+  X(EditFeld, XAuge, 819, 21, 61, 22, {.text = " ", .hintergrund = Farbe{251, 255, 198}, .nurLesen = true})            \
+  X(EditFeld, yAuge, 879, 21, 59, 22,                                                                                  \
+      {.text = std::string(17, ' '), .hintergrund = Farbe{252, 255, 219}, .nurLesen = true})                           \
+  X(EditFeld, zAuge, 935, 21, 62, 22,                                                                                  \
+      {.text = std::string(23, ' '), .hintergrund = Farbe{255, 252, 209}, .nurLesen = true})                           \
+  X(StatischerText, StaticText8, 822, 46, 173, 20, {.text = "Augenpunkt"})                                             \
+  X(Slider, TextSizeS, 822, 576, 174, 16,                                                                              \
+      {.minimum = 5, .maximum = 50, .wert = 10, .lineStep = 1, .pageStep = 10},                                        \
+      {Bind("ValueChanged", &GrafikFenster::TextSizeS_ValueChanged)})                                                  \
+  X(StatischerText, yOffsetT1, 825, 552, 176, 20, {.text = "Textgröße"})                                               \
+  X(StatischerText, StaticText9, 822, 166, 175, 21, {.text = "Punktverbindung"})                                       \
+  X(ListBox, PunktpaarLB, 835, 191, 71, 182)                                                                           \
+  X(BevelButton, verbundenB, 912, 191, 71, 91, {.text = "+"}, {Bind("Action", &GrafikFenster::verbundenB_Action)})     \
+  X(BevelButton, getrenntB, 912, 282, 71, 91, {.text = "-"}, {Bind("Action", &GrafikFenster::getrenntB_Action)})       \
+  X(BevelButton, BevelButton1, 827, 742, 156, 22, {.text = "Test"},                                                    \
+      {Bind("Action", &GrafikFenster::BevelButton1_Action)})                                                           \
+  X(StatischerText, StaticText0, 995, 73, 19, 20, {.text = "x"})
+
 // The graphics window: the picture of the visible figures and point
 // connections in central perspective, and the view controls.
 class GrafikFenster : public plattform::Fenster {
@@ -35,6 +85,8 @@ class GrafikFenster : public plattform::Fenster {
   int xOffset = 0;  // pixel column of the picture's origin
   int yOffset = 0;  // pixel row of the picture's origin
   int Textgroesse = 0;  // of the point labels; none is drawn up to 5
+
+  PLATTFORM_ELEMENTZUGRIFFE(FIGURAT_GRAFIKFENSTER_ELEMENTE)
 
  protected:
   plattform::Fensterlayout Layoutschritt() override;

@@ -64,9 +64,9 @@ void VektorT::Abbilden(VektorT& q) const {
 
 void VektorT::aAbbilden(VektorT& q) const {
   GrafikFenster& grafik = GrafikFenster::Instanz();
-  if (!grafik.Element<plattform::CheckBox>("DreiDAnzeige").Value()) return;
+  if (!grafik.DreiDAnzeige().Value()) return;
   HauptF& h = HauptF::Instanz();
-  h.Augenabstand = grafik.Element<plattform::Slider>("AugAbst").Value() / 10.0;
+  h.Augenabstand = grafik.AugAbst().Value() / 10.0;
   const VektorT& E = *h.Augenpunkt;
   const VektorT& S = *h.SchnittrichtungV;
   VektorT* L;

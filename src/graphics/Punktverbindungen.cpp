@@ -36,7 +36,7 @@ void GrafikFenster::ZeigePunktepaare() {
     anfang->push_back(zeilen);
     zeilen += n - 1 - j;
   }
-  auto& liste = Element<plattform::ListBox>("PunktpaarLB");
+  auto& liste = PunktpaarLB();
   liste.SetzeVisible(true);
   liste.SetzeZeilen(static_cast<plattform::Zeilennr>(zeilen), [namen, anfang](plattform::Zeilennr zeile) {
     const auto z = static_cast<std::size_t>(zeile);
@@ -62,7 +62,7 @@ void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
   b->uebernimmtKomponentenVon(*G2.v1);
   a->Abbilden(*P1);
   b->Abbilden(*P2);
-  if (Element<plattform::CheckBox>("DreiDAnzeige").Value()) {
+  if (DreiDAnzeige().Value()) {
     ZeichneStrecke(AnsichtRot, *P1, *P2);
     a->aAbbilden(*P1);
     b->aAbbilden(*P2);
@@ -136,14 +136,14 @@ void GrafikFenster::StreckeLoeschen(const std::string& paar) {
 }
 
 void GrafikFenster::verbundenB_Action() {
-  const std::string paar = Element<plattform::ListBox>("PunktpaarLB").Text();
+  const std::string paar = PunktpaarLB().Text();
   if (!paar.empty()) StreckeBilden(paar);
   ZeigePunktepaare();
 }
 
 void GrafikFenster::getrenntB_Action() {
   // With no pair chosen both names are empty, and nothing is recorded.
-  StreckeLoeschen(Element<plattform::ListBox>("PunktpaarLB").Text());
+  StreckeLoeschen(PunktpaarLB().Text());
   TotalAktualisieren();
   ZeigePunktepaare();
 }

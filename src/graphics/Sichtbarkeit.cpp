@@ -82,6 +82,6 @@ void GrafikFenster::RadiereAlleStrecken() {
 void GrafikFenster::TotalAktualisieren() {
   if (HauptF::Instanz().Befehlslauf.Aufschieben(kBild, 2, [] { Instanz().TotalAktualisieren(); })) return;
   // The refresh clears the picture and lets Paint draw the axes first.
-  Element<plattform::Canvas>("GraphCanvas").Refresh();
+  GraphCanvas().Refresh();
   Aktualisieren();
 }

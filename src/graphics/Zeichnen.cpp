@@ -9,7 +9,6 @@
 #include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
-using plattform::CheckBox;
 using plattform::ZuGanzzahl;
 
 namespace {
@@ -60,7 +59,7 @@ bool Endlich(const VektorT& p) { return std::isfinite(p.kp[1]) && std::isfinite(
 
 }  // namespace
 
-plattform::Zeichenflaeche& GrafikFenster::Grafik() { return Element<plattform::Canvas>("GraphCanvas").Graphics(); }
+plattform::Zeichenflaeche& GrafikFenster::Grafik() { return GraphCanvas().Graphics(); }
 
 void GrafikFenster::Ansichtsfarbe(int Ansicht) {
   switch (Ansicht) {
@@ -96,13 +95,13 @@ void GrafikFenster::Linie(double x1, double y1, double x2, double y2) {
 void GrafikFenster::Kante(const VektorT& A, const VektorT& B) { Linie(PixelX(A), PixelY(A), PixelX(B), PixelY(B)); }
 
 void GrafikFenster::ZeichneKOS() {
-  if (!Element<CheckBox>("ZeigeAchsen").Value()) return;
+  if (!ZeigeAchsen().Value()) return;
   HauptF& h = HauptF::Instanz();
   VektorT* o;
   VektorT* e;
   h.ErschaffeV(o);
   h.ErschaffeV(e);
-  const bool anaglyph = Element<CheckBox>("DreiDAnzeige").Value();
+  const bool anaglyph = DreiDAnzeige().Value();
   O->Abbilden(*o);
   for (VektorT* achse : {Ex, Ey, Ez}) {
     achse->Abbilden(*e);
@@ -190,10 +189,10 @@ void GrafikFenster::InitGrafik() {
   Ey->Vektor(0, 1, 0);
   Ez->Vektor(0, 0, 1);
   O->Vektor(0, 0, 0);
-  xOffset = Offset(Element<plattform::Slider>("xOffsetS").Value(), Width());
-  yOffset = Offset(Element<plattform::Slider>("yOffsetS").Value(), Height());
+  xOffset = Offset(xOffsetS().Value(), Width());
+  yOffset = Offset(yOffsetS().Value(), Height());
   Textgroesse = 10;
-  Element<plattform::Canvas>("GraphCanvas").Refresh();
+  GraphCanvas().Refresh();
 }
 
 void GrafikFenster::ZeichneStrecke(int Ansicht, const VektorT& A, const VektorT& B) {

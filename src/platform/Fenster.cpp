@@ -73,49 +73,9 @@ void Fenster::BenutzerAendertGroesse(int breite, int hoehe) {
 }
 
 std::unique_ptr<Steuerelement> Fenster::Erzeuge(const Steuerelementzeile& zeile) {
-  switch (zeile.art) {
-    case Art::EditFeld: return std::make_unique<EditFeld>(zeile.name, *this);
-    case Art::StatischerText: return std::make_unique<StatischerText>(zeile.name, *this);
-    case Art::ListBox: return std::make_unique<ListBox>(zeile.name, *this);
-    case Art::BevelButton: return std::make_unique<BevelButton>(zeile.name, *this);
-    case Art::PopupMenu: return std::make_unique<PopupMenu>(zeile.name, *this);
-    case Art::Separator: return std::make_unique<Separator>(zeile.name, *this);
-    case Art::Canvas: return std::make_unique<Canvas>(zeile.name, *this);
-    case Art::CheckBox: return std::make_unique<CheckBox>(zeile.name, *this);
-    case Art::Slider: return std::make_unique<Slider>(zeile.name, *this);
-  }
-  throw std::logic_error("unbekannte Art von Steuerelement");
-}
-
-static void Anwenden(Steuerelement& s, const Eigenschaften& e) {
-  s.SetzeVisible(!e.versteckt);
-  if (e.schriftgroesse) s.SetzeSchriftgroesse(e.schriftgroesse);
-  if (e.fett) s.SetzeFett(true);
-  if (e.hintergrund) s.SetzeHintergrund(e.hintergrund);
-  s.SetzeAusrichtung(e.ausrichtung);
-  if (auto* f = dynamic_cast<EditFeld*>(&s)) {
-    f->SetzeMultiLine(e.mehrzeilig);
-    f->SetzeReadOnly(e.nurLesen);
-    if (e.text) f->SetzeText(*e.text);
-  } else if (auto* t = dynamic_cast<StatischerText*>(&s)) {
-    if (e.text) t->SetzeText(*e.text);
-  } else if (auto* l = dynamic_cast<ListBox*>(&s)) {
-    l->SetzeZeilenZiehbar(e.zeilenZiehbar);
-  } else if (auto* b = dynamic_cast<BevelButton*>(&s)) {
-    if (e.text) b->SetzeCaption(*e.text);
-    if (e.kante) b->SetzeKante(*e.kante);
-    b->SetzeNimmtFokus(e.nimmtFokus);
-    b->SetzeBild(e.bild);
-  } else if (auto* p = dynamic_cast<PopupMenu*>(&s)) {
-    p->SetzeEintraege(e.eintraege);
-  } else if (auto* c = dynamic_cast<CheckBox*>(&s)) {
-    if (e.text) c->SetzeCaption(*e.text);
-    c->SetzeValue(e.angekreuzt);
-  } else if (auto* sl = dynamic_cast<Slider*>(&s)) {
-    sl->SetzeBereich(e.minimum, e.maximum);
-    sl->SetzeSchritte(e.lineStep, e.pageStep);
-    sl->SetzeValue(e.wert);
-  }
+  return MitKlasse(zeile.art, [&]<class T>(std::type_identity<T>) -> std::unique_ptr<Steuerelement> {
+    return std::make_unique<T>(zeile.name, *this);
+  });
 }
 
 void Fenster::Konstruiere() {
@@ -132,7 +92,7 @@ void Fenster::Konstruiere() {
     elemente_.push_back(std::move(element));
     if (peer_) s.SetzePeer(peer_->ErzeugeElement(s));
     s.SetzeGeometrie(zeile.left, zeile.top, zeile.width, zeile.height);
-    Anwenden(s, zeile.eigenschaften);
+    s.Anwenden(zeile.eigenschaften);
     for (const Bindung& b : zeile.handler) s.Binde(b.ereignis, b.erzeuge(*this));
   }
   MenueHandlerSchritt();

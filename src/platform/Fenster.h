@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -39,27 +40,6 @@ struct Fensterlayout {
   MenuBar* menueleiste = nullptr;  // the window's own menu bar, if it takes one
 };
 
-// Properties of a control-table row that differ from the kind's defaults.
-// Designated initialisers name them in this order.
-struct Eigenschaften {
-  std::optional<std::string> text = {};  // text of a field or static text, caption of a button or check box
-  std::optional<Farbe> hintergrund = {};
-  int schriftgroesse = 0;
-  bool fett = false;
-  Ausrichtung ausrichtung = Ausrichtung::Standard;
-  bool versteckt = false;
-  bool nurLesen = false;
-  bool mehrzeilig = false;
-  bool zeilenZiehbar = false;
-  std::vector<std::string> eintraege = {};  // popup menu
-  std::optional<Bevel> kante = {};
-  bool nimmtFokus = false;
-  bool bild = false;
-  bool angekreuzt = false;
-  // slider
-  int minimum = 0, maximum = 100, wert = 0, lineStep = 1, pageStep = 10;
-};
-
 // Makes the handler of one event for a given window.
 struct Bindung {
   std::string ereignis;
@@ -73,6 +53,24 @@ struct Steuerelementzeile {
   Eigenschaften eigenschaften = {};
   std::vector<Bindung> handler = {};
 };
+
+// A window's control table is an X-macro with one row per control,
+//   X(kind, name, left, top, width, height[, properties[, handlers]]),
+// and that row is the one place of the control: PLATTFORM_ZEILE makes the
+// table's row of it, and PLATTFORM_ELEMENTZUGRIFFE(table), in the class, an
+// accessor name() that gives the control made of that row as its kind, so
+// that a wrong name or kind does not compile. The rows name the platform's
+// types (Farbe, Bevel, Bind, …) unqualified: a window expands its table
+// where they are in scope.
+#define PLATTFORM_ZEILE(art, name, ...) {plattform::Art::art, #name, __VA_ARGS__},
+#define PLATTFORM_ZEILENNUMMER(art, name, ...) name,
+#define PLATTFORM_ZUGRIFF(art, name, ...) \
+  plattform::art& name() const { return ElementInZeile<plattform::art>(Steuerelementzeilen::name); }
+#define PLATTFORM_ELEMENTZUGRIFFE(tabelle)                   \
+  struct Steuerelementzeilen {                               \
+    enum : std::size_t { tabelle(PLATTFORM_ZEILENNUMMER) };  \
+  };                                                         \
+  tabelle(PLATTFORM_ZUGRIFF)
 
 // Window methods bound by event name; the overload follows the handler's signature.
 template <class F>
@@ -126,7 +124,8 @@ class Fenster {
   void Show() { SetzeVisible(true); }
   void Hide() { SetzeVisible(false); }
 
-  // Controls, fetched by name within this window.
+  // Controls by name, for tests that walk tables of names; the program's
+  // windows use the accessors made from their tables.
   template <class T>
   T& Element(std::string_view name) const {
     if (auto* t = dynamic_cast<T*>(Finde(name))) return *t;
@@ -187,6 +186,11 @@ class Fenster {
   virtual const std::vector<Steuerelementzeile>& Steuerelementtabelle() const = 0;
   virtual void MenueHandlerSchritt() {}
   void RegistriereMenueHandler(std::string name, std::function<bool()> handler);
+  // The control of a row of the table, which the window made of that row's kind.
+  template <class T>
+  T& ElementInZeile(std::size_t zeile) const {
+    return static_cast<T&>(*elemente_.at(zeile));
+  }
 
  private:
   static void ZeigeFehler(const std::string& was);

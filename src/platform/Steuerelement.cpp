@@ -66,6 +66,14 @@ void Steuerelement::Binde(const std::string& ereignis, Handler handler) {
   handler_[ereignis] = std::move(handler);
 }
 
+void Steuerelement::Anwenden(const Eigenschaften& e) {
+  SetzeVisible(!e.versteckt);
+  if (e.schriftgroesse) SetzeSchriftgroesse(e.schriftgroesse);
+  if (e.fett) SetzeFett(true);
+  if (e.hintergrund) SetzeHintergrund(e.hintergrund);
+  SetzeAusrichtung(e.ausrichtung);
+}
+
 bool Steuerelement::HatHandler(const std::string& ereignis) const { return handler_.count(ereignis) > 0; }
 
 bool Steuerelement::LoeseAus(const std::string& ereignis, const Ereignis& e) {
@@ -76,6 +84,13 @@ bool Steuerelement::LoeseAus(const std::string& ereignis, const Ereignis& e) {
 }
 
 // Edit field
+
+void EditFeld::Anwenden(const Eigenschaften& e) {
+  Steuerelement::Anwenden(e);
+  SetzeMultiLine(e.mehrzeilig);
+  SetzeReadOnly(e.nurLesen);
+  if (e.text) SetzeText(*e.text);
+}
 
 void EditFeld::SetzeText(std::string text) {
   if (text_ == text) return;
@@ -114,6 +129,11 @@ void EditFeld::BenutzerMausVerlaesst() { LoeseAus("MouseExit"); }
 
 // Static text
 
+void StatischerText::Anwenden(const Eigenschaften& e) {
+  Steuerelement::Anwenden(e);
+  if (e.text) SetzeText(*e.text);
+}
+
 void StatischerText::SetzeText(std::string text) {
   if (text_ == text) return;
   text_ = std::move(text);
@@ -121,6 +141,11 @@ void StatischerText::SetzeText(std::string text) {
 }
 
 // List box
+
+void ListBox::Anwenden(const Eigenschaften& e) {
+  Steuerelement::Anwenden(e);
+  SetzeZeilenZiehbar(e.zeilenZiehbar);
+}
 
 void ListBox::SetzeInhalt(std::string_view text) {
   zeilen_.clear();
@@ -229,6 +254,14 @@ void ListBox::BenutzerRollt(Zeilennr oberste) {
 
 // Bevel button
 
+void BevelButton::Anwenden(const Eigenschaften& e) {
+  Steuerelement::Anwenden(e);
+  if (e.text) SetzeCaption(*e.text);
+  if (e.kante) SetzeKante(*e.kante);
+  SetzeNimmtFokus(e.nimmtFokus);
+  SetzeBild(e.bild);
+}
+
 void BevelButton::SetzeCaption(std::string caption) {
   caption_ = std::move(caption);
   Geaendert();
@@ -254,6 +287,11 @@ void BevelButton::BenutzerKlickt() {
 }
 
 // Popup menu
+
+void PopupMenu::Anwenden(const Eigenschaften& e) {
+  Steuerelement::Anwenden(e);
+  SetzeEintraege(e.eintraege);
+}
 
 void PopupMenu::SetzeEintraege(std::vector<std::string> eintraege) {
   eintraege_ = std::move(eintraege);
@@ -289,6 +327,12 @@ void Canvas::Refresh() {
 
 // Check box
 
+void CheckBox::Anwenden(const Eigenschaften& e) {
+  Steuerelement::Anwenden(e);
+  if (e.text) SetzeCaption(*e.text);
+  SetzeValue(e.angekreuzt);
+}
+
 void CheckBox::SetzeCaption(std::string caption) {
   caption_ = std::move(caption);
   Geaendert();
@@ -308,6 +352,13 @@ void CheckBox::BenutzerKlickt() {
 }
 
 // Slider
+
+void Slider::Anwenden(const Eigenschaften& e) {
+  Steuerelement::Anwenden(e);
+  SetzeBereich(e.minimum, e.maximum);
+  SetzeSchritte(e.lineStep, e.pageStep);
+  SetzeValue(e.wert);
+}
 
 void Slider::SetzeBereich(int minimum, int maximum) {
   minimum_ = minimum;

@@ -5,8 +5,10 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace plattform {
@@ -44,6 +46,27 @@ struct Ereignis {
 
 // A handler answers True to keep a key from its control or to allow a drag.
 using Handler = std::function<bool(const Ereignis&)>;
+
+// Properties of a control-table row that differ from the kind's defaults.
+// Designated initialisers name them in this order.
+struct Eigenschaften {
+  std::optional<std::string> text = {};  // text of a field or static text, caption of a button or check box
+  std::optional<Farbe> hintergrund = {};
+  int schriftgroesse = 0;
+  bool fett = false;
+  Ausrichtung ausrichtung = Ausrichtung::Standard;
+  bool versteckt = false;
+  bool nurLesen = false;
+  bool mehrzeilig = false;
+  bool zeilenZiehbar = false;
+  std::vector<std::string> eintraege = {};  // popup menu
+  std::optional<Bevel> kante = {};
+  bool nimmtFokus = false;
+  bool bild = false;
+  bool angekreuzt = false;
+  // slider
+  int minimum = 0, maximum = 100, wert = 0, lineStep = 1, pageStep = 10;
+};
 
 // The backend's side of one control: told of every change the program makes,
 // so that it can bring its widget up to date before control returns to the user.
@@ -98,6 +121,9 @@ class Steuerelement {
   void SetzePeer(std::unique_ptr<ElementPeer> peer);
   ElementPeer* Peer() const { return peer_.get(); }
 
+  // The properties of its table row; each kind takes those it has.
+  virtual void Anwenden(const Eigenschaften& e);
+
  protected:
   void Geaendert();
   virtual std::vector<std::string_view> Ereignisse() const = 0;
@@ -135,6 +161,8 @@ class EditFeld : public Steuerelement {
   void BenutzerLaesstFallen(const std::string& text);
   void BenutzerMausVerlaesst();
 
+  void Anwenden(const Eigenschaften& e) override;
+
  protected:
   std::vector<std::string_view> Ereignisse() const override { return {"KeyDown", "MouseExit"}; }
 
@@ -149,6 +177,8 @@ class StatischerText : public Steuerelement {
   StatischerText(std::string name, Fenster& f) : Steuerelement(Art::StatischerText, std::move(name), f) {}
   const std::string& Text() const { return text_; }
   void SetzeText(std::string text);
+
+  void Anwenden(const Eigenschaften& e) override;
 
  protected:
   std::vector<std::string_view> Ereignisse() const override { return {}; }
@@ -193,6 +223,8 @@ class ListBox : public Steuerelement {
   // The user scrolled: the first row in view. Fires no event.
   void BenutzerRollt(Zeilennr oberste);
 
+  void Anwenden(const Eigenschaften& e) override;
+
  protected:
   std::vector<std::string_view> Ereignisse() const override { return {"Change", "DoubleClick", "DragRow"}; }
 
@@ -223,6 +255,8 @@ class BevelButton : public Steuerelement {
 
   void BenutzerKlickt();
 
+  void Anwenden(const Eigenschaften& e) override;
+
  protected:
   std::vector<std::string_view> Ereignisse() const override { return {"Action"}; }
 
@@ -242,6 +276,8 @@ class PopupMenu : public Steuerelement {
   void SetzeListIndex(int index);
 
   void BenutzerWaehlt(int index);
+
+  void Anwenden(const Eigenschaften& e) override;
 
  protected:
   std::vector<std::string_view> Ereignisse() const override { return {"Change"}; }
@@ -281,6 +317,8 @@ class CheckBox : public Steuerelement {
 
   void BenutzerKlickt();
 
+  void Anwenden(const Eigenschaften& e) override;
+
  protected:
   std::vector<std::string_view> Ereignisse() const override { return {"Action"}; }
 
@@ -303,11 +341,32 @@ class Slider : public Steuerelement {
 
   void BenutzerSchiebt(int wert);
 
+  void Anwenden(const Eigenschaften& e) override;
+
  protected:
   std::vector<std::string_view> Ereignisse() const override { return {"ValueChanged"}; }
 
  private:
   int minimum_ = 0, maximum_ = 100, wert_ = 0, lineStep_ = 1, pageStep_ = 10;
 };
+
+// The class of each kind, in the one place that knows it: f is called with
+// std::type_identity of the class, so that the window and each backend make
+// what belongs to a kind without a list of kinds of their own.
+template <class F>
+decltype(auto) MitKlasse(Art art, F&& f) {
+  switch (art) {
+    case Art::EditFeld: return f(std::type_identity<EditFeld>{});
+    case Art::StatischerText: return f(std::type_identity<StatischerText>{});
+    case Art::ListBox: return f(std::type_identity<ListBox>{});
+    case Art::BevelButton: return f(std::type_identity<BevelButton>{});
+    case Art::PopupMenu: return f(std::type_identity<PopupMenu>{});
+    case Art::Separator: return f(std::type_identity<Separator>{});
+    case Art::Canvas: return f(std::type_identity<Canvas>{});
+    case Art::CheckBox: return f(std::type_identity<CheckBox>{});
+    case Art::Slider: return f(std::type_identity<Slider>{});
+  }
+  throw std::logic_error("unbekannte Art von Steuerelement");
+}
 
 }  // namespace plattform

@@ -29,7 +29,7 @@ bool Gesammelt(std::string_view sammlung, std::string_view name) {
 }  // namespace
 
 void HauptF::LoeschF_MouseExit() {
-  EditFeld& feld = Element<EditFeld>("LoeschF");
+  EditFeld& feld = LoeschF();
   const std::string text = feld.Text();
   if (IstBefehlszeile(text)) {
     // A command row: out of the list onto the undo stack, and the figures rebuilt.
@@ -54,12 +54,12 @@ void HauptF::LoeschF_MouseExit() {
 
 bool HauptF::LoeschF_KeyDown(const std::string&) {
   // The key typed next is all the field holds.
-  Element<EditFeld>("LoeschF").SetzeText("");
+  LoeschF().SetzeText("");
   return false;
 }
 
 void HauptF::SammelF_MouseExit() {
-  EditFeld& feld = Element<EditFeld>("SammelF");
+  EditFeld& feld = SammelF();
   const std::string text = feld.Text();
   feld.SetzeText("");
   if (AktuelleKennung != KennungSammlung || text.empty()) return;
@@ -68,23 +68,23 @@ void HauptF::SammelF_MouseExit() {
   if (name.empty() || FiguratTypNr(name) <= TypKein) return;
   if (Gesammelt(AktuelleSammlung, name)) return;
   AktuelleSammlung += "," + name;
-  Element<EditFeld>("LastInfoF").SetzeText("Sammelobjekte:" + CR + AktuelleSammlung.substr(1));
+  LastInfoF().SetzeText("Sammelobjekte:" + CR + AktuelleSammlung.substr(1));
 }
 
 bool HauptF::SammelF_KeyDown(const std::string&) {
-  Element<EditFeld>("SammelF").SetzeText("");
+  SammelF().SetzeText("");
   return false;
 }
 
 void HauptF::Beschr2ClipbB_Action() {
-  plattform::plattform().SetzeZwischenablage(CR + Element<EditFeld>("InfoF").Text());
+  plattform::plattform().SetzeZwischenablage(CR + InfoF().Text());
 }
 
 void HauptF::BefListe2ClipbB1_Action() { plattform::plattform().SetzeZwischenablage(CR + Protokoll); }
 
 void HauptF::PopupMenu1_Change() {
   // Index 0 is the popup's title; texts already written keep their digits.
-  const int index = Element<plattform::PopupMenu>("PopupMenu1").ListIndex();
+  const int index = PopupMenu1().ListIndex();
   if (index >= 1 && index <= 6) Dezimalen = index;
 }
 

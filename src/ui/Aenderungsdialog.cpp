@@ -20,7 +20,7 @@ void Aenderungsdialog::Warte(BefehlT& befehl, const std::string& name) {
 bool Aenderungsdialog::BefehlGilt() const { return HauptF::Instanz().DefiniertNoch(AktuellerBefehl, name_); }
 
 void Aenderungsdialog::AbbrechB_Action() {
-  Element<plattform::EditFeld>("xF").SetFocus();
+  Fokusfeld().SetFocus();
   AktuellerBefehl = nullptr;
   Hide();
   Warten = false;

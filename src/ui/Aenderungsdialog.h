@@ -29,6 +29,8 @@ class Aenderungsdialog : public plattform::Fenster {
   // Whether the command still defines the figure: it may have left the list,
   // and its record may already hold another command.
   bool BefehlGilt() const;
+  // The field that has the focus when the dialog is shown again.
+  virtual plattform::EditFeld& Fokusfeld() const = 0;
 
  private:
   std::string name_;  // of the figure the command defines

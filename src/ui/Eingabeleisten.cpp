@@ -69,33 +69,33 @@ std::span<const Operandenleiste> Operandenleiste::Alle() { return kLeisten; }
 void HauptF::MenuleisteLeeren(int n) {
   if (n == 1) {
     // The numbers typed in the fields stay.
-    Element<StatischerText>("aT").SetzeVisible(false);
-    for (const char* feld : {"aF", "bF", "cF", "dF"}) Element<EditFeld>(feld).SetzeVisible(false);
-    for (const char* text : {"bT", "cT", "dT"}) Element<StatischerText>(text).SetzeText("");
+    aT().SetzeVisible(false);
+    for (EditFeld* feld : {&aF(), &bF(), &cF(), &dF()}) feld->SetzeVisible(false);
+    for (StatischerText* text : {&bT(), &cT(), &dT()}) text->SetzeText("");
   } else if (n == 2) {
     // The angle field is not part of the clearing.
-    for (const char* text : {"EingabeText", "durch2T", "undT"}) Element<StatischerText>(text).SetzeText("");
-    for (const char* liste : {"G1ListB", "G2ListB", "G3ListB"}) Element<ListBox>(liste).SetzeVisible(false);
+    for (StatischerText* text : {&EingabeText(), &durch2T(), &undT()}) text->SetzeText("");
+    for (ListBox* liste : {&G1ListB(), &G2ListB(), &G3ListB()}) liste->SetzeVisible(false);
   }
 }
 
 void HauptF::PunktEingabeSchablone() {
-  for (const char* t : {"aT", "bT", "cT"}) Element<StatischerText>(t).SetzeVisible(true);
-  for (const char* f : {"GnameF", "aF", "bF", "cF"}) Element<EditFeld>(f).SetzeVisible(true);
-  Element<StatischerText>("aT").SetzeText("ist fester Punkt mit den Koordinaten  x =");
-  Element<StatischerText>("bT").SetzeText(",  y =");
-  Element<StatischerText>("cT").SetzeText(",  z =");
-  Element<EditFeld>("dF").SetzeVisible(false);
-  Element<StatischerText>("dT").SetzeVisible(false);
+  for (StatischerText* t : {&aT(), &bT(), &cT()}) t->SetzeVisible(true);
+  for (EditFeld* f : {&GnameF(), &aF(), &bF(), &cF()}) f->SetzeVisible(true);
+  aT().SetzeText("ist fester Punkt mit den Koordinaten  x =");
+  bT().SetzeText(",  y =");
+  cT().SetzeText(",  z =");
+  dF().SetzeVisible(false);
+  dT().SetzeVisible(false);
 }
 
 void HauptF::EbenenEingabeSchablone() {
-  for (const char* t : {"aT", "bT", "cT", "dT"}) Element<StatischerText>(t).SetzeVisible(true);
-  for (const char* f : {"GnameF", "aF", "bF", "cF", "dF"}) Element<EditFeld>(f).SetzeVisible(true);
-  Element<StatischerText>("aT").SetzeText("ist feste Ebene mit der Gleichung");
-  Element<StatischerText>("bT").SetzeText("x  +");
-  Element<StatischerText>("cT").SetzeText("y  +");
-  Element<StatischerText>("dT").SetzeText("z  =");
+  for (StatischerText* t : {&aT(), &bT(), &cT(), &dT()}) t->SetzeVisible(true);
+  for (EditFeld* f : {&GnameF(), &aF(), &bF(), &cF(), &dF()}) f->SetzeVisible(true);
+  aT().SetzeText("ist feste Ebene mit der Gleichung");
+  bT().SetzeText("x  +");
+  cT().SetzeText("y  +");
+  dT().SetzeText("z  =");
 }
 
 void HauptF::SetzeKennungAuf(int k) {
@@ -103,9 +103,9 @@ void HauptF::SetzeKennungAuf(int k) {
   const Befehlsart* art = Befehlsart::ZurEingabe(k);
   const Lesart lesart = art ? art->lesart : Lesart::Namen;
   AktuelleKennung = k;
-  Element<EditFeld>("GradF").SetzeVisible(false);
+  GradF().SetzeVisible(false);
 
-  EditFeld& hinweis = Element<EditFeld>("HinweisF");
+  EditFeld& hinweis = HinweisF();
   hinweis.SetzeReadOnly(true);
   if (lesart != Lesart::Hinweis) {
     hinweis.SetzeText("");
@@ -114,7 +114,7 @@ void HauptF::SetzeKennungAuf(int k) {
   }
 
   // The name field for the kinds that define a figure.
-  EditFeld& gname = Element<EditFeld>("GnameF");
+  EditFeld& gname = GnameF();
   if (art && art->Hat(Befehlsart::Definition)) {
     gname.SetzeVisible(true);
     gname.SetFocus();
@@ -128,8 +128,8 @@ void HauptF::SetzeKennungAuf(int k) {
   if (lesart == Lesart::Gleichung) EbenenEingabeSchablone();
 
   ErzeugeNamenListen();
-  for (const char* liste : {"G1ListB", "G2ListB", "G3ListB"}) Element<ListBox>(liste).SetzeInhalt(NListe);
-  Element<ListBox>("FiguratLB").SetzeInhalt(ErwNListe);
+  for (ListBox* liste : {&G1ListB(), &G2ListB(), &G3ListB()}) liste->SetzeInhalt(NListe);
+  FiguratLB().SetzeInhalt(ErwNListe);
 
   if (lesart == Lesart::Hinweis) {
     // No bar is left: the numeric one is cleared and the name field hidden.
@@ -143,14 +143,12 @@ void HauptF::SetzeKennungAuf(int k) {
   const Operandenleiste* leiste = Operandenleiste::Zu(k);
   if (!leiste) return;
 
-  Element<StatischerText>("EingabeText").SetzeText(leiste->eingabe);
-  auto zeige = [this](const char* name, Namensliste liste) {
-    ListBox& box = Element<ListBox>(name);
+  EingabeText().SetzeText(leiste->eingabe);
+  auto zeige = [this](ListBox& box, Namensliste liste) {
     box.SetzeVisible(liste != nullptr);
     if (liste) box.SetzeInhalt(this->*liste);
   };
-  auto beschrifte = [this](const char* name, Beschriftung text) {
-    StatischerText& t = Element<StatischerText>(name);
+  auto beschrifte = [](StatischerText& t, Beschriftung text) {
     if (!text) {
       t.SetzeVisible(false);
       return;
@@ -158,15 +156,15 @@ void HauptF::SetzeKennungAuf(int k) {
     t.SetzeText(text);
     if (*text) t.SetzeVisible(true);
   };
-  zeige("G1ListB", leiste->g1);
-  beschrifte("durch2T", leiste->durch2);
-  zeige("G2ListB", leiste->g2);
-  beschrifte("undT", leiste->und);
-  zeige("G3ListB", leiste->g3);
-  if (art->Hat(Befehlsart::Winkel)) Element<EditFeld>("GradF").SetzeVisible(true);
+  zeige(G1ListB(), leiste->g1);
+  beschrifte(durch2T(), leiste->durch2);
+  zeige(G2ListB(), leiste->g2);
+  beschrifte(undT(), leiste->und);
+  zeige(G3ListB(), leiste->g3);
+  if (art->Hat(Befehlsart::Winkel)) GradF().SetzeVisible(true);
 
   if (leiste->sammeln) {
     AktuelleSammlung.clear();
-    Element<EditFeld>("LastInfoF").SetzeText("");
+    LastInfoF().SetzeText("");
   }
 }

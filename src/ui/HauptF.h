@@ -13,6 +13,7 @@
 #include "descriptions/Beschreibungstext.h"
 #include "platform/Fenster.h"
 #include "platform/Plattform.h"
+#include "ui/HauptFElemente.h"
 #include "ui/MenuBar1.h"
 
 class FiguratT;
@@ -352,6 +353,9 @@ class HauptF : public plattform::Fenster {
   void BefListe2ClipbB1_Action();
   void PopupMenu1_Change();
   void SprachInfoB_Action();
+
+  // One accessor per control, named like the control.
+  PLATTFORM_ELEMENTZUGRIFFE(FIGURAT_HAUPTF_ELEMENTE)
 
   // One accessor per menu item, named like the item.
 #define FIGURAT_TYP_Menue plattform::MenuItem

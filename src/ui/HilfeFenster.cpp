@@ -2,7 +2,6 @@
 
 #include "ui/Hilfetexte.h"
 
-using plattform::Art;
 using plattform::Bind;
 using plattform::Farbe;
 
@@ -11,13 +10,7 @@ plattform::Fensterlayout HilfeFenster::Layoutschritt() {
 }
 
 const std::vector<plattform::Steuerelementzeile>& HilfeFenster::Steuerelementtabelle() const {
-  static const std::vector<plattform::Steuerelementzeile> tabelle = {
-      {Art::EditFeld, "InfoTxt", 4, 4, 498, 617,
-       {.text = kHilfetext, .hintergrund = Farbe{252, 255, 212}, .nurLesen = true, .mehrzeilig = true}},
-      {Art::BevelButton, "HilfeB", 4, 625, 494, 27,
-       {.text = "Hilfe-Fenster schließen"},
-       {Bind("Action", &HilfeFenster::HilfeB_Action)}},
-  };
+  static const std::vector<plattform::Steuerelementzeile> tabelle = {FIGURAT_HILFEFENSTER_ELEMENTE(PLATTFORM_ZEILE)};
   return tabelle;
 }
 
@@ -29,13 +22,7 @@ plattform::Fensterlayout InformFenster::Layoutschritt() {
 }
 
 const std::vector<plattform::Steuerelementzeile>& InformFenster::Steuerelementtabelle() const {
-  static const std::vector<plattform::Steuerelementzeile> tabelle = {
-      {Art::EditFeld, "InfoF", 3, 0, 533, 397,
-       {.text = kInfotext, .hintergrund = Farbe{254, 255, 197}, .nurLesen = true, .mehrzeilig = true}},
-      {Art::BevelButton, "InfoB", 3, 402, 530, 28,
-       {.text = "Info-Fenster schließen"},
-       {Bind("Action", &InformFenster::InfoB_Action)}},
-  };
+  static const std::vector<plattform::Steuerelementzeile> tabelle = {FIGURAT_INFORMFENSTER_ELEMENTE(PLATTFORM_ZEILE)};
   return tabelle;
 }
 

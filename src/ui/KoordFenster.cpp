@@ -7,35 +7,23 @@
 #include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
-using plattform::Art;
 using plattform::Bind;
-using plattform::EditFeld;
-using plattform::StatischerText;
 using plattform::Str;
 
 plattform::Fensterlayout KoordFenster::Layoutschritt() { return Dialoglayout("Ändern von Koordinaten", 357, 145); }
 
 const std::vector<plattform::Steuerelementzeile>& KoordFenster::Steuerelementtabelle() const {
-  static const std::vector<plattform::Steuerelementzeile> tabelle = {
-      {Art::StatischerText, "KoordText", 31, 21, 288, 22, {.text = "Koordinaten des Punktes "}},
-      {Art::EditFeld, "xF", 31, 55, 90, 35},
-      {Art::EditFeld, "yF", 130, 55, 90, 35},
-      {Art::EditFeld, "zF", 229, 55, 90, 35},
-      {Art::BevelButton, "AktualisierenB", 31, 108, 189, 22, {.text = "Alles Aktualisieren / Fertig"},
-       {Bind("Action", &KoordFenster::AktualisierenB_Action)}},
-      {Art::BevelButton, "AbbrechB", 233, 107, 86, 22, {.text = "Abbrechen"},
-       {Bind("Action", &KoordFenster::AbbrechB_Action)}},
-  };
+  static const std::vector<plattform::Steuerelementzeile> tabelle = {FIGURAT_KOORDFENSTER_ELEMENTE(PLATTFORM_ZEILE)};
   return tabelle;
 }
 
 void KoordFenster::Oeffne(BefehlT& befehl, const std::string& name, const FiguratT& punkt) {
   Warte(befehl, name);
-  Element<StatischerText>("KoordText").SetzeText("Koordinaten des Punktes " + name);
+  KoordText().SetzeText("Koordinaten des Punktes " + name);
   // All the digits, not the chosen decimals.
-  Element<EditFeld>("xF").SetzeText(Str(punkt.v1->kp[1]));
-  Element<EditFeld>("yF").SetzeText(Str(punkt.v1->kp[2]));
-  Element<EditFeld>("zF").SetzeText(Str(punkt.v1->kp[3]));
+  xF().SetzeText(Str(punkt.v1->kp[1]));
+  yF().SetzeText(Str(punkt.v1->kp[2]));
+  zF().SetzeText(Str(punkt.v1->kp[3]));
   Warten = true;
   Show();
 }
@@ -43,9 +31,9 @@ void KoordFenster::Oeffne(BefehlT& befehl, const std::string& name, const Figura
 void KoordFenster::KEintragen(bool& ok) {
   Hide();
   HauptF& h = HauptF::Instanz();
-  const std::string& x = Element<EditFeld>("xF").Text();
-  const std::string& y = Element<EditFeld>("yF").Text();
-  const std::string& z = Element<EditFeld>("zF").Text();
+  const std::string& x = xF().Text();
+  const std::string& y = yF().Text();
+  const std::string& z = zF().Text();
   ok = HauptF::Endlich({HauptF::myval(x), HauptF::myval(y), HauptF::myval(z)});
   if (ok && AktuellerBefehl) {
     BefehlT& b = *AktuellerBefehl;
@@ -57,8 +45,8 @@ void KoordFenster::KEintragen(bool& ok) {
     b.AltG1 = "(" + x + " | " + y + " | " + z + ")";
     b.Kennung = KennungPunkt;
   }
-  if (!ok) h.Element<EditFeld>("HinweisF").SetzeText(std::string(HauptF::ZuGrosseZahl) + ".");
-  Element<EditFeld>("xF").SetFocus();
+  if (!ok) h.HinweisF().SetzeText(std::string(HauptF::ZuGrosseZahl) + ".");
+  xF().SetFocus();
   AktuellerBefehl = nullptr;
   h.IgnoreReturn = false;
 }

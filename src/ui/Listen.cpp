@@ -9,9 +9,6 @@
 #include "ui/HauptF.h"
 #include "ui/KoordFenster.h"
 
-using plattform::EditFeld;
-using plattform::ListBox;
-
 std::string HauptF::Figuratname(const std::string& zeile) { return zeile.substr(0, zeile.find(' ')); }
 
 bool HauptF::DefiniertNoch(const BefehlT* b, const std::string& name) const {
@@ -22,7 +19,7 @@ bool HauptF::DefiniertNoch(const BefehlT* b, const std::string& name) const {
 }
 
 void HauptF::FiguratLB_DoubleClick() {
-  const std::string name = Figuratname(Element<ListBox>("FiguratLB").Text());
+  const std::string name = Figuratname(FiguratLB().Text());
   if (name.empty()) return;
   doppelklick = true;
   if (!plattform::plattform().ShiftGedrueckt()) {
@@ -46,12 +43,12 @@ void HauptF::FiguratLB_DoubleClick() {
 }
 
 bool HauptF::FiguratLB_DragRow(plattform::DragItem& item, plattform::Zeilennr zeile) {
-  item.Text = Element<ListBox>("FiguratLB").Zeile(zeile);
+  item.Text = FiguratLB().Zeile(zeile);
   return true;
 }
 
 void HauptF::ProtokollBox_DoubleClick() {
-  const std::string zeile = Element<ListBox>("ProtokollBox").Text();
+  const std::string zeile = ProtokollBox().Text();
   const std::size_t auf = zeile.find('<');
   if (auf == std::string::npos) return;
   const std::size_t zu = zeile.find('>', auf + 1);
@@ -71,11 +68,11 @@ void HauptF::ProtokollBox_DoubleClick() {
   }
   AnweisungslisteAusfuehren();
   // Its row, the K+1st, in view.
-  if (verschoben) Element<ListBox>("ProtokollBox").ZeigeZeile(K);
+  if (verschoben) ProtokollBox().ZeigeZeile(K);
 }
 
 bool HauptF::ProtokollBox_DragRow(plattform::DragItem& item, plattform::Zeilennr zeile) {
-  item.Text = Element<ListBox>("ProtokollBox").Zeile(zeile);
+  item.Text = ProtokollBox().Zeile(zeile);
   return true;
 }
 
@@ -86,4 +83,4 @@ void HauptF::BevelButton1_Action() {
   InfoAktualisieren();
 }
 
-void HauptF::G2ListB_Change() { Element<EditFeld>("GradF").SetzeVisible(false); }
+void HauptF::G2ListB_Change() { GradF().SetzeVisible(false); }

@@ -51,8 +51,7 @@ bool HauptF::_FileAktualisieren_Action() { AnweisungslisteAusfuehren(); return f
 bool HauptF::_AusgabeProtokoll_Action() {
   // Only the mode and its caption; the descriptions field stays as it is.
   ProtokollAn = !ProtokollAn;
-  Element<plattform::StatischerText>("ProtoInfoT")
-      .SetzeText(ProtokollAn ? "Beschreibungsfenster aktiv" : "Beschreibungsenfenster inaktiv");
+  ProtoInfoT().SetzeText(ProtokollAn ? "Beschreibungsfenster aktiv" : "Beschreibungsenfenster inaktiv");
   return false;
 }
 

@@ -10,9 +10,12 @@
 #include <QTest>
 #include <set>
 
+#include "graphics/GrafikFenster.h"
 #include "support/Umgebung.h"
+#include "ui/GlFenster.h"
 #include "ui/HauptF.h"
 #include "ui/HilfeFenster.h"
+#include "ui/KoordFenster.h"
 #include "ui/MenuBar1.h"
 
 using namespace plattform;
@@ -96,6 +99,31 @@ TEST_P(Start, FortyControlsInTableOrder) {
     ASSERT_TRUE(last);
     EXPECT_EQ(last->toPlainText(), "\n");
   }
+}
+
+// The accessors come from the same rows as the controls: each gives the
+// control its row made, of the row's kind, and every row has one.
+TEST_P(Start, EachAccessorGivesTheControlOfItsRow) {
+  std::size_t zeilen = 0;
+#define PRUEFE(art, name, ...)                                                  \
+  EXPECT_EQ(static_cast<Steuerelement*>(&w.name()), w.Finde(#name)) << #name; \
+  EXPECT_EQ(w.name().Typ(), Art::art) << #name;                                \
+  ++zeilen;
+#define PRUEFE_FENSTER(Klasse, tabelle)                        \
+  {                                                            \
+    Klasse& w = Klasse::Instanz();                             \
+    zeilen = 0;                                                \
+    tabelle(PRUEFE)                                            \
+    EXPECT_EQ(zeilen, w.Elemente().size()) << #Klasse;         \
+  }
+  PRUEFE_FENSTER(HauptF, FIGURAT_HAUPTF_ELEMENTE)
+  PRUEFE_FENSTER(GrafikFenster, FIGURAT_GRAFIKFENSTER_ELEMENTE)
+  PRUEFE_FENSTER(KoordFenster, FIGURAT_KOORDFENSTER_ELEMENTE)
+  PRUEFE_FENSTER(GlFenster, FIGURAT_GLFENSTER_ELEMENTE)
+  PRUEFE_FENSTER(HilfeFenster, FIGURAT_HILFEFENSTER_ELEMENTE)
+  PRUEFE_FENSTER(InformFenster, FIGURAT_INFORMFENSTER_ELEMENTE)
+#undef PRUEFE_FENSTER
+#undef PRUEFE
 }
 
 TEST_P(Start, MenuBarIsBuiltOnceAndShared) {

@@ -1,41 +1,23 @@
 #include "platform/qt/QtPeers.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDropEvent>
-#include <QFrame>
 #include <QLabel>
-#include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QSlider>
-#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <limits>
 
 #include "platform/Menue.h"
-#include "platform/qt/Listenansicht.h"
 
 namespace plattform::qt {
 
-namespace {
-
-// The length of a piece of at most `laenge` bytes that ends at a whole character.
 std::size_t Zeichengrenze(std::string_view text, std::size_t laenge) {
   if (laenge >= text.size()) return text.size();
   while (laenge > 0 && (static_cast<unsigned char>(text[laenge]) & 0xC0) == 0x80) --laenge;
   return laenge;
 }
-
-}  // namespace
 
 QString ZuQt(std::string_view text) {
   QString t = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -149,7 +131,7 @@ QtFensterPeer::~QtFensterPeer() {
 QMainWindow* QtFensterPeer::Widget() const { return widget_.data(); }
 
 std::unique_ptr<ElementPeer> QtFensterPeer::ErzeugeElement(Steuerelement& element) {
-  return std::make_unique<QtElementPeer>(plattform_, *this, element);
+  return Elementpeer(plattform_, *this, element);
 }
 
 namespace {
@@ -328,277 +310,23 @@ void QtFensterPeer::Abruecken() {
   }
 }
 
-// The canvas widget shows the persistent picture.
-class QtElementPeer::Leinwand : public QWidget {
- public:
-  Leinwand(QWidget* eltern, QtElementPeer& peer) : QWidget(eltern), peer_(peer) {}
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    if (const QImage* bild = peer_.Bild()) {
-      QPainter p(this);
-      p.drawImage(0, 0, *bild);
-    }
-  }
-
- private:
-  QtElementPeer& peer_;
-};
-
-// Draws straight into the persistent picture, without antialiasing.
-class QtElementPeer::Flaeche : public Zeichenflaeche {
- public:
-  Flaeche(QImage& bild, QtElementPeer& peer) : bild_(bild), peer_(peer) {
-    stift_.setWidth(1);
-    stift_.setColor(Qt::black);
-  }
-  ~Flaeche() override { Beenden(); }
-  void SetzeFarbe(int rot, int gruen, int blau) override {
-    stift_.setColor(QColor(rot, gruen, blau));
-    if (maler_.isActive()) maler_.setPen(stift_);
-  }
-  void SetzeStiftbreite(int breite) override {
-    stift_.setWidth(breite);
-    if (maler_.isActive()) maler_.setPen(stift_);
-  }
-  void SetzeTextgroesse(int groesse) override {
-    schrift_.setPixelSize(groesse > 0 ? groesse : 12);
-    if (maler_.isActive()) maler_.setFont(schrift_);
-  }
-  void Linie(int x1, int y1, int x2, int y2) override {
-    Maler().drawLine(x1, y1, x2, y2);
-    peer_.Neuzeichnen();
-  }
-  void Oval(int links, int oben, int breite, int hoehe) override {
-    Maler().drawEllipse(links, oben, breite, hoehe);
-    peer_.Neuzeichnen();
-  }
-  void Text(const std::string& text, int x, int y) override {
-    Maler().drawText(x, y, Anzeigetext(text));
-    peer_.Neuzeichnen();
-  }
-  void Loeschen() override {
-    Beenden();
-    bild_.fill(Qt::white);
-    peer_.Neuzeichnen();
-  }
-  void Beenden() {
-    if (maler_.isActive()) maler_.end();
-  }
-
- private:
-  QPainter& Maler() {
-    if (!maler_.isActive()) {
-      maler_.begin(&bild_);
-      maler_.setRenderHint(QPainter::Antialiasing, false);
-      maler_.setRenderHint(QPainter::TextAntialiasing, false);
-      maler_.setPen(stift_);
-      maler_.setBrush(Qt::NoBrush);
-      maler_.setFont(schrift_);
-    }
-    return maler_;
-  }
-  QImage& bild_;
-  QtElementPeer& peer_;
-  QPainter maler_;
-  QPen stift_;
-  QFont schrift_;
-};
-
-namespace {
-
-// A line edit that takes a dropped text as its whole content.
-class Eingabezeile : public QLineEdit {
- public:
-  Eingabezeile(QWidget* eltern, QtPlattform& p, QtElementPeer& peer) : QLineEdit(eltern), plattform_(p), peer_(peer) {}
-
- protected:
-  void dropEvent(QDropEvent* e) override {
-    if (!e->mimeData()->hasText()) return;
-    e->acceptProposedAction();
-    static_cast<EditFeld&>(peer_.Modell()).BenutzerLaesstFallen(VonQt(e->mimeData()->text()));
-    plattform_.FeldNachDrop(&peer_);
-    plattform_.Abgleichen();
-    // The user's own drop leaves the cursor behind the dropped text.
-    end(false);
-  }
-
- private:
-  QtPlattform& plattform_;
-  QtElementPeer& peer_;
-};
-
-Qt::Alignment Ausrichten(Ausrichtung a) {
-  switch (a) {
-    case Ausrichtung::Mitte: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Ausrichtung::Rechts: return Qt::AlignRight | Qt::AlignVCenter;
-    default: return Qt::AlignLeft | Qt::AlignVCenter;
-  }
-}
-
-// Ends a slider's press as the mouse's release would.
-void Loslassen(QSlider* s) {
-  QMouseEvent los(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(s, &los);
-}
-
-QIcon AboutBild() {
-  QPixmap bild(28, 28);
-  bild.fill(Qt::transparent);
-  QPainter p(&bild);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setBrush(QColor(40, 90, 200));
-  p.setPen(Qt::NoPen);
-  p.drawEllipse(1, 1, 26, 26);
-  p.setPen(Qt::white);
-  QFont f;
-  f.setPixelSize(20);
-  f.setBold(true);
-  p.setFont(f);
-  p.drawText(QRect(0, 0, 28, 28), Qt::AlignCenter, "i");
-  return QIcon(bild);
-}
-
-}  // namespace
-
 QtElementPeer::QtElementPeer(QtPlattform& p, QtFensterPeer& f, Steuerelement& s)
     : plattform_(p), fensterPeer_(f), element_(s) {}
 
 QtElementPeer::~QtElementPeer() {
   plattform_.Vergessen(this);
-  if (widget_) widget_->disconnect(&kontext_);
-  flaeche_.reset();
-  if (widget_) {
-    plattform_.Abmelden(widget_);
-    // Hiding the focused widget would hand the focus on to a sibling, and a
-    // list taking it reports a chosen row to a window being taken down.
-    if (widget_->hasFocus()) widget_->clearFocus();
-    widget_->hide();
-    widget_->deleteLater();
-  }
+  if (!widget_) return;
+  widget_->disconnect(&kontext_);
+  plattform_.Abmelden(widget_);
+  // Hiding the focused widget would hand the focus on to a sibling, and a
+  // list taking it reports a chosen row to a window being taken down.
+  if (widget_->hasFocus()) widget_->clearFocus();
+  widget_->hide();
+  widget_->deleteLater();
 }
 
-void QtElementPeer::Neuzeichnen() {
-  if (widget_) widget_->update();
-}
-
-Zeichenflaeche* QtElementPeer::Grafik() {
-  if (element_.Typ() != Art::Canvas) return nullptr;
-  const QSize groesse(std::max(1, element_.Width()), std::max(1, element_.Height()));
-  if (!flaeche_) {
-    bild_ = std::make_unique<QImage>(groesse, QImage::Format_RGB32);
-    bild_->fill(Qt::white);
-    flaeche_ = std::make_unique<Flaeche>(*bild_, *this);
-  } else if (bild_->size() != groesse) {
-    // A canvas made larger or smaller keeps its picture.
-    flaeche_->Beenden();
-    QImage neu(groesse, QImage::Format_RGB32);
-    neu.fill(Qt::white);
-    QPainter(&neu).drawImage(0, 0, *bild_);
-    *bild_ = std::move(neu);
-  }
-  return flaeche_.get();
-}
-
-void QtElementPeer::MausVerlaesst() {
-  if (auto* f = dynamic_cast<EditFeld*>(&element_)) f->BenutzerMausVerlaesst();
-}
-
-void QtElementPeer::WidgetAnlegen() {
-  QWidget* eltern = fensterPeer_.Inhalt();
-  QWidget* w = nullptr;
-  switch (element_.Typ()) {
-    case Art::EditFeld: {
-      auto& feld = static_cast<EditFeld&>(element_);
-      mehrzeilig_ = feld.MultiLine();
-      if (mehrzeilig_) {
-        auto* t = new QPlainTextEdit(eltern);
-        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        t->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        // Tab moves on to the next control, as from every other field.
-        t->setTabChangesFocus(true);
-        t->viewport()->setMouseTracking(true);
-        QObject::connect(t, &QPlainTextEdit::textChanged, &kontext_, [this, t, &feld] {
-          // Only what the user types: the model's own texts are set with signals blocked.
-          feld.BenutzerSetztText(VonQt(t->toPlainText()));
-        });
-        w = t;
-      } else {
-        auto* l = new Eingabezeile(eltern, plattform_, *this);
-        QObject::connect(l, &QLineEdit::textEdited, &kontext_,
-                         [&feld](const QString& text) { feld.BenutzerSetztText(VonQt(text)); });
-        w = l;
-      }
-      break;
-    }
-    case Art::StatischerText: w = new QLabel(eltern); break;
-    case Art::ListBox: {
-      auto* l = new Listenansicht(eltern, plattform_, static_cast<ListBox&>(element_));
-      l->viewport()->setMouseTracking(true);
-      w = l;
-      break;
-    }
-    case Art::BevelButton: {
-      auto* b = new QPushButton(eltern);
-      auto& modell = static_cast<BevelButton&>(element_);
-      QObject::connect(b, &QPushButton::clicked, &kontext_, [this, &modell] {
-        modell.BenutzerKlickt();
-        plattform_.Abgleichen();
-      });
-      w = b;
-      break;
-    }
-    case Art::PopupMenu: {
-      auto* c = new QComboBox(eltern);
-      auto& modell = static_cast<PopupMenu&>(element_);
-      QObject::connect(c, &QComboBox::activated, &kontext_, [this, &modell](int index) {
-        modell.BenutzerWaehlt(index);
-        plattform_.Abgleichen();
-      });
-      w = c;
-      break;
-    }
-    case Art::Separator: {
-      auto* f = new QFrame(eltern);
-      f->setFrameShape(QFrame::HLine);
-      f->setFrameShadow(QFrame::Sunken);
-      w = f;
-      break;
-    }
-    case Art::Canvas: {
-      Grafik();
-      w = new Leinwand(eltern, *this);
-      w->setFocusPolicy(Qt::NoFocus);
-      break;
-    }
-    case Art::CheckBox: {
-      auto* c = new QCheckBox(eltern);
-      auto& modell = static_cast<CheckBox&>(element_);
-      QObject::connect(c, &QCheckBox::clicked, &kontext_, [this, &modell] {
-        modell.BenutzerKlickt();
-        plattform_.Abgleichen();
-      });
-      w = c;
-      break;
-    }
-    case Art::Slider: {
-      auto* s = new QSlider(Qt::Horizontal, eltern);
-      s->setTracking(true);
-      auto& modell = static_cast<Slider&>(element_);
-      QObject::connect(s, &QSlider::valueChanged, &kontext_, [this, &modell, s](int wert) {
-        const int meldungen = plattform_.GezeigteMeldungen();
-        modell.BenutzerSchiebt(wert);
-        plattform_.Abgleichen();
-        // A message box shown on the way took the mouse's release, so the
-        // slider would go on stepping, a box at each step: its press ends
-        // once the slider has taken it in.
-        if (plattform_.GezeigteMeldungen() != meldungen) QTimer::singleShot(0, s, [s] { Loslassen(s); });
-      });
-      w = s;
-      break;
-    }
-  }
+void QtElementPeer::Anlegen() {
+  QWidget* w = WidgetAnlegen(fensterPeer_.Inhalt());
   w->setObjectName(QString::fromStdString(element_.Name()));
   w->setMouseTracking(true);
   widget_ = w;
@@ -625,108 +353,19 @@ void QtElementPeer::Gemeinsames() {
     pal.setColor(QPalette::Window, farbe);
     pal.setColor(QPalette::Button, farbe);
     w->setPalette(pal);
-    if (element_.Typ() == Art::StatischerText) w->setAutoFillBackground(true);
   }
   if (w->isVisibleTo(w->parentWidget()) != element_.Visible()) w->setVisible(element_.Visible());
 }
 
-void QtElementPeer::EditFeldAbgleichen(EditFeld& f) {
-  if (mehrzeilig_) {
-    auto* t = static_cast<QPlainTextEdit*>(widget_.data());
-    // A field the user may edit shows all of its text: it gives back what it shows.
-    QString soll = f.ReadOnly() ? Anzeigetext(f.Text()) : ZuQt(f.Text());
-    if (t->toPlainText() != soll) {
-      QSignalBlocker still(t);
-      t->setPlainText(soll);
-    }
-    t->setReadOnly(f.ReadOnly());
-  } else {
-    auto* l = static_cast<QLineEdit*>(widget_.data());
-    // A line edit keeps no more than its maximum length anyway.
-    QString soll = ZuQt(std::string_view(f.Text()).substr(0, Zeichengrenze(f.Text(), l->maxLength())));
-    if (l->text() != soll) {
-      QSignalBlocker still(l);
-      l->setText(soll);
-      // A long number shows its beginning, not its last digits.
-      l->setCursorPosition(0);
-    }
-    l->setReadOnly(f.ReadOnly());
-    l->setAlignment(Ausrichten(f.TextAusrichtung()));
-    l->setDragEnabled(false);
-  }
-}
-
 void QtElementPeer::Abgleichen() {
   if (!fensterPeer_.Inhalt()) return;
-  if (widget_ && element_.Typ() == Art::EditFeld &&
-      static_cast<EditFeld&>(element_).MultiLine() != mehrzeilig_) {
-    // One line or several is a different widget.
+  if (widget_ && Veraltet()) {
     plattform_.Abmelden(widget_);
     delete widget_.data();
   }
-  if (!widget_) WidgetAnlegen();
+  if (!widget_) Anlegen();
   Gemeinsames();
-  switch (element_.Typ()) {
-    case Art::EditFeld: EditFeldAbgleichen(static_cast<EditFeld&>(element_)); break;
-    case Art::StatischerText: {
-      auto& t = static_cast<StatischerText&>(element_);
-      auto* l = static_cast<QLabel*>(widget_.data());
-      l->setText(ZuQt(t.Text()));
-      // From the top, as a text of several lines begins.
-      l->setAlignment((Ausrichten(t.TextAusrichtung()) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
-      break;
-    }
-    case Art::ListBox: static_cast<Listenansicht*>(widget_.data())->Abgleichen(); break;
-    case Art::BevelButton: {
-      auto& b = static_cast<BevelButton&>(element_);
-      auto* w = static_cast<QPushButton*>(widget_.data());
-      w->setText(ZuQt(b.Caption()));
-      w->setFocusPolicy(b.NimmtFokus() ? Qt::StrongFocus : Qt::NoFocus);
-      if (b.HatBild() && w->icon().isNull()) {
-        w->setIcon(AboutBild());
-        w->setIconSize(QSize(28, 28));
-      }
-      break;
-    }
-    case Art::PopupMenu: {
-      auto& p = static_cast<PopupMenu&>(element_);
-      auto* c = static_cast<QComboBox*>(widget_.data());
-      QSignalBlocker still(c);
-      QStringList eintraege;
-      for (const std::string& e : p.Eintraege()) eintraege << QString::fromStdString(e);
-      QStringList bisher;
-      for (int i = 0; i < c->count(); ++i) bisher << c->itemText(i);
-      if (bisher != eintraege) {
-        c->clear();
-        c->addItems(eintraege);
-      }
-      c->setCurrentIndex(p.ListIndex());
-      break;
-    }
-    case Art::Separator: break;
-    case Art::Canvas:
-      Grafik();  // the picture follows the canvas's size
-      widget_->update();
-      break;
-    case Art::CheckBox: {
-      auto& m = static_cast<CheckBox&>(element_);
-      auto* c = static_cast<QCheckBox*>(widget_.data());
-      QSignalBlocker still(c);
-      c->setText(ZuQt(m.Caption()));
-      c->setChecked(m.Value());
-      break;
-    }
-    case Art::Slider: {
-      auto& m = static_cast<Slider&>(element_);
-      auto* s = static_cast<QSlider*>(widget_.data());
-      QSignalBlocker still(s);
-      s->setRange(m.Minimum(), m.Maximum());
-      s->setSingleStep(m.LineStep());
-      s->setPageStep(m.PageStep());
-      s->setValue(m.Value());
-      break;
-    }
-  }
+  Eigenes();
 }
 
 }  // namespace plattform::qt

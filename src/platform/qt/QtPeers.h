@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QMargins>
 #include <QObject>
-#include <QPainter>
 #include <QPointer>
 #include <cstddef>
 #include <memory>
@@ -16,7 +15,6 @@
 #include <vector>
 
 #include "platform/Fenster.h"
-#include "platform/Zeichenflaeche.h"
 #include "platform/qt/QtPlattform.h"
 
 class QScrollArea;
@@ -30,6 +28,8 @@ std::string VonQt(const QString& text);   // and back
 // a label on the canvas shows: the text layout of one long line costs the
 // square of its length, and a name may be megabytes long.
 constexpr std::size_t LaengsteZeile = 2000;
+// The length of a piece of at most `laenge` bytes that ends at a whole character.
+std::size_t Zeichengrenze(std::string_view text, std::size_t laenge);
 // The text as a widget shows it: every line longer than LaengsteZeile cut at
 // a character and marked with "…". The model keeps the whole text.
 QString Anzeigetext(std::string_view text);
@@ -73,40 +73,45 @@ class QtFensterPeer : public FensterPeer, public Abgleichbar {
   QMargins rahmen_;  // the frame the window was last fitted with
 };
 
+// What the peers of all kinds share: the widget made when the window's
+// content exists, the properties every control has, and the widget taken down
+// with the peer. Each kind brings its widget and its own properties.
 class QtElementPeer : public ElementPeer, public Abgleichbar {
  public:
-  QtElementPeer(QtPlattform& p, QtFensterPeer& f, Steuerelement& s);
   ~QtElementPeer() override;
   void Geaendert() override { plattform_.Vormerken(this); }
-  void Abgleichen() override;
-  Zeichenflaeche* Grafik() override;
+  void Abgleichen() final;
 
   Steuerelement& Modell() { return element_; }
   QWidget* Widget() const { return widget_; }
-  const QImage* Bild() const { return bild_ ? &*bild_ : nullptr; }
+  // The picture of a canvas.
+  virtual const QImage* Bild() const { return nullptr; }
+  // The mouse left an edit field; the platform's filter brings it.
+  virtual void MausVerlaesst() {}
 
-  // Events that the platform's filter brings.
-  void MausVerlaesst();
-  // The canvas picture changed.
-  void Neuzeichnen();
-
- private:
-  class Leinwand;
-  class Flaeche;
-  void WidgetAnlegen();
-  void Gemeinsames();
-  void EditFeldAbgleichen(EditFeld& f);
+ protected:
+  QtElementPeer(QtPlattform& p, QtFensterPeer& f, Steuerelement& s);
+  // The kind's widget inside `eltern`, its signals connected to the model.
+  virtual QWidget* WidgetAnlegen(QWidget* eltern) = 0;
+  // True: the widget no longer fits the model and is made anew.
+  virtual bool Veraltet() const { return false; }
+  // The kind's own properties, after those that every control has.
+  virtual void Eigenes() = 0;
 
   QtPlattform& plattform_;
+  // Connections live as long as this peer.
+  QObject kontext_;
+
+ private:
+  void Anlegen();
+  void Gemeinsames();
+
   QtFensterPeer& fensterPeer_;
   Steuerelement& element_;
   QPointer<QWidget> widget_;
-  bool mehrzeilig_ = false;
-  // Connections live as long as this peer.
-  QObject kontext_;
-  // Canvas: the persistent picture and the surface drawing on it.
-  std::unique_ptr<QImage> bild_;
-  std::unique_ptr<Flaeche> flaeche_;
 };
+
+// The peer of the control's kind: the one place that makes them.
+std::unique_ptr<QtElementPeer> Elementpeer(QtPlattform& p, QtFensterPeer& f, Steuerelement& s);
 
 }  // namespace plattform::qt
