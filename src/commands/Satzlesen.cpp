@@ -76,13 +76,14 @@ bool LiesSatz(std::string_view line, int K, Gelesen& g) {
       break;
     case Lesart::Namen:
       for (int i = 0; ok && i < art->Felderzahl(); ++i) {
-        if (i > 0) {  // NEXT: behind the colon that follows the operand just read
+        // Each operand after the first stands behind the colon that follows the one just read.
+        if (i > 0) {
           const std::size_t d = rest.find(':');
           ok = d != npos && d > 0;
           if (!ok) break;
           rest = OhneFuehrendeBlanks(rest.substr(d + 1));
         }
-        // TOKEN: the operand ends at its first blank.
+        // An operand ends at its first blank.
         rest = OhneFuehrendeBlanks(rest);
         const std::size_t p = rest.find(' ');
         ok = p != npos && p > 0;
