@@ -5,12 +5,6 @@
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
 
-void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
-  Typ = g.Typ;
-  v1->uebernimmtKomponentenVon(*g.v1);
-  v2->uebernimmtKomponentenVon(*g.v2);
-}
-
 namespace {
 
 void Punkt(FiguratT& R, const VektorT& p) {

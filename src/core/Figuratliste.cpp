@@ -1,5 +1,5 @@
-// The figure list in name order behind its head, the lookups by name, and the
-// name lists rebuilt from it.
+// The figure list in name order behind its head, a figure taking over
+// another's geometry, the lookups by name, and the name lists rebuilt from it.
 
 #include <iterator>
 
@@ -32,6 +32,12 @@ void FiguratT::Einlisten() {
     p->Zeiger = this;
     h.figuratIndex_.emplace_hint(danach, name, this);
   }
+}
+
+void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
+  Typ = g.Typ;
+  v1->uebernimmtKomponentenVon(*g.v1);
+  v2->uebernimmtKomponentenVon(*g.v2);
 }
 
 // As the walk from the head would find it: the head first, then the first
