@@ -14,7 +14,7 @@ using plattform::EditFeld;
 using plattform::ListBox;
 using plattform::StatischerText;
 
-bool HauptF::Gefunden(const std::string& name, FiguratT*& g) const {
+bool HauptF::Gefunden(const std::string& name, FiguratT*& g) {
   // After a re-execution the head is anonymous, and the empty name would find it.
   return !name.empty() && HoleFigurat(name, g);
 }

@@ -61,7 +61,7 @@ class FiguratT {
 
   // Looks up the figures named Ecken[1] to Ecken[anzahl], every one of them;
   // true when all were found. Each corner stands for its v1, whatever its type.
-  bool HoleEcken(int anzahl, std::array<FiguratT*, 5>& ecke) const;
+  bool HoleEcken(int anzahl, std::array<const FiguratT*, 5>& ecke) const;
   // The circumsphere of a tetrahedron: centre into M, radius into r. Only ever
   // clears ok; M and r stay as they were on failure.
   void Umkugel(VektorT& M, double& r, bool& ok) const;

@@ -42,26 +42,34 @@ void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
 
 // As the walk from the head would find it: the head first, then the first
 // record of the name, else the last record of the list.
-void HauptF::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) const {
+FiguratT* HauptF::FindeFigurat(const std::string& name, bool& found) const {
   found = true;
-  if (VergleicheNamen(GListe->name, name) == 0) {
-    g = GListe;
-  } else if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) {
-    g = it->second;
-  } else {
-    found = false;
-    g = figuratIndex_.empty() ? GListe : figuratIndex_.rbegin()->second;
-  }
+  if (VergleicheNamen(GListe->name, name) == 0) return GListe;
+  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second;
+  found = false;
+  return figuratIndex_.empty() ? GListe : figuratIndex_.rbegin()->second;
 }
 
-bool HauptF::HoleFigurat(const std::string& name, FiguratT*& g) const {
+void HauptF::HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const {
+  g = FindeFigurat(name, found);
+}
+
+void HauptF::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) { g = FindeFigurat(name, found); }
+
+bool HauptF::HoleFigurat(const std::string& name, const FiguratT*& g) const {
+  bool found;
+  HoleFigurat(name, g, found);
+  return found;
+}
+
+bool HauptF::HoleFigurat(const std::string& name, FiguratT*& g) {
   bool found;
   HoleFigurat(name, g, found);
   return found;
 }
 
 int HauptF::FiguratTypNr(const std::string& name) const {
-  FiguratT* g;
+  const FiguratT* g;
   bool found;
   HoleFigurat(name, g, found);
   return found ? g->Typ : TypKein;
@@ -70,7 +78,7 @@ int HauptF::FiguratTypNr(const std::string& name) const {
 bool HauptF::ExistiertFigurat(const std::string& name) const { return FiguratTypNr(name) != TypKein; }
 
 void HauptF::HoleVektor(int selector, const std::string& name, VektorT& v) const {
-  FiguratT* g;
+  const FiguratT* g;
   bool found;
   HoleFigurat(name, g, found);
   if (!found) {

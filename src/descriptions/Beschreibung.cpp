@@ -29,7 +29,7 @@ std::string Kugelzeile(const char* kugel, bool ok, const VektorT& M, double r) {
   return anfang + "M= " + M.Vektor2String() + ",    r = " + HauptF::Instanz().z2s(r);
 }
 
-std::string Tetraedertext(const FiguratT& g, const std::array<FiguratT*, 5>& e) {
+std::string Tetraedertext(const FiguratT& g, const std::array<const FiguratT*, 5>& e) {
   HauptF& h = HauptF::Instanz();
   const std::string& CR = h.CR;
   const std::string& nA = g.Ecken[1];
@@ -99,7 +99,7 @@ std::string Tetraedertext(const FiguratT& g, const std::array<FiguratT*, 5>& e) 
   return text;
 }
 
-std::string Dreiecktext(const FiguratT& g, const std::array<FiguratT*, 5>& e) {
+std::string Dreiecktext(const FiguratT& g, const std::array<const FiguratT*, 5>& e) {
   HauptF& h = HauptF::Instanz();
   const std::string& CR = h.CR;
   const std::string& nA = g.Ecken[1];
@@ -176,7 +176,7 @@ std::string Dreiecktext(const FiguratT& g, const std::array<FiguratT*, 5>& e) {
 
 std::string FiguratT::ausfBeschreibung() const {
   // Every corner is looked up, also after one is missing; a missing one leaves nothing to describe.
-  std::array<FiguratT*, 5> e{};
+  std::array<const FiguratT*, 5> e{};
   if (Typ == TypTetraeder) return HoleEcken(4, e) ? Tetraedertext(*this, e) : "";
   if (Typ == TypDreieck) return HoleEcken(3, e) ? Dreiecktext(*this, e) : "";
   return "";

@@ -11,7 +11,7 @@
 #include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
-bool FiguratT::HoleEcken(int anzahl, std::array<FiguratT*, 5>& ecke) const {
+bool FiguratT::HoleEcken(int anzahl, std::array<const FiguratT*, 5>& ecke) const {
   const HauptF& h = HauptF::Instanz();
   bool alle = true;
   for (int i = 1; i <= anzahl; ++i) {
@@ -32,7 +32,7 @@ constexpr int Seite[5][3] = {{0, 0, 0}, {2, 3, 4}, {3, 4, 1}, {4, 1, 2}, {1, 2, 
 // The planes n[p] · X = d[p] of the four faces, each normal a fresh vector
 // from the pool, of length 1. Only a face whose corners lie exactly on one
 // line keeps its null cross product, with d = 0.
-void Seitenebenen(const std::array<FiguratT*, 5>& ecke, std::array<VektorT*, 5>& n, std::array<double, 5>& d) {
+void Seitenebenen(const std::array<const FiguratT*, 5>& ecke, std::array<VektorT*, 5>& n, std::array<double, 5>& d) {
   HauptF& h = HauptF::Instanz();
   for (int p = 1; p <= 4; ++p) {
     d[p] = 0;
@@ -54,7 +54,7 @@ void Seitenebenen(const std::array<FiguratT*, 5>& ecke, std::array<VektorT*, 5>&
 }  // namespace
 
 void FiguratT::Umkugel(VektorT& M, double& r, bool& ok) const {
-  std::array<FiguratT*, 5> e{};
+  std::array<const FiguratT*, 5> e{};
   if (Typ == TypTetraeder)
     ok = HoleEcken(4, e) && ok;
   else
@@ -102,7 +102,7 @@ void FiguratT::Inkugel(VektorT& M, double& r, bool& ok) const {
     plattform::plattform().MsgBox("Kontrolle: Fehler bei Inkugel");
     return;
   }
-  std::array<FiguratT*, 5> e{};
+  std::array<const FiguratT*, 5> e{};
   ok = HoleEcken(4, e);
   if (!ok) return;
 
@@ -158,7 +158,7 @@ void FiguratT::TetraHoehen(double& hA, double& hB, double& hC, double& hD, bool&
     plattform::plattform().MsgBox("Kontrolle: Fehler bei TetraHoehen; Typ = " + plattform::Str(Typ));
     return;
   }
-  std::array<FiguratT*, 5> e{};
+  std::array<const FiguratT*, 5> e{};
   ok = HoleEcken(4, e);
   if (!ok) return;
 
@@ -172,7 +172,7 @@ void FiguratT::TetraHoehen(double& hA, double& hB, double& hC, double& hD, bool&
 }
 
 double FiguratT::Flaeche() const {
-  std::array<FiguratT*, 5> e{};
+  std::array<const FiguratT*, 5> e{};
   // Without its four corners a figure has no surface to add up.
   if (Typ != TypTetraeder || !HoleEcken(4, e)) return 0;
   const VektorT& A = *e[1]->v1;

@@ -87,7 +87,7 @@ void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
 }
 
 void GrafikFenster::ZeichneAlleStreckenVon(const std::string& name) {
-  const HauptF& h = HauptF::Instanz();
+  HauptF& h = HauptF::Instanz();
   FiguratT* g;
   bool found;
   h.HoleFigurat(name, g, found);

@@ -120,9 +120,13 @@ class HauptF : public plattform::Fenster {
   std::size_t Arenagroesse() const;
 
   // Figure list and name lists (Figuratliste.cpp).
-  void HoleFigurat(const std::string& name, FiguratT*& g, bool& found) const;
+  // g := the figure of the name; found := there is one. A const context only
+  // reads the figure; one that changes it looks it up without const.
+  void HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const;
+  void HoleFigurat(const std::string& name, FiguratT*& g, bool& found);
   // The same, with found as the result.
-  bool HoleFigurat(const std::string& name, FiguratT*& g) const;
+  bool HoleFigurat(const std::string& name, const FiguratT*& g) const;
+  bool HoleFigurat(const std::string& name, FiguratT*& g);
   int FiguratTypNr(const std::string& name) const;
   bool ExistiertFigurat(const std::string& name) const;
   void HoleVektor(int selector, const std::string& name, VektorT& v) const;
@@ -380,11 +384,13 @@ class HauptF : public plattform::Fenster {
   // place of a new figure without walking the list. Kept by Einlisten,
   // LoescheFigurat and the operations that start a new list.
   std::map<std::string, FiguratT*, std::less<>> figuratIndex_;
+  // The lookup behind both HoleFigurat.
+  FiguratT* FindeFigurat(const std::string& name, bool& found) const;
   friend class FiguratT;
 
   // commands
   // The figure of a name; the empty name never counts as found.
-  bool Gefunden(const std::string& name, FiguratT*& g) const;
+  bool Gefunden(const std::string& name, FiguratT*& g);
   // The action K applied to every member of a collection, each result named
   // NeuG|member; the result names, joined by commas.
   std::string AufMitglieder(const std::string& NeuG, const std::string& mitglieder, const std::string& AltG2,
