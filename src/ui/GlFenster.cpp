@@ -34,7 +34,7 @@ const std::vector<plattform::Steuerelementzeile>& GlFenster::Steuerelementtabell
 }
 
 void GlFenster::Oeffne(BefehlT& befehl, const std::string& name, const FiguratT& ebene) {
-  Warte(befehl, name);
+  Warte(befehl);
   Element<StatischerText>("GlText").SetzeText("Koordinatengleichung der Ebene " + name);
   // The normal as stored and the right side d of n·x = d, with all the digits.
   Element<EditFeld>("xF").SetzeText(Str(ebene.v2->kp[1]));

@@ -206,6 +206,8 @@ class HauptF : public plattform::Fenster {
   // The command list (BefehlT.cpp).
   // The first command in list order whose NeuG is name; b is set only when found.
   void HoleBefehl(const std::string& name, BefehlT*& b, bool& found) const;
+  // Whether the record is one of the command list's: not in the pool, not on the undo stack.
+  bool IstInBefehlsliste(const BefehlT& b) const;
 
   // Reading a sentence (Satzlesen.cpp).
   static void Zeile2Vektor(std::string_view text, VektorT& v, bool& ok);
@@ -330,11 +332,6 @@ class HauptF : public plattform::Fenster {
   void G2ListB_Change();
   // The name in a row of the figure list: its text before the first blank.
   static std::string Figuratname(const std::string& zeile);
-  // Whether b is still the first command that defines the name. The edit
-  // dialogs write only into such: a command that left the list meanwhile may
-  // already be another one's record.
-  bool DefiniertNoch(const BefehlT* b, const std::string& name) const;
-
   // Drop fields, clipboard buttons, decimals and about (Ablagefelder.cpp).
   void LoeschF_MouseExit();
   bool LoeschF_KeyDown(const std::string& taste);

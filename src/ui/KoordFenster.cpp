@@ -30,7 +30,7 @@ const std::vector<plattform::Steuerelementzeile>& KoordFenster::Steuerelementtab
 }
 
 void KoordFenster::Oeffne(BefehlT& befehl, const std::string& name, const FiguratT& punkt) {
-  Warte(befehl, name);
+  Warte(befehl);
   Element<StatischerText>("KoordText").SetzeText("Koordinaten des Punktes " + name);
   // All the digits, not the chosen decimals.
   Element<EditFeld>("xF").SetzeText(Str(punkt.v1->kp[1]));
