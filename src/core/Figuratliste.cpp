@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
@@ -168,13 +169,9 @@ void HauptF::ErzeugeNamenListen() {
 }
 
 void HauptF::PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n) {
-  VektorT* t1;
-  VektorT* t2;
-  ErschaffeV(t1);
-  ErschaffeV(t2);
+  Leihvektor t1;
+  Leihvektor t2;
   A.Richtung(C, *t1);
   A.Richtung(B, *t2);
   t1->kreuz(*t2, n);
-  t1->Einlagern();
-  t2->Einlagern();
 }

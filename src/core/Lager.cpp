@@ -1,10 +1,11 @@
-// The three record pools, the arena that owns every record, and the
-// automatic numbers of unnamed figures.
+// The three record pools and the records borrowed from them for a scope, the
+// arena that owns every record, and the automatic numbers of unnamed figures.
 
 #include <charconv>
 
 #include "commands/BefehlT.h"
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
@@ -37,6 +38,10 @@ void HauptF::ErschaffeV(VektorT*& v) {
   v = VLager;
   VLager = v->zeiger;
 }
+
+Leihvektor::Leihvektor() { HauptF::Instanz().ErschaffeV(v_); }
+
+Leihfigurat::Leihfigurat() { HauptF::Instanz().ErschaffeG(g_); }
 
 void HauptF::ErschaffeG(FiguratT*& g) {
   if (GLager) {
