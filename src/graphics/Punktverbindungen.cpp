@@ -9,6 +9,7 @@
 
 #include "commands/Befehlsarten.h"
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
 #include "platform/Steuerelement.h"
@@ -49,15 +50,10 @@ void GrafikFenster::ZeigePunktepaare() {
 
 void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
   VerbindungEintragen(G1, G2);
-  HauptF& h = HauptF::Instanz();
-  VektorT* a;
-  VektorT* b;
-  VektorT* P1;
-  VektorT* P2;
-  h.ErschaffeV(a);
-  h.ErschaffeV(b);
-  h.ErschaffeV(P1);
-  h.ErschaffeV(P2);
+  Leihvektor a;
+  Leihvektor b;
+  Leihvektor P1;
+  Leihvektor P2;
   // Copies: a figure's own vectors are never handed to the projection.
   a->uebernimmtKomponentenVon(*G1.v1);
   b->uebernimmtKomponentenVon(*G2.v1);
@@ -71,10 +67,6 @@ void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
   } else {
     ZeichneStrecke(AnsichtNormal, *P1, *P2);
   }
-  a->Einlagern();
-  b->Einlagern();
-  P1->Einlagern();
-  P2->Einlagern();
 }
 
 void GrafikFenster::ZeichneAlleStrecken() {
