@@ -5,6 +5,7 @@
 
 #include "commands/BefehlT.h"
 #include "commands/Befehlsarten.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "platform/Zahltext.h"
@@ -55,14 +56,11 @@ bool LiesSatz(std::string_view line, int K, Gelesen& g) {
   bool ok = true;
   switch (art->lesart) {
     case Lesart::Koordinaten: {
-      HauptF& h = HauptF::Instanz();
-      VektorT* v;
-      h.ErschaffeV(v);
+      Leihvektor v;
       HauptF::Zeile2Vektor(rest, *v, ok);
       g.x = v->kp[1];
       g.y = v->kp[2];
       g.z = v->kp[3];
-      v->Einlagern();
       g.feld[1] = OhneSchlussblank(rest);
       break;
     }
