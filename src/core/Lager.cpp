@@ -39,9 +39,15 @@ void HauptF::ErschaffeV(VektorT*& v) {
   VLager = v->zeiger;
 }
 
-Leihvektor::Leihvektor() { HauptF::Instanz().ErschaffeV(v_); }
+template <>
+Leihgabe<VektorT>::Leihgabe() {
+  HauptF::Instanz().ErschaffeV(r_);
+}
 
-Leihfigurat::Leihfigurat() { HauptF::Instanz().ErschaffeG(g_); }
+template <>
+Leihgabe<FiguratT>::Leihgabe() {
+  HauptF::Instanz().ErschaffeG(r_);
+}
 
 void HauptF::ErschaffeG(FiguratT*& g) {
   if (GLager) {

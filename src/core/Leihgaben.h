@@ -3,36 +3,31 @@
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
 
-// A vector borrowed from the vector pool for the length of a scope: it goes
-// back when the scope ends, however the scope is left. Borrowed vectors go
-// back in the reverse order of their borrowing, so the pool is left as it was
-// found. The vector keeps what it held; the borrower sets what it reads.
-class Leihvektor {
+// A record borrowed from its pool for the length of a scope: it goes back
+// when the scope ends, however the scope is left. Borrowed records go back in
+// the reverse order of their borrowing, so the pool is left as it was found.
+template <class Record>
+class Leihgabe {
  public:
-  Leihvektor();
-  ~Leihvektor() { v_->Einlagern(); }
-  Leihvektor(const Leihvektor&) = delete;
-  Leihvektor& operator=(const Leihvektor&) = delete;
+  Leihgabe();
+  ~Leihgabe() { r_->Einlagern(); }
+  Leihgabe(const Leihgabe&) = delete;
+  Leihgabe& operator=(const Leihgabe&) = delete;
 
-  VektorT& operator*() const { return *v_; }
-  VektorT* operator->() const { return v_; }
+  Record& operator*() const { return *r_; }
+  Record* operator->() const { return r_; }
 
  private:
-  VektorT* v_;
+  Record* r_;
 };
 
-// An auxiliary figure borrowed from the figure pool for the length of a
-// scope, as new from HauptF::ErschaffeG; it goes back like a Leihvektor.
-class Leihfigurat {
- public:
-  Leihfigurat();
-  ~Leihfigurat() { g_->Einlagern(); }
-  Leihfigurat(const Leihfigurat&) = delete;
-  Leihfigurat& operator=(const Leihfigurat&) = delete;
+// A temporary vector from HauptF::ErschaffeV: it keeps what it held, and the
+// borrower sets what it reads.
+using Leihvektor = Leihgabe<VektorT>;
+// An auxiliary figure from HauptF::ErschaffeG, as a new record.
+using Leihfigurat = Leihgabe<FiguratT>;
 
-  FiguratT& operator*() const { return *g_; }
-  FiguratT* operator->() const { return g_; }
-
- private:
-  FiguratT* g_;
-};
+template <>
+Leihgabe<VektorT>::Leihgabe();
+template <>
+Leihgabe<FiguratT>::Leihgabe();
