@@ -29,23 +29,23 @@ void FiguratT::DrehungumGerade(double w, const FiguratT& achse, FiguratT& R, boo
   if (!ok) return;
   HauptF& h = HauptF::Instanz();
   const VektorT& d = *achse.v2;
-  Leihvektor r1;
-  Leihvektor r2;
+  Leihvektor r1(h);
+  Leihvektor r2(h);
   d.DrehachsenRichtungen(w / 2, *r1, *r2);
-  Leihvektor n1;
-  Leihvektor n2;
+  Leihvektor n1(h);
+  Leihvektor n2(h);
   d.kreuz(*r1, *n1);
   d.kreuz(*r2, *n2);
   // Mirroring at E1 and then at E2, half the angle apart, turns by the whole angle.
-  Leihfigurat E1;
+  Leihfigurat E1(h);
   E1->Typ = TypEbene;
   E1->v1->uebernimmtKomponentenVon(*achse.v1);
   E1->v2->uebernimmtKomponentenVon(*n1);
-  Leihfigurat E2;
+  Leihfigurat E2(h);
   E2->Typ = TypEbene;
   E2->v1->uebernimmtKomponentenVon(*achse.v1);
   E2->v2->uebernimmtKomponentenVon(*n2);
-  Leihfigurat Z;
+  Leihfigurat Z(h);
   h.Spiegele(*this, *E1, *Z, ok);
   if (ok) h.Spiegele(*Z, *E2, R, ok);
 }

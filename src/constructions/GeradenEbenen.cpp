@@ -36,7 +36,7 @@ void HauptF::ErzeugeGeradePP(const std::string& P, const std::string& Q, Figurat
   ok = ok && VergleicheNamen(P, Q) != 0;
   if (!ok) return;
   FiguratT& g = *r;
-  Leihvektor q;
+  Leihvektor q(*this);
   Lies(*this, 1, P, *g.v1);
   Lies(*this, 1, Q, *q);
   g.v1->Richtung(*q, *g.v2);
@@ -68,8 +68,8 @@ void HauptF::ErzeugeEbenePPP(const std::string& A, const std::string& B, const s
   ok = ok && VergleicheNamen(A, B) != 0 && VergleicheNamen(A, C) != 0 && VergleicheNamen(B, C) != 0;
   if (!ok) return;
   FiguratT& g = *r;
-  Leihvektor u;
-  Leihvektor v;
+  Leihvektor u(*this);
+  Leihvektor v(*this);
   Lies(*this, 1, A, *g.v1);
   Lies(*this, 1, B, *u);
   Lies(*this, 1, C, *v);
@@ -97,8 +97,8 @@ void HauptF::ErzeugeEbenePRR(const std::string& P, const std::string& R1, const 
   ok = ok && VergleicheNamen(R1, R2) != 0;
   if (!ok) return;
   FiguratT& g = *r;
-  Leihvektor r1;
-  Leihvektor r2;
+  Leihvektor r1(*this);
+  Leihvektor r2(*this);
   Lies(*this, 1, P, *g.v1);
   // The type code is the selector: a point gives its position, a line its direction.
   Lies(*this, FiguratTypNr(R1), R1, *r1);

@@ -36,7 +36,7 @@ void HauptF::ErzeugeHuelle(const std::string& A, const std::string& B, const std
 }
 
 void HauptF::Huelle(const FiguratT& A, const FiguratT& B, const FiguratT& C, FiguratT& R) {
-  Leihfigurat zwischen;
+  Leihfigurat zwischen(*this);
   Huelle2(A, B, *zwischen);
   Huelle2(C, *zwischen, R);
 }
@@ -44,7 +44,7 @@ void HauptF::Huelle(const FiguratT& A, const FiguratT& B, const FiguratT& C, Fig
 void HauptF::Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R) {
   const FiguratT& X = B.Typ < A.Typ ? B : A;
   const FiguratT& Y = B.Typ < A.Typ ? A : B;
-  Leihvektor w;
+  Leihvektor w(*this);
   X.v1->Richtung(*Y.v1, *w);
   // Built lines and planes go through Y's support point.
   if (X.Typ == TypLeer) {

@@ -19,7 +19,7 @@ void Hilfsfigur(FiguratT& f, int typ, const VektorT& p, const VektorT& richtung)
 // through p along richtung.
 void SchnittMitHilfsfigur(HauptF& h, const FiguratT& b, int typ, const VektorT& p, const VektorT& richtung,
                           FiguratT& g, bool& ok) {
-  Leihfigurat hilf;
+  Leihfigurat hilf(h);
   Hilfsfigur(*hilf, typ, p, richtung);
   h.Schnitt(b, *hilf, g, ok);
 }
@@ -51,7 +51,7 @@ void Lotfussfigur(HauptF& h, const FiguratT& a, const FiguratT& b, FiguratT& g, 
       g.uebernimmtGeometrieVon(b);
     return;
   }
-  Leihvektor c;
+  Leihvektor c(h);
   a.v2->kreuz(*b.v2, *c);
   const bool parallel = a.v2->IstParallelZu(*b.v2);
   if (a.Typ == TypGerade) {  // onto a plane
@@ -108,13 +108,14 @@ void VektorT::LotfusspunktPG(const FiguratT& g, VektorT& f) const {
     return;
   }
   if (g.Typ != TypGerade && g.Typ != TypEbene) return;
+  HauptF& h = HauptF::Instanz();
   // The plane through p normal to the line, or the line through p along the
   // plane's normal, meets g in the foot.
-  Leihfigurat hilf;
+  Leihfigurat hilf(h);
   Hilfsfigur(*hilf, 5 - g.Typ, *this, *g.v2);
-  Leihfigurat fuss;
+  Leihfigurat fuss(h);
   bool ok = true;
-  HauptF::Instanz().Schnitt(*hilf, g, *fuss, ok);
+  h.Schnitt(*hilf, g, *fuss, ok);
   f.uebernimmtKomponentenVon(*fuss->v1);
 }
 

@@ -61,10 +61,10 @@ void HauptF::KloneFigurat(const std::string& newname, const std::string& source,
 
 void HauptF::ErzeugeMittelsenkrechte(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
   if (!ok) return;
-  Leihvektor a;
-  Leihvektor b;
-  Leihvektor M;
-  Leihvektor n;
+  Leihvektor a(*this);
+  Leihvektor b(*this);
+  Leihvektor M(*this);
+  Leihvektor n(*this);
   HoleVektor(1, A, *a);
   HoleVektor(1, B, *b);
   a->LinKomb(0.5, *b, 0.5, *M);

@@ -44,8 +44,8 @@ void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok
   // whatever their size.
   const VektorT& P = *X.v1;
   const VektorT& Q = *Y.v1;
-  Leihvektor c;
-  Leihvektor w;
+  Leihvektor c(*this);
+  Leihvektor w(*this);
   switch (A.Typ * B.Typ) {
     case 1:  // two points
       if (P.istgleich(Q))
@@ -82,7 +82,7 @@ void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok
       } else if (P.LiegtInEbene(Q, *c)) {
         // In one plane, the plane through Y parallel to X: the point P + t·d.
         const double t = [&] {
-          Leihvektor we;
+          Leihvektor we(*this);
           w->kreuz(e, *we);
           return we->SkalProd(*c) / c->SkalProd(*c);
         }();
@@ -148,8 +148,8 @@ void HauptF::GemeinsamerEbenenpunkt(const FiguratT& E, const FiguratT& F, Vektor
   const VektorT& m = *F.v2;
   // u lies in F, perpendicular to the common line: r is the point of that
   // line nearest to Q.
-  Leihvektor c;
-  Leihvektor u;
+  Leihvektor c(*this);
+  Leihvektor u(*this);
   n.kreuz(m, *c);
   c->kreuz(m, *u);
   const double t = (P.SkalProd(n) - Q.SkalProd(n)) / u->SkalProd(n);

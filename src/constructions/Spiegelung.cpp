@@ -28,9 +28,9 @@ void HauptF::Spiegele(const FiguratT& A, const FiguratT& S, FiguratT& R, bool& o
   }
   const VektorT& P = *A.v1;
   const VektorT& Z = *S.v1;
-  Leihvektor p1;
-  Leihvektor p2;
-  Leihvektor p3;
+  Leihvektor p1(*this);
+  Leihvektor p2(*this);
+  Leihvektor p3(*this);
   // The case is Typ(A)² + Typ(S): 2 to 4 a point, 5 to 7 a line, 10 to 12 a
   // plane, at a point, a line or a plane.
   switch (A.Typ * A.Typ + S.Typ) {
@@ -79,11 +79,12 @@ void HauptF::Spiegele(const FiguratT& A, const FiguratT& S, FiguratT& R, bool& o
 void FiguratT::Finde3Ebenenpunkte(VektorT& P1, VektorT& P2, VektorT& P3, bool& ok) const {
   ok = Typ == TypEbene;
   if (!ok) return;
+  HauptF& h = HauptF::Instanz();
   P1.uebernimmtKomponentenVon(*v1);
-  Leihvektor e;
-  Leihvektor a;
-  Leihvektor b;
-  Leihvektor c;
+  Leihvektor e(h);
+  Leihvektor a(h);
+  Leihvektor b(h);
+  Leihvektor c(h);
   // Three directions in the plane; one of them vanishes when the normal
   // lies along its axis.
   e->Vektor(1, 0, 0);

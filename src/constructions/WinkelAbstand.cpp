@@ -56,7 +56,7 @@ namespace {
 double Fussabstand(HauptF& h, const VektorT& P, const FiguratT& Y, FiguratT& H) {
   bool ok = true;
   Y.OrthogonaleDurchP(P, H, ok);
-  Leihfigurat fuss;
+  Leihfigurat fuss(h);
   h.Schnitt(H, Y, *fuss, ok);
   return P.dist(*fuss->v1);
 }
@@ -64,7 +64,7 @@ double Fussabstand(HauptF& h, const VektorT& P, const FiguratT& Y, FiguratT& H) 
 }  // namespace
 
 double HauptF::AbstandG(const FiguratT& A, const FiguratT& B) {
-  Leihfigurat H;
+  Leihfigurat H(*this);
   double r = 0;
   const FiguratT& X = B.Typ < A.Typ ? B : A;
   const FiguratT& Y = B.Typ < A.Typ ? A : B;

@@ -169,8 +169,8 @@ void HauptF::ErzeugeNamenListen() {
 }
 
 void HauptF::PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n) {
-  Leihvektor t1;
-  Leihvektor t2;
+  Leihvektor t1(*this);
+  Leihvektor t2(*this);
   A.Richtung(C, *t1);
   A.Richtung(B, *t2);
   t1->kreuz(*t2, n);

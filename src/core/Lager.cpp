@@ -1,11 +1,10 @@
-// The three record pools and the records borrowed from them for a scope, the
-// arena that owns every record, and the automatic numbers of unnamed figures.
+// The three record pools, the arena that owns every record, and the
+// automatic numbers of unnamed figures.
 
 #include <charconv>
 
 #include "commands/BefehlT.h"
 #include "core/FiguratT.h"
-#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
@@ -37,16 +36,6 @@ void HauptF::ErschaffeV(VektorT*& v) {
   // The vector keeps its old components and its link; the caller sets what it reads.
   v = VLager;
   VLager = v->zeiger;
-}
-
-template <>
-Leihgabe<VektorT>::Leihgabe() {
-  HauptF::Instanz().ErschaffeV(r_);
-}
-
-template <>
-Leihgabe<FiguratT>::Leihgabe() {
-  HauptF::Instanz().ErschaffeG(r_);
 }
 
 void HauptF::ErschaffeG(FiguratT*& g) {

@@ -32,8 +32,9 @@ void Einheit(const VektorT& a, VektorT& u) {
 // f(u, v) on two temporaries from the pool: u a copy of a, v the unit vector of b.
 template <class Rechnung>
 auto MitEinheit(const VektorT& a, const VektorT& b, Rechnung f) {
-  Leihvektor u;
-  Leihvektor v;
+  HauptF& h = HauptF::Instanz();
+  Leihvektor u(h);
+  Leihvektor v(h);
   u->uebernimmtKomponentenVon(a);
   Einheit(b, *v);
   return f(*u, *v);
@@ -62,8 +63,9 @@ void VektorT::mal(double x, VektorT& c) const {
 }
 
 void VektorT::LinKomb(double s, const VektorT& b, double t, VektorT& c) const {
-  Leihvektor u;
-  Leihvektor v;
+  HauptF& h = HauptF::Instanz();
+  Leihvektor u(h);
+  Leihvektor v(h);
   mal(s, *u);
   b.mal(t, *v);
   u->plus(*v, c);
@@ -200,8 +202,9 @@ double VektorT::Winkel(const VektorT& b) const {
 }
 
 void VektorT::Hesseform(const VektorT& b, const VektorT& c, VektorT& n, double& d, bool& ok) const {
-  Leihvektor u;
-  Leihvektor v;
+  HauptF& h = HauptF::Instanz();
+  Leihvektor u(h);
+  Leihvektor v(h);
   Richtung(b, *u);
   Richtung(c, *v);
   u->kreuz(*v, n);
@@ -240,7 +243,8 @@ void VektorT::Einlagern() {
 }
 
 void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const {
-  Leihvektor u;
+  HauptF& h = HauptF::Instanz();
+  Leihvektor u(h);
   Einheit(axis, *u);
   const double k1 = u->kp[1];
   const double k2 = u->kp[2];
@@ -249,9 +253,9 @@ void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const {
   const double phi = ((std::fmod(w, 360) * 4) * std::atan(1.0)) / 180;
   const double C = std::cos(phi);
   const double S = std::sin(phi);
-  Leihvektor r1;
-  Leihvektor r2;
-  Leihvektor r3;
+  Leihvektor r1(h);
+  Leihvektor r2(h);
+  Leihvektor r3(h);
   r1->Vektor(C + k1 * k1 * (1 - C), k1 * k2 * (1 - C) - k3 * S, k1 * k3 * (1 - C) + k2 * S);
   r2->Vektor(k1 * k2 * (1 - C) + k3 * S, C + k2 * k2 * (1 - C), k2 * k3 * (1 - C) - k1 * S);
   r3->Vektor(k1 * k3 * (1 - C) - k2 * S, k2 * k3 * (1 - C) + k1 * S, C + k3 * k3 * (1 - C));

@@ -43,9 +43,9 @@ std::string Tetraedertext(const FiguratT& g, const std::array<const FiguratT*, 5
   const VektorT& D = *e[4]->v1;
 
   const double V = [&] {
-    Leihvektor u;
-    Leihvektor w;
-    Leihvektor t;
+    Leihvektor u(h);
+    Leihvektor w(h);
+    Leihvektor t(h);
     A.Richtung(B, *u);
     D.Richtung(A, *w);
     C.Richtung(A, *t);
@@ -70,7 +70,7 @@ std::string Tetraedertext(const FiguratT& g, const std::array<const FiguratT*, 5
           ",   L(" + nD + "|" + nC + ") = " + h.z2s(D.dist(C));
   if (HauptF::IstNull(V)) return text + CR + " Das Tetraeder ist ausgeartet";
 
-  Leihvektor M;
+  Leihvektor M(h);
   text += CR + "Das Volumen des Tetraeders beträgt " + h.z2s(V) + CR;
   text += "Die Summe der sechs Kantenlängen beträgt " + h.z2s(S) + CR;
   text += "Der Inhalt der Oberfläche  beträgt " + h.z2s(g.Flaeche()) + CR;
@@ -104,9 +104,9 @@ std::string Dreiecktext(const FiguratT& g, const std::array<const FiguratT*, 5>&
   const VektorT& B = *e[2]->v1;
   const VektorT& C = *e[3]->v1;
 
-  Leihvektor u;
-  Leihvektor v;
-  Leihvektor w;
+  Leihvektor u(h);
+  Leihvektor v(h);
+  Leihvektor w(h);
   A.Richtung(B, *u);
   B.Richtung(C, *v);
   C.Richtung(A, *w);
@@ -120,7 +120,7 @@ std::string Dreiecktext(const FiguratT& g, const std::array<const FiguratT*, 5>&
   const bool ohneSeiteC = u->IstNullvektor();
 
   const double F = [&] {
-    Leihvektor n;
+    Leihvektor n(h);
     u->kreuz(*v, *n);
     return n->Norm() / 2;
   }();

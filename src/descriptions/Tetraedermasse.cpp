@@ -36,7 +36,7 @@ constexpr int Seite[5][3] = {{0, 0, 0}, {2, 3, 4}, {3, 4, 1}, {4, 1, 2}, {1, 2, 
 // product, with d = 0.
 class Seitenebenen {
  public:
-  explicit Seitenebenen(const std::array<const FiguratT*, 5>& ecke);
+  Seitenebenen(HauptF& h, const std::array<const FiguratT*, 5>& ecke);
   std::array<VektorT*, 5> n{};
   std::array<double, 5> d{};
 
@@ -44,7 +44,8 @@ class Seitenebenen {
   Leihvektor normale_[4];
 };
 
-Seitenebenen::Seitenebenen(const std::array<const FiguratT*, 5>& ecke) {
+Seitenebenen::Seitenebenen(HauptF& h, const std::array<const FiguratT*, 5>& ecke)
+    : normale_{Leihvektor(h), Leihvektor(h), Leihvektor(h), Leihvektor(h)} {
   for (int p = 1; p <= 4; ++p) {
     n[p] = &*normale_[p - 1];
     const VektorT& q = *ecke[Seite[p][0]]->v1;
@@ -71,15 +72,16 @@ void FiguratT::Umkugel(VektorT& M, double& r, bool& ok) const {
     ok = false;  // without corners there is nothing to compute
   if (!ok) return;
 
+  HauptF& h = HauptF::Instanz();
   const VektorT& A = *e[1]->v1;
   const VektorT& B = *e[2]->v1;
   const VektorT& C = *e[3]->v1;
   const VektorT& D = *e[4]->v1;
   // (D − P) · M = ½ (|D|² − |P|²) for P = A, B, C, held column by column.
-  Leihvektor x;
-  Leihvektor y;
-  Leihvektor z;
-  Leihvektor rechts;
+  Leihvektor x(h);
+  Leihvektor y(h);
+  Leihvektor z(h);
+  Leihvektor rechts(h);
   x->Vektor(D.kp[1] - A.kp[1], D.kp[1] - B.kp[1], D.kp[1] - C.kp[1]);
   y->Vektor(D.kp[2] - A.kp[2], D.kp[2] - B.kp[2], D.kp[2] - C.kp[2]);
   z->Vektor(D.kp[3] - A.kp[3], D.kp[3] - B.kp[3], D.kp[3] - C.kp[3]);
@@ -107,7 +109,8 @@ void FiguratT::Inkugel(VektorT& M, double& r, bool& ok) const {
   ok = HoleEcken(4, e);
   if (!ok) return;
 
-  Seitenebenen seiten(e);
+  HauptF& h = HauptF::Instanz();
+  Seitenebenen seiten(h, e);
   std::array<VektorT*, 5>& n = seiten.n;
   std::array<double, 5>& d = seiten.d;
   // Every normal points into the tetrahedron, so that n · X − d is the
@@ -122,10 +125,10 @@ void FiguratT::Inkugel(VektorT& M, double& r, bool& ok) const {
   for (int p = 1; p <= 3; ++p) d[p] = d[p] - d[4];
   for (int p = 1; p <= 3; ++p) n[4]->LinKomb(-1, *n[p], 1, *n[p]);
 
-  Leihvektor x;
-  Leihvektor y;
-  Leihvektor z;
-  Leihvektor rechts;
+  Leihvektor x(h);
+  Leihvektor y(h);
+  Leihvektor z(h);
+  Leihvektor rechts(h);
   x->Vektor(n[1]->kp[1], n[2]->kp[1], n[3]->kp[1]);
   y->Vektor(n[1]->kp[2], n[2]->kp[2], n[3]->kp[2]);
   z->Vektor(n[1]->kp[3], n[2]->kp[3], n[3]->kp[3]);
@@ -153,7 +156,7 @@ void FiguratT::TetraHoehen(double& hA, double& hB, double& hC, double& hD, bool&
   ok = HoleEcken(4, e);
   if (!ok) return;
 
-  const Seitenebenen seiten(e);
+  const Seitenebenen seiten(HauptF::Instanz(), e);
   // The absolute value makes the direction of each normal irrelevant.
   double* hoehe[5] = {nullptr, &hA, &hB, &hC, &hD};
   for (int p = 1; p <= 4; ++p) *hoehe[p] = std::fabs(seiten.n[p]->SkalProd(*e[p]->v1) - seiten.d[p]);

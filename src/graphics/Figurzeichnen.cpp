@@ -42,6 +42,7 @@ void FiguratT::Abbilden() {
 
   // Each corner's model point P and picture point B, borrowed for the drawing.
   struct Geliehen {
+    explicit Geliehen(HauptF& h) : P(h), B(h) {}
     Leihvektor P;
     Leihvektor B;
   };
@@ -49,7 +50,7 @@ void FiguratT::Abbilden() {
   std::array<VektorT*, 5> P{};
   std::array<VektorT*, 5> B{};
   for (int i = 1; i <= n; ++i) {
-    geliehen[i].emplace();
+    geliehen[i].emplace(h);
     P[i] = &*geliehen[i]->P;
     B[i] = &*geliehen[i]->B;
     P[i]->uebernimmtKomponentenVon(*quelle[i]);

@@ -28,9 +28,9 @@ void InsBild(const HauptF& h, VektorT& q, VektorT& T) {
 }  // namespace
 
 void HauptF::CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& alpha, double& beta) {
-  Leihvektor A;
-  Leihvektor B;
-  Leihvektor X;
+  Leihvektor A(*this);
+  Leihvektor B(*this);
+  Leihvektor X(*this);
   A->Vektor(0, 0, 1);
   B->uebernimmtKomponentenVon(eye);
   X->Vektor(1, 0, 0);
@@ -41,8 +41,8 @@ void HauptF::CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& 
 
 void VektorT::Abbilden(VektorT& q) const {
   HauptF& h = HauptF::Instanz();
-  Leihvektor E;
-  Leihvektor D;
+  Leihvektor E(h);
+  Leihvektor D(h);
   E->uebernimmtKomponentenVon(*h.Augenpunkt);
   Richtung(*E, *D);
   // Where the line through the eye and this point meets the plane E·X = 0.
@@ -60,9 +60,9 @@ void VektorT::aAbbilden(VektorT& q) const {
   h.Augenabstand = grafik.Element<plattform::Slider>("AugAbst").Value() / 10.0;
   const VektorT& E = *h.Augenpunkt;
   const VektorT& S = *h.SchnittrichtungV;
-  Leihvektor L;
-  Leihvektor T;
-  Leihvektor D;
+  Leihvektor L(h);
+  Leihvektor T(h);
+  Leihvektor D(h);
   // The shifted eye, Augenabstand units along −S.
   E.LinKomb(1, S, (-1 / S.Norm()) * h.Augenabstand, *L);
   Richtung(*L, *D);

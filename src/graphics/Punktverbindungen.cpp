@@ -50,10 +50,11 @@ void GrafikFenster::ZeigePunktepaare() {
 
 void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
   VerbindungEintragen(G1, G2);
-  Leihvektor a;
-  Leihvektor b;
-  Leihvektor P1;
-  Leihvektor P2;
+  HauptF& h = HauptF::Instanz();
+  Leihvektor a(h);
+  Leihvektor b(h);
+  Leihvektor P1(h);
+  Leihvektor P2(h);
   // Copies: a figure's own vectors are never handed to the projection.
   a->uebernimmtKomponentenVon(*G1.v1);
   b->uebernimmtKomponentenVon(*G2.v1);

@@ -98,8 +98,9 @@ void GrafikFenster::Kante(const VektorT& A, const VektorT& B) { Linie(PixelX(A),
 
 void GrafikFenster::ZeichneKOS() {
   if (!Element<CheckBox>("ZeigeAchsen").Value()) return;
-  Leihvektor o;
-  Leihvektor e;
+  HauptF& h = HauptF::Instanz();
+  Leihvektor o(h);
+  Leihvektor e(h);
   const bool anaglyph = Element<CheckBox>("DreiDAnzeige").Value();
   O->Abbilden(*o);
   for (VektorT* achse : {Ex, Ey, Ez}) {

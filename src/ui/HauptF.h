@@ -332,6 +332,7 @@ class HauptF : public plattform::Fenster {
   void G2ListB_Change();
   // The name in a row of the figure list: its text before the first blank.
   static std::string Figuratname(const std::string& zeile);
+
   // Drop fields, clipboard buttons, decimals and about (Ablagefelder.cpp).
   void LoeschF_MouseExit();
   bool LoeschF_KeyDown(const std::string& taste);
