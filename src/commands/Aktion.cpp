@@ -11,7 +11,7 @@
 #include "ui/HauptF.h"
 
 
-bool HauptF::Gefunden(const std::string& name, FiguratT*& g) const {
+bool HauptF::Gefunden(const std::string& name, FiguratT*& g) {
   // After a re-execution the head is anonymous, and the empty name would find it.
   return !name.empty() && HoleFigurat(name, g);
 }

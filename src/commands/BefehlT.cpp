@@ -27,6 +27,12 @@ void BefehlT::Einfuegen(int n) {
   q->Zeiger = this;
 }
 
+bool HauptF::IstInBefehlsliste(const BefehlT& b) const {
+  for (const BefehlT* c = BListe; c; c = c->Zeiger)
+    if (c == &b) return true;
+  return false;
+}
+
 void HauptF::HoleBefehl(const std::string& name, BefehlT*& b, bool& found) const {
   found = false;
   if (!BListe) return;

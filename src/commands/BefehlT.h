@@ -17,6 +17,10 @@ class BefehlT {
   std::string AltG3;
   std::array<double, 5> Gleichung{};  // a, b, c, d of a plane in 1 to 4
   VektorT* Vektor = nullptr;          // coordinates of a point command, its own
+  // One more each time the pool hands the record out for a new command, so
+  // that whoever keeps a record can tell a recycled one from the command it
+  // took. Restoring a deleted command keeps it.
+  unsigned Generation = 0;
 
   // Pushes this record, taken out of the command list, onto the command pool.
   void Einlagern();

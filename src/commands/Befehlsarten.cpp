@@ -98,7 +98,7 @@ void HinweisWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
 }
 
 // The two figures of a connect or separate command, when both exist.
-bool BeideDa(const HauptF& h, const std::string& A, const std::string& B, FiguratT*& g1, FiguratT*& g2) {
+bool BeideDa(HauptF& h, const std::string& A, const std::string& B, FiguratT*& g1, FiguratT*& g2) {
   return h.Gefunden(A, g1) && h.Gefunden(B, g2);
 }
 

@@ -91,11 +91,14 @@ void HauptF::Befehlslisteeinlesen(const std::string& text) {
     b->Zeile2Befehl(line, K, ok);
     if (!ok) {
       // Unchanged by the failed reading: a deleted command goes back onto the
-      // undo stack it came from, a record that holds none is kept aside.
-      if (geloeschterBefehl)
+      // undo stack it came from, the same command of the same generation; a
+      // record that holds none is kept aside.
+      if (geloeschterBefehl) {
+        --b->Generation;
         b->Einlagern();
-      else
+      } else {
         ungenutzterB_ = b;
+      }
       continue;
     }
     b->Zeiger = nullptr;

@@ -5,6 +5,7 @@
 
 #include "commands/BefehlT.h"
 #include "commands/Befehlsarten.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "platform/Zahltext.h"
@@ -56,14 +57,11 @@ bool LiesSatz(std::string_view line, int K, Gelesen& g) {
   bool ok = true;
   switch (art->lesart) {
     case Lesart::Koordinaten: {
-      HauptF& h = HauptF::Instanz();
-      VektorT* v;
-      h.ErschaffeV(v);
+      Leihvektor v;
       HauptF::Zeile2Vektor(rest, *v, ok);
       g.x = v->kp[1];
       g.y = v->kp[2];
       g.z = v->kp[3];
-      v->Einlagern();
       g.feld[1] = OhneSchlussblank(rest);
       break;
     }
@@ -77,13 +75,14 @@ bool LiesSatz(std::string_view line, int K, Gelesen& g) {
       break;
     case Lesart::Namen:
       for (int i = 0; ok && i < art->Felderzahl(); ++i) {
-        if (i > 0) {  // NEXT: behind the colon that follows the operand just read
+        // Each operand after the first stands behind the colon that follows the one just read.
+        if (i > 0) {
           const std::size_t d = rest.find(':');
           ok = d != npos && d > 0;
           if (!ok) break;
           rest = OhneFuehrendeBlanks(rest.substr(d + 1));
         }
-        // TOKEN: the operand ends at its first blank.
+        // An operand ends at its first blank.
         rest = OhneFuehrendeBlanks(rest);
         const std::size_t p = rest.find(' ');
         ok = p != npos && p > 0;

@@ -1,17 +1,16 @@
 // Rotation about a line, as two mirror images at planes through the axis.
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "ui/HauptF.h"
 
 void VektorT::DrehachsenRichtungen(double h, VektorT& r1, VektorT& r2) const {
-  HauptF& haupt = HauptF::Instanz();
   const double x = kp[1];
   const double y = kp[2];
   // The axis is taken with its x component positive, unless it is
   // perpendicular to the x axis, whatever its length.
-  VektorT* achse;
-  haupt.ErschaffeV(achse);
+  Leihvektor achse;
   achse->Vektor(1, 0, 0);
   if (IstSenkrechtZu(*achse)) {
     r1.Vektor(1, 0, 0);
@@ -23,7 +22,6 @@ void VektorT::DrehachsenRichtungen(double h, VektorT& r1, VektorT& r2) const {
   // Turning r1 itself keeps the sign and the full turn of the angle, and a
   // multiple of 360 gives two coinciding planes: no rotation at all.
   r1.Punktdrehung(-h, *achse, r2);
-  achse->Einlagern();
 }
 
 void FiguratT::DrehungumGerade(double w, const FiguratT& achse, FiguratT& R, bool& ok) const {
@@ -31,39 +29,25 @@ void FiguratT::DrehungumGerade(double w, const FiguratT& achse, FiguratT& R, boo
   if (!ok) return;
   HauptF& h = HauptF::Instanz();
   const VektorT& d = *achse.v2;
-  VektorT* r1;
-  VektorT* r2;
-  VektorT* n1;
-  VektorT* n2;
-  h.ErschaffeV(r1);
-  h.ErschaffeV(r2);
+  Leihvektor r1(h);
+  Leihvektor r2(h);
   d.DrehachsenRichtungen(w / 2, *r1, *r2);
-  h.ErschaffeV(n1);
-  h.ErschaffeV(n2);
+  Leihvektor n1(h);
+  Leihvektor n2(h);
   d.kreuz(*r1, *n1);
   d.kreuz(*r2, *n2);
   // Mirroring at E1 and then at E2, half the angle apart, turns by the whole angle.
-  FiguratT* E1;
-  FiguratT* E2;
-  h.ErschaffeG(E1);
+  Leihfigurat E1(h);
   E1->Typ = TypEbene;
   E1->v1->uebernimmtKomponentenVon(*achse.v1);
   E1->v2->uebernimmtKomponentenVon(*n1);
-  h.ErschaffeG(E2);
+  Leihfigurat E2(h);
   E2->Typ = TypEbene;
   E2->v1->uebernimmtKomponentenVon(*achse.v1);
   E2->v2->uebernimmtKomponentenVon(*n2);
-  FiguratT* Z;
-  h.ErschaffeG(Z);
+  Leihfigurat Z(h);
   h.Spiegele(*this, *E1, *Z, ok);
   if (ok) h.Spiegele(*Z, *E2, R, ok);
-  E1->Einlagern();
-  E2->Einlagern();
-  Z->Einlagern();
-  r1->Einlagern();
-  r2->Einlagern();
-  n1->Einlagern();
-  n2->Einlagern();
 }
 
 void HauptF::ErzeugeDrehung(const std::string& A, double winkel, const std::string& achse, FiguratT*& r,

@@ -1,6 +1,7 @@
 // Lines and planes from points and directions.
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
@@ -35,14 +36,12 @@ void HauptF::ErzeugeGeradePP(const std::string& P, const std::string& Q, Figurat
   ok = ok && VergleicheNamen(P, Q) != 0;
   if (!ok) return;
   FiguratT& g = *r;
-  VektorT* q;
-  ErschaffeV(q);
+  Leihvektor q(*this);
   Lies(*this, 1, P, *g.v1);
   Lies(*this, 1, Q, *q);
   g.v1->Richtung(*q, *g.v2);
   g.v2->VereinfacheRichtung();
   Eintragen(g, TypGerade, OhneRichtung);
-  q->Einlagern();
 }
 
 void HauptF::ErzeugeGeradePR(const std::string& P, const std::string& R, FiguratT*& r, bool& ok) {
@@ -69,10 +68,8 @@ void HauptF::ErzeugeEbenePPP(const std::string& A, const std::string& B, const s
   ok = ok && VergleicheNamen(A, B) != 0 && VergleicheNamen(A, C) != 0 && VergleicheNamen(B, C) != 0;
   if (!ok) return;
   FiguratT& g = *r;
-  VektorT* u;
-  VektorT* v;
-  ErschaffeV(u);
-  ErschaffeV(v);
+  Leihvektor u(*this);
+  Leihvektor v(*this);
   Lies(*this, 1, A, *g.v1);
   Lies(*this, 1, B, *u);
   Lies(*this, 1, C, *v);
@@ -84,8 +81,6 @@ void HauptF::ErzeugeEbenePPP(const std::string& A, const std::string& B, const s
   // the others are parallel, whatever their lengths.
   const bool kollinear = u->IstNullvektor() || v->IstNullvektor() || u->IstParallelZu(*v);
   Eintragen(g, TypEbene, "Der Normalenvektor einer Ebene kann nicht der Nullvektor sein", kollinear);
-  u->Einlagern();
-  v->Einlagern();
 }
 
 void HauptF::ErzeugeEbenePN(const std::string& P, const std::string& N, FiguratT*& r, bool& ok) {
@@ -102,10 +97,8 @@ void HauptF::ErzeugeEbenePRR(const std::string& P, const std::string& R1, const 
   ok = ok && VergleicheNamen(R1, R2) != 0;
   if (!ok) return;
   FiguratT& g = *r;
-  VektorT* r1;
-  VektorT* r2;
-  ErschaffeV(r1);
-  ErschaffeV(r2);
+  Leihvektor r1(*this);
+  Leihvektor r2(*this);
   Lies(*this, 1, P, *g.v1);
   // The type code is the selector: a point gives its position, a line its direction.
   Lies(*this, FiguratTypNr(R1), R1, *r1);
@@ -114,6 +107,4 @@ void HauptF::ErzeugeEbenePRR(const std::string& P, const std::string& R1, const 
   g.v2->VereinfacheRichtung();
   const bool ausgeartet = r1->IstNullvektor() || r2->IstNullvektor() || r1->IstParallelZu(*r2);
   Eintragen(g, TypEbene, OhneNormale, ausgeartet);
-  r1->Einlagern();
-  r2->Einlagern();
 }

@@ -2,6 +2,7 @@
 // space that contains them all.
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
@@ -35,18 +36,15 @@ void HauptF::ErzeugeHuelle(const std::string& A, const std::string& B, const std
 }
 
 void HauptF::Huelle(const FiguratT& A, const FiguratT& B, const FiguratT& C, FiguratT& R) {
-  FiguratT* zwischen;
-  ErschaffeG(zwischen);
+  Leihfigurat zwischen(*this);
   Huelle2(A, B, *zwischen);
   Huelle2(C, *zwischen, R);
-  zwischen->Einlagern();
 }
 
 void HauptF::Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R) {
   const FiguratT& X = B.Typ < A.Typ ? B : A;
   const FiguratT& Y = B.Typ < A.Typ ? A : B;
-  VektorT* w;
-  ErschaffeV(w);
+  Leihvektor w(*this);
   X.v1->Richtung(*Y.v1, *w);
   // Built lines and planes go through Y's support point.
   if (X.Typ == TypLeer) {
@@ -94,5 +92,4 @@ void HauptF::Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R) {
       R.v2->uebernimmtKomponentenVon(*w);
     }
   }
-  w->Einlagern();
 }

@@ -1,29 +1,27 @@
 // Foot figures of perpendiculars: of a point, and of all points of a figure.
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
 
 namespace {
 
-// An auxiliary figure from the pool with copies of the two vectors.
-FiguratT* Hilfsfigur(HauptF& h, int typ, const VektorT& p, const VektorT& richtung) {
-  FiguratT* f;
-  h.ErschaffeG(f);
-  f->Typ = typ;
-  f->v1->uebernimmtKomponentenVon(p);
-  f->v2->uebernimmtKomponentenVon(richtung);
-  return f;
+// f := the auxiliary figure of the type typ with copies of the two vectors.
+void Hilfsfigur(FiguratT& f, int typ, const VektorT& p, const VektorT& richtung) {
+  f.Typ = typ;
+  f.v1->uebernimmtKomponentenVon(p);
+  f.v2->uebernimmtKomponentenVon(richtung);
 }
 
 // g := the intersection of b with the auxiliary figure of the type typ
 // through p along richtung.
 void SchnittMitHilfsfigur(HauptF& h, const FiguratT& b, int typ, const VektorT& p, const VektorT& richtung,
                           FiguratT& g, bool& ok) {
-  FiguratT* hilf = Hilfsfigur(h, typ, p, richtung);
+  Leihfigurat hilf(h);
+  Hilfsfigur(*hilf, typ, p, richtung);
   h.Schnitt(b, *hilf, g, ok);
-  hilf->Einlagern();
 }
 
 void PunktBei(FiguratT& g, const VektorT& p) {
@@ -53,8 +51,7 @@ void Lotfussfigur(HauptF& h, const FiguratT& a, const FiguratT& b, FiguratT& g, 
       g.uebernimmtGeometrieVon(b);
     return;
   }
-  VektorT* c;
-  h.ErschaffeV(c);
+  Leihvektor c(h);
   a.v2->kreuz(*b.v2, *c);
   const bool parallel = a.v2->IstParallelZu(*b.v2);
   if (a.Typ == TypGerade) {  // onto a plane
@@ -78,7 +75,6 @@ void Lotfussfigur(HauptF& h, const FiguratT& a, const FiguratT& b, FiguratT& g, 
       g.uebernimmtGeometrieVon(b);
     }
   }
-  c->Einlagern();
 }
 
 }  // namespace
@@ -115,23 +111,18 @@ void VektorT::LotfusspunktPG(const FiguratT& g, VektorT& f) const {
   HauptF& h = HauptF::Instanz();
   // The plane through p normal to the line, or the line through p along the
   // plane's normal, meets g in the foot.
-  FiguratT* hilf = Hilfsfigur(h, 5 - g.Typ, *this, *g.v2);
-  FiguratT* fuss;
-  h.ErschaffeG(fuss);
+  Leihfigurat hilf(h);
+  Hilfsfigur(*hilf, 5 - g.Typ, *this, *g.v2);
+  Leihfigurat fuss(h);
   bool ok = true;
   h.Schnitt(*hilf, g, *fuss, ok);
-  hilf->Einlagern();
   f.uebernimmtKomponentenVon(*fuss->v1);
-  fuss->Einlagern();
 }
 
 bool VektorT::IstPunktvon(const FiguratT& g) const {
   if (g.Typ == TypPunkt) return istgleich(*g.v1);
   if (g.Typ != TypGerade && g.Typ != TypEbene) return false;
-  VektorT* f;
-  HauptF::Instanz().ErschaffeV(f);
+  Leihvektor f;
   LotfusspunktPG(g, *f);
-  const bool liegt = istgleich(*f);
-  f->Einlagern();
-  return liegt;
+  return istgleich(*f);
 }

@@ -2,6 +2,7 @@
 // bisector plane.
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
@@ -60,14 +61,10 @@ void HauptF::KloneFigurat(const std::string& newname, const std::string& source,
 
 void HauptF::ErzeugeMittelsenkrechte(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
   if (!ok) return;
-  VektorT* a;
-  VektorT* b;
-  VektorT* M;
-  VektorT* n;
-  ErschaffeV(a);
-  ErschaffeV(b);
-  ErschaffeV(M);
-  ErschaffeV(n);
+  Leihvektor a(*this);
+  Leihvektor b(*this);
+  Leihvektor M(*this);
+  Leihvektor n(*this);
   HoleVektor(1, A, *a);
   HoleVektor(1, B, *b);
   a->LinKomb(0.5, *b, 0.5, *M);
@@ -83,8 +80,4 @@ void HauptF::ErzeugeMittelsenkrechte(const std::string& A, const std::string& B,
   } else {
     plattform::plattform().MsgBox("Fehler: Der Normalen darf nicht der Nullvektor sein");
   }
-  a->Einlagern();
-  b->Einlagern();
-  M->Einlagern();
-  n->Einlagern();
 }

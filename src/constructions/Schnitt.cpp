@@ -1,15 +1,10 @@
 // The intersection of two figures.
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
-
-void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
-  Typ = g.Typ;
-  v1->uebernimmtKomponentenVon(*g.v1);
-  v2->uebernimmtKomponentenVon(*g.v2);
-}
 
 namespace {
 
@@ -49,10 +44,8 @@ void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok
   // whatever their size.
   const VektorT& P = *X.v1;
   const VektorT& Q = *Y.v1;
-  VektorT* c;
-  VektorT* w;
-  ErschaffeV(c);
-  ErschaffeV(w);
+  Leihvektor c(*this);
+  Leihvektor w(*this);
   switch (A.Typ * B.Typ) {
     case 1:  // two points
       if (P.istgleich(Q))
@@ -88,11 +81,11 @@ void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok
         Punkt(R, P);
       } else if (P.LiegtInEbene(Q, *c)) {
         // In one plane, the plane through Y parallel to X: the point P + t·d.
-        VektorT* we;
-        ErschaffeV(we);
-        w->kreuz(e, *we);
-        const double t = we->SkalProd(*c) / c->SkalProd(*c);
-        we->Einlagern();
+        const double t = [&] {
+          Leihvektor we(*this);
+          w->kreuz(e, *we);
+          return we->SkalProd(*c) / c->SkalProd(*c);
+        }();
         R.Typ = TypPunkt;
         P.LinKomb(1, d, t, *R.v1);
       } else {
@@ -142,8 +135,6 @@ void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok
       break;
     }
   }
-  c->Einlagern();
-  w->Einlagern();
 }
 
 void HauptF::GemeinsamerEbenenpunkt(const FiguratT& E, const FiguratT& F, VektorT& r) {
@@ -157,16 +148,12 @@ void HauptF::GemeinsamerEbenenpunkt(const FiguratT& E, const FiguratT& F, Vektor
   const VektorT& m = *F.v2;
   // u lies in F, perpendicular to the common line: r is the point of that
   // line nearest to Q.
-  VektorT* c;
-  VektorT* u;
-  ErschaffeV(c);
-  ErschaffeV(u);
+  Leihvektor c(*this);
+  Leihvektor u(*this);
   n.kreuz(m, *c);
   c->kreuz(m, *u);
   const double t = (P.SkalProd(n) - Q.SkalProd(n)) / u->SkalProd(n);
   Q.LinKomb(1, *u, t, r);
-  c->Einlagern();
-  u->Einlagern();
 }
 
 void HauptF::ErzeugeSchnitt(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {

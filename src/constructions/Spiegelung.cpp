@@ -1,6 +1,7 @@
 // Mirror images of points, lines and planes at points, lines and planes.
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
@@ -27,12 +28,9 @@ void HauptF::Spiegele(const FiguratT& A, const FiguratT& S, FiguratT& R, bool& o
   }
   const VektorT& P = *A.v1;
   const VektorT& Z = *S.v1;
-  VektorT* p1;
-  VektorT* p2;
-  VektorT* p3;
-  ErschaffeV(p1);
-  ErschaffeV(p2);
-  ErschaffeV(p3);
+  Leihvektor p1(*this);
+  Leihvektor p2(*this);
+  Leihvektor p3(*this);
   // The case is Typ(A)² + Typ(S): 2 to 4 a point, 5 to 7 a line, 10 to 12 a
   // plane, at a point, a line or a plane.
   switch (A.Typ * A.Typ + S.Typ) {
@@ -76,9 +74,6 @@ void HauptF::Spiegele(const FiguratT& A, const FiguratT& S, FiguratT& R, bool& o
       p2->kreuz(*p3, *R.v2);
       break;
   }
-  p1->Einlagern();
-  p2->Einlagern();
-  p3->Einlagern();
 }
 
 void FiguratT::Finde3Ebenenpunkte(VektorT& P1, VektorT& P2, VektorT& P3, bool& ok) const {
@@ -86,14 +81,10 @@ void FiguratT::Finde3Ebenenpunkte(VektorT& P1, VektorT& P2, VektorT& P3, bool& o
   if (!ok) return;
   HauptF& h = HauptF::Instanz();
   P1.uebernimmtKomponentenVon(*v1);
-  VektorT* e;
-  VektorT* a;
-  VektorT* b;
-  VektorT* c;
-  h.ErschaffeV(e);
-  h.ErschaffeV(a);
-  h.ErschaffeV(b);
-  h.ErschaffeV(c);
+  Leihvektor e(h);
+  Leihvektor a(h);
+  Leihvektor b(h);
+  Leihvektor c(h);
   // Three directions in the plane; one of them vanishes when the normal
   // lies along its axis.
   e->Vektor(1, 0, 0);
@@ -116,10 +107,6 @@ void FiguratT::Finde3Ebenenpunkte(VektorT& P1, VektorT& P2, VektorT& P3, bool& o
     P1.LinKomb(1, *a, 1, P2);
     P1.LinKomb(1, *b, 1, P3);
   }
-  e->Einlagern();
-  a->Einlagern();
-  b->Einlagern();
-  c->Einlagern();
 }
 
 void VektorT::SpiegelePG(const FiguratT& g, VektorT& q) const {
@@ -128,9 +115,7 @@ void VektorT::SpiegelePG(const FiguratT& g, VektorT& q) const {
     return;
   }
   if (g.Typ != TypGerade && g.Typ != TypEbene) return;
-  VektorT* fuss;
-  HauptF::Instanz().ErschaffeV(fuss);
+  Leihvektor fuss;
   LotfusspunktPG(g, *fuss);
   SpiegelePP(*fuss, q);
-  fuss->Einlagern();
 }

@@ -1,6 +1,7 @@
 // The angle and the distance of two figures, and their sentences.
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "ui/HauptF.h"
 
@@ -55,19 +56,15 @@ namespace {
 double Fussabstand(HauptF& h, const VektorT& P, const FiguratT& Y, FiguratT& H) {
   bool ok = true;
   Y.OrthogonaleDurchP(P, H, ok);
-  FiguratT* fuss;
-  h.ErschaffeG(fuss);
+  Leihfigurat fuss(h);
   h.Schnitt(H, Y, *fuss, ok);
-  const double r = P.dist(*fuss->v1);
-  fuss->Einlagern();
-  return r;
+  return P.dist(*fuss->v1);
 }
 
 }  // namespace
 
 double HauptF::AbstandG(const FiguratT& A, const FiguratT& B) {
-  FiguratT* H;
-  ErschaffeG(H);
+  Leihfigurat H(*this);
   double r = 0;
   const FiguratT& X = B.Typ < A.Typ ? B : A;
   const FiguratT& Y = B.Typ < A.Typ ? A : B;
@@ -106,7 +103,6 @@ double HauptF::AbstandG(const FiguratT& A, const FiguratT& B) {
     }
   }
   if (IstNull(r)) r = 0;
-  H->Einlagern();
   return r;
 }
 

@@ -38,14 +38,14 @@ class FiguratT {
   void Ausgabe();
   // Puts this record, which is in no list, on top of the figure pool.
   void Einlagern();
+  // Typ and the components of v1 and v2 := those of g.
+  void uebernimmtGeometrieVon(const FiguratT& g);
 
   // ---- Operations of the constructions: src/constructions ----
 
   // A point, a line or a plane: the figures that have an intersection, a
   // mirror image and a distance.
   bool IstLinear() const { return TypPunkt <= Typ && Typ <= TypEbene; }
-  // Typ and the components of v1 and v2 := those of g.
-  void uebernimmtGeometrieVon(const FiguratT& g);
   // R := the figure orthogonal to this one through the position P (a line
   // gives a plane, a plane a line, a point the whole space and back); R is
   // not entered. ok := this figure's Typ is positive.
@@ -61,7 +61,7 @@ class FiguratT {
 
   // Looks up the figures named Ecken[1] to Ecken[anzahl], every one of them;
   // true when all were found. Each corner stands for its v1, whatever its type.
-  bool HoleEcken(int anzahl, std::array<FiguratT*, 5>& ecke) const;
+  bool HoleEcken(int anzahl, std::array<const FiguratT*, 5>& ecke) const;
   // The circumsphere of a tetrahedron: centre into M, radius into r. Only ever
   // clears ok; M and r stay as they were on failure.
   void Umkugel(VektorT& M, double& r, bool& ok) const;

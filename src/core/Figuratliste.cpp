@@ -1,9 +1,10 @@
-// The figure list in name order behind its head, the lookups by name, and the
-// name lists rebuilt from it.
+// The figure list in name order behind its head, a figure taking over
+// another's geometry, the lookups by name, and the name lists rebuilt from it.
 
 #include <iterator>
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
@@ -34,28 +35,42 @@ void FiguratT::Einlisten() {
   }
 }
 
-// As the walk from the head would find it: the head first, then the first
-// record of the name, else the last record of the list.
-void HauptF::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) const {
-  found = true;
-  if (VergleicheNamen(GListe->name, name) == 0) {
-    g = GListe;
-  } else if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) {
-    g = it->second;
-  } else {
-    found = false;
-    g = figuratIndex_.empty() ? GListe : figuratIndex_.rbegin()->second;
-  }
+void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
+  Typ = g.Typ;
+  v1->uebernimmtKomponentenVon(*g.v1);
+  v2->uebernimmtKomponentenVon(*g.v2);
 }
 
-bool HauptF::HoleFigurat(const std::string& name, FiguratT*& g) const {
+// As the walk from the head would find it: the head first, then the first
+// record of the name, else the last record of the list.
+FiguratT* HauptF::FindeFigurat(const std::string& name, bool& found) const {
+  found = true;
+  if (VergleicheNamen(GListe->name, name) == 0) return GListe;
+  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second;
+  found = false;
+  return figuratIndex_.empty() ? GListe : figuratIndex_.rbegin()->second;
+}
+
+void HauptF::HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const {
+  g = FindeFigurat(name, found);
+}
+
+void HauptF::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) { g = FindeFigurat(name, found); }
+
+bool HauptF::HoleFigurat(const std::string& name, const FiguratT*& g) const {
+  bool found;
+  HoleFigurat(name, g, found);
+  return found;
+}
+
+bool HauptF::HoleFigurat(const std::string& name, FiguratT*& g) {
   bool found;
   HoleFigurat(name, g, found);
   return found;
 }
 
 int HauptF::FiguratTypNr(const std::string& name) const {
-  FiguratT* g;
+  const FiguratT* g;
   bool found;
   HoleFigurat(name, g, found);
   return found ? g->Typ : TypKein;
@@ -64,7 +79,7 @@ int HauptF::FiguratTypNr(const std::string& name) const {
 bool HauptF::ExistiertFigurat(const std::string& name) const { return FiguratTypNr(name) != TypKein; }
 
 void HauptF::HoleVektor(int selector, const std::string& name, VektorT& v) const {
-  FiguratT* g;
+  const FiguratT* g;
   bool found;
   HoleFigurat(name, g, found);
   if (!found) {
@@ -154,13 +169,9 @@ void HauptF::ErzeugeNamenListen() {
 }
 
 void HauptF::PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n) {
-  VektorT* t1;
-  VektorT* t2;
-  ErschaffeV(t1);
-  ErschaffeV(t2);
+  Leihvektor t1(*this);
+  Leihvektor t2(*this);
   A.Richtung(C, *t1);
   A.Richtung(B, *t2);
   t1->kreuz(*t2, n);
-  t1->Einlagern();
-  t2->Einlagern();
 }

@@ -85,6 +85,7 @@ void HauptF::ErschaffeB(BefehlT*& b) {
     b = NeuerBefehl();
     ErschaffeV(b->Vektor);
   }
+  ++b->Generation;
 }
 
 void HauptF::FiguratlisteEinlagern() {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/Leihgaben.h"
 #include "platform/Plattform.h"
 #include "ui/HauptF.h"
 
@@ -32,16 +33,11 @@ void Einheit(const VektorT& a, VektorT& u) {
 template <class Rechnung>
 auto MitEinheit(const VektorT& a, const VektorT& b, Rechnung f) {
   HauptF& h = HauptF::Instanz();
-  VektorT* u;
-  VektorT* v;
-  h.ErschaffeV(u);
-  h.ErschaffeV(v);
+  Leihvektor u(h);
+  Leihvektor v(h);
   u->uebernimmtKomponentenVon(a);
   Einheit(b, *v);
-  const auto ergebnis = f(*u, *v);
-  u->Einlagern();
-  v->Einlagern();
-  return ergebnis;
+  return f(*u, *v);
 }
 
 }  // namespace
@@ -68,15 +64,11 @@ void VektorT::mal(double x, VektorT& c) const {
 
 void VektorT::LinKomb(double s, const VektorT& b, double t, VektorT& c) const {
   HauptF& h = HauptF::Instanz();
-  VektorT* u;
-  VektorT* v;
-  h.ErschaffeV(u);
-  h.ErschaffeV(v);
+  Leihvektor u(h);
+  Leihvektor v(h);
   mal(s, *u);
   b.mal(t, *v);
   u->plus(*v, c);
-  u->Einlagern();
-  v->Einlagern();
 }
 
 void VektorT::Richtung(const VektorT& b, VektorT& c) const { LinKomb(1, b, -1, c); }
@@ -91,22 +83,17 @@ double VektorT::SkalProd(const VektorT& b) const {
 
 void VektorT::kreuz(const VektorT& b, VektorT& c) const {
   // a is read only through its copy, so c may be a.
-  VektorT* u;
-  HauptF::Instanz().ErschaffeV(u);
+  Leihvektor u;
   u->uebernimmtKomponentenVon(*this);
   c.kp[1] = u->kp[2] * b.kp[3] - u->kp[3] * b.kp[2];
   c.kp[2] = u->kp[3] * b.kp[1] - u->kp[1] * b.kp[3];
   c.kp[3] = u->kp[1] * b.kp[2] - u->kp[2] * b.kp[1];
-  u->Einlagern();
 }
 
 double VektorT::Det(const VektorT& b, const VektorT& c) const {
-  VektorT* u;
-  HauptF::Instanz().ErschaffeV(u);
+  Leihvektor u;
   b.kreuz(c, *u);
-  const double det = SkalProd(*u);
-  u->Einlagern();
-  return det;
+  return SkalProd(*u);
 }
 
 double VektorT::Norm() const { return std::sqrt(SkalProd(*this)); }
@@ -114,12 +101,9 @@ double VektorT::Norm() const { return std::sqrt(SkalProd(*this)); }
 void VektorT::Normiere() { mal(1 / Norm(), *this); }
 
 double VektorT::dist(const VektorT& b) const {
-  VektorT* u;
-  HauptF::Instanz().ErschaffeV(u);
+  Leihvektor u;
   LinKomb(1, b, -1, *u);
-  const double laenge = u->Norm();
-  u->Einlagern();
-  return laenge;
+  return u->Norm();
 }
 
 bool VektorT::IstNullvektor() const { return HauptF::IstNull(SkalProd(*this)); }
@@ -219,15 +203,11 @@ double VektorT::Winkel(const VektorT& b) const {
 
 void VektorT::Hesseform(const VektorT& b, const VektorT& c, VektorT& n, double& d, bool& ok) const {
   HauptF& h = HauptF::Instanz();
-  VektorT* u;
-  VektorT* v;
-  h.ErschaffeV(u);
-  h.ErschaffeV(v);
+  Leihvektor u(h);
+  Leihvektor v(h);
   Richtung(b, *u);
   Richtung(c, *v);
   u->kreuz(*v, n);
-  u->Einlagern();
-  v->Einlagern();
   if (!n.IstNullvektor()) {
     ok = true;
     n.Normiere();
@@ -236,8 +216,7 @@ void VektorT::Hesseform(const VektorT& b, const VektorT& c, VektorT& n, double& 
 }
 
 void VektorT::Fusspunkt(const VektorT& a, const VektorT& b, VektorT& f) const {
-  VektorT* t;
-  HauptF::Instanz().ErschaffeV(t);
+  Leihvektor t;
   a.Richtung(b, *t);
   if (t->IstNullvektor()) {
     f.uebernimmtKomponentenVon(a);
@@ -245,7 +224,6 @@ void VektorT::Fusspunkt(const VektorT& a, const VektorT& b, VektorT& f) const {
     const double lambda = (SkalProd(*t) - a.SkalProd(*t)) / t->SkalProd(*t);
     a.LinKomb(1, *t, lambda, f);
   }
-  t->Einlagern();
 }
 
 double VektorT::DreiecksFlaeche(const VektorT& b, const VektorT& c) const {
@@ -266,8 +244,7 @@ void VektorT::Einlagern() {
 
 void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const {
   HauptF& h = HauptF::Instanz();
-  VektorT* u;
-  h.ErschaffeV(u);
+  Leihvektor u(h);
   Einheit(axis, *u);
   const double k1 = u->kp[1];
   const double k2 = u->kp[2];
@@ -276,12 +253,9 @@ void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const {
   const double phi = ((std::fmod(w, 360) * 4) * std::atan(1.0)) / 180;
   const double C = std::cos(phi);
   const double S = std::sin(phi);
-  VektorT* r1;
-  VektorT* r2;
-  VektorT* r3;
-  h.ErschaffeV(r1);
-  h.ErschaffeV(r2);
-  h.ErschaffeV(r3);
+  Leihvektor r1(h);
+  Leihvektor r2(h);
+  Leihvektor r3(h);
   r1->Vektor(C + k1 * k1 * (1 - C), k1 * k2 * (1 - C) - k3 * S, k1 * k3 * (1 - C) + k2 * S);
   r2->Vektor(k1 * k2 * (1 - C) + k3 * S, C + k2 * k2 * (1 - C), k2 * k3 * (1 - C) - k1 * S);
   r3->Vektor(k1 * k3 * (1 - C) - k2 * S, k2 * k3 * (1 - C) + k1 * S, C + k3 * k3 * (1 - C));
@@ -289,9 +263,5 @@ void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const {
   u->kp[1] = SkalProd(*r1);
   u->kp[2] = SkalProd(*r2);
   u->kp[3] = SkalProd(*r3);
-  r1->Einlagern();
-  r2->Einlagern();
-  r3->Einlagern();
   u->mal(1, q);
-  u->Einlagern();
 }

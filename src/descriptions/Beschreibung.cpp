@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "ui/HauptF.h"
 
@@ -29,7 +30,7 @@ std::string Kugelzeile(const char* kugel, bool ok, const VektorT& M, double r) {
   return anfang + "M= " + M.Vektor2String() + ",    r = " + HauptF::Instanz().z2s(r);
 }
 
-std::string Tetraedertext(const FiguratT& g, const std::array<FiguratT*, 5>& e) {
+std::string Tetraedertext(const FiguratT& g, const std::array<const FiguratT*, 5>& e) {
   HauptF& h = HauptF::Instanz();
   const std::string& CR = h.CR;
   const std::string& nA = g.Ecken[1];
@@ -41,19 +42,15 @@ std::string Tetraedertext(const FiguratT& g, const std::array<FiguratT*, 5>& e) 
   const VektorT& C = *e[3]->v1;
   const VektorT& D = *e[4]->v1;
 
-  VektorT* u;
-  VektorT* w;
-  VektorT* t;
-  h.ErschaffeV(u);
-  h.ErschaffeV(w);
-  h.ErschaffeV(t);
-  A.Richtung(B, *u);
-  D.Richtung(A, *w);
-  C.Richtung(A, *t);
-  const double V = std::fabs(u->Det(*w, *t)) / 6;
-  u->Einlagern();
-  w->Einlagern();
-  t->Einlagern();
+  const double V = [&] {
+    Leihvektor u(h);
+    Leihvektor w(h);
+    Leihvektor t(h);
+    A.Richtung(B, *u);
+    D.Richtung(A, *w);
+    C.Richtung(A, *t);
+    return std::fabs(u->Det(*w, *t)) / 6;
+  }();
 
   double S = D.dist(C);
   S = S + D.dist(A);
@@ -73,8 +70,7 @@ std::string Tetraedertext(const FiguratT& g, const std::array<FiguratT*, 5>& e) 
           ",   L(" + nD + "|" + nC + ") = " + h.z2s(D.dist(C));
   if (HauptF::IstNull(V)) return text + CR + " Das Tetraeder ist ausgeartet";
 
-  VektorT* M;
-  h.ErschaffeV(M);
+  Leihvektor M(h);
   text += CR + "Das Volumen des Tetraeders beträgt " + h.z2s(V) + CR;
   text += "Die Summe der sechs Kantenlängen beträgt " + h.z2s(S) + CR;
   text += "Der Inhalt der Oberfläche  beträgt " + h.z2s(g.Flaeche()) + CR;
@@ -95,11 +91,10 @@ std::string Tetraedertext(const FiguratT& g, const std::array<FiguratT*, 5>& e) 
   ok = true;
   g.Inkugel(*M, r, ok);
   text += Kugelzeile("Inkugel", ok, *M, r);
-  M->Einlagern();
   return text;
 }
 
-std::string Dreiecktext(const FiguratT& g, const std::array<FiguratT*, 5>& e) {
+std::string Dreiecktext(const FiguratT& g, const std::array<const FiguratT*, 5>& e) {
   HauptF& h = HauptF::Instanz();
   const std::string& CR = h.CR;
   const std::string& nA = g.Ecken[1];
@@ -109,12 +104,9 @@ std::string Dreiecktext(const FiguratT& g, const std::array<FiguratT*, 5>& e) {
   const VektorT& B = *e[2]->v1;
   const VektorT& C = *e[3]->v1;
 
-  VektorT* u;
-  VektorT* v;
-  VektorT* w;
-  h.ErschaffeV(u);
-  h.ErschaffeV(v);
-  h.ErschaffeV(w);
+  Leihvektor u(h);
+  Leihvektor v(h);
+  Leihvektor w(h);
   A.Richtung(B, *u);
   B.Richtung(C, *v);
   C.Richtung(A, *w);
@@ -127,11 +119,11 @@ std::string Dreiecktext(const FiguratT& g, const std::array<FiguratT*, 5>& e) {
   const bool ohneSeiteB = w->IstNullvektor();
   const bool ohneSeiteC = u->IstNullvektor();
 
-  VektorT* n;
-  h.ErschaffeV(n);
-  u->kreuz(*v, *n);
-  const double F = n->Norm() / 2;
-  n->Einlagern();
+  const double F = [&] {
+    Leihvektor n(h);
+    u->kreuz(*v, *n);
+    return n->Norm() / 2;
+  }();
 
   // The side vectors have served; they take the feet of the heights.
   A.Fusspunkt(B, C, *u);
@@ -166,9 +158,6 @@ std::string Dreiecktext(const FiguratT& g, const std::array<FiguratT*, 5>& e) {
           ": " + Hoehenstelle(ohneSeiteC, c) + CR;
   text += "F(" + nA + ") = " + u->Vektor2String() + ",     F(" + nB + ") = " + v->Vektor2String() + ",     F(" + nC +
           ") = " + w->Vektor2String();
-  u->Einlagern();
-  v->Einlagern();
-  w->Einlagern();
   return text;
 }
 
@@ -176,7 +165,7 @@ std::string Dreiecktext(const FiguratT& g, const std::array<FiguratT*, 5>& e) {
 
 std::string FiguratT::ausfBeschreibung() const {
   // Every corner is looked up, also after one is missing; a missing one leaves nothing to describe.
-  std::array<FiguratT*, 5> e{};
+  std::array<const FiguratT*, 5> e{};
   if (Typ == TypTetraeder) return HoleEcken(4, e) ? Tetraedertext(*this, e) : "";
   if (Typ == TypDreieck) return HoleEcken(3, e) ? Dreiecktext(*this, e) : "";
   return "";

@@ -6,12 +6,13 @@
 #include <cmath>
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "platform/Zahltext.h"
 #include "ui/HauptF.h"
 
-bool FiguratT::HoleEcken(int anzahl, std::array<FiguratT*, 5>& ecke) const {
+bool FiguratT::HoleEcken(int anzahl, std::array<const FiguratT*, 5>& ecke) const {
   const HauptF& h = HauptF::Instanz();
   bool alle = true;
   for (int i = 1; i <= anzahl; ++i) {
@@ -29,14 +30,24 @@ namespace {
 // gives the corners of its plane in the order the Hesse form takes them.
 constexpr int Seite[5][3] = {{0, 0, 0}, {2, 3, 4}, {3, 4, 1}, {4, 1, 2}, {1, 2, 3}};
 
-// The planes n[p] · X = d[p] of the four faces, each normal a fresh vector
-// from the pool, of length 1. Only a face whose corners lie exactly on one
-// line keeps its null cross product, with d = 0.
-void Seitenebenen(const std::array<FiguratT*, 5>& ecke, std::array<VektorT*, 5>& n, std::array<double, 5>& d) {
-  HauptF& h = HauptF::Instanz();
+// The planes n[p] · X = d[p] of the four faces, p from 1 to 4, each normal of
+// length 1 and borrowed from the pool for as long as the planes are used.
+// Only a face whose corners lie exactly on one line keeps its null cross
+// product, with d = 0.
+class Seitenebenen {
+ public:
+  Seitenebenen(HauptF& h, const std::array<const FiguratT*, 5>& ecke);
+  std::array<VektorT*, 5> n{};
+  std::array<double, 5> d{};
+
+ private:
+  Leihvektor normale_[4];
+};
+
+Seitenebenen::Seitenebenen(HauptF& h, const std::array<const FiguratT*, 5>& ecke)
+    : normale_{Leihvektor(h), Leihvektor(h), Leihvektor(h), Leihvektor(h)} {
   for (int p = 1; p <= 4; ++p) {
-    d[p] = 0;
-    h.ErschaffeV(n[p]);
+    n[p] = &*normale_[p - 1];
     const VektorT& q = *ecke[Seite[p][0]]->v1;
     const VektorT& r = *ecke[Seite[p][1]]->v1;
     bool normiert = false;
@@ -54,7 +65,7 @@ void Seitenebenen(const std::array<FiguratT*, 5>& ecke, std::array<VektorT*, 5>&
 }  // namespace
 
 void FiguratT::Umkugel(VektorT& M, double& r, bool& ok) const {
-  std::array<FiguratT*, 5> e{};
+  std::array<const FiguratT*, 5> e{};
   if (Typ == TypTetraeder)
     ok = HoleEcken(4, e) && ok;
   else
@@ -67,14 +78,10 @@ void FiguratT::Umkugel(VektorT& M, double& r, bool& ok) const {
   const VektorT& C = *e[3]->v1;
   const VektorT& D = *e[4]->v1;
   // (D − P) · M = ½ (|D|² − |P|²) for P = A, B, C, held column by column.
-  VektorT* x;
-  VektorT* y;
-  VektorT* z;
-  VektorT* rechts;
-  h.ErschaffeV(x);
-  h.ErschaffeV(y);
-  h.ErschaffeV(z);
-  h.ErschaffeV(rechts);
+  Leihvektor x(h);
+  Leihvektor y(h);
+  Leihvektor z(h);
+  Leihvektor rechts(h);
   x->Vektor(D.kp[1] - A.kp[1], D.kp[1] - B.kp[1], D.kp[1] - C.kp[1]);
   y->Vektor(D.kp[2] - A.kp[2], D.kp[2] - B.kp[2], D.kp[2] - C.kp[2]);
   z->Vektor(D.kp[3] - A.kp[3], D.kp[3] - B.kp[3], D.kp[3] - C.kp[3]);
@@ -90,10 +97,6 @@ void FiguratT::Umkugel(VektorT& M, double& r, bool& ok) const {
     M.Vektor(rechts->Det(*y, *z) / det, x->Det(*rechts, *z) / det, x->Det(*y, *rechts) / det);
     r = M.dist(A);
   }
-  x->Einlagern();
-  y->Einlagern();
-  z->Einlagern();
-  rechts->Einlagern();
 }
 
 void FiguratT::Inkugel(VektorT& M, double& r, bool& ok) const {
@@ -102,14 +105,14 @@ void FiguratT::Inkugel(VektorT& M, double& r, bool& ok) const {
     plattform::plattform().MsgBox("Kontrolle: Fehler bei Inkugel");
     return;
   }
-  std::array<FiguratT*, 5> e{};
+  std::array<const FiguratT*, 5> e{};
   ok = HoleEcken(4, e);
   if (!ok) return;
 
   HauptF& h = HauptF::Instanz();
-  std::array<VektorT*, 5> n{};
-  std::array<double, 5> d{};
-  Seitenebenen(e, n, d);
+  Seitenebenen seiten(h, e);
+  std::array<VektorT*, 5>& n = seiten.n;
+  std::array<double, 5>& d = seiten.d;
   // Every normal points into the tetrahedron, so that n · X − d is the
   // distance of an inner point X from the face.
   for (int p = 1; p <= 4; ++p) {
@@ -122,14 +125,10 @@ void FiguratT::Inkugel(VektorT& M, double& r, bool& ok) const {
   for (int p = 1; p <= 3; ++p) d[p] = d[p] - d[4];
   for (int p = 1; p <= 3; ++p) n[4]->LinKomb(-1, *n[p], 1, *n[p]);
 
-  VektorT* x;
-  VektorT* y;
-  VektorT* z;
-  VektorT* rechts;
-  h.ErschaffeV(x);
-  h.ErschaffeV(y);
-  h.ErschaffeV(z);
-  h.ErschaffeV(rechts);
+  Leihvektor x(h);
+  Leihvektor y(h);
+  Leihvektor z(h);
+  Leihvektor rechts(h);
   x->Vektor(n[1]->kp[1], n[2]->kp[1], n[3]->kp[1]);
   y->Vektor(n[1]->kp[2], n[2]->kp[2], n[3]->kp[2]);
   z->Vektor(n[1]->kp[3], n[2]->kp[3], n[3]->kp[3]);
@@ -145,11 +144,6 @@ void FiguratT::Inkugel(VektorT& M, double& r, bool& ok) const {
     M.mal(1 / det, M);
     r = std::fabs(M.SkalProd(*n[4]) - d[4]);
   }
-  for (int p = 1; p <= 4; ++p) n[p]->Einlagern();
-  x->Einlagern();
-  y->Einlagern();
-  z->Einlagern();
-  rechts->Einlagern();
 }
 
 void FiguratT::TetraHoehen(double& hA, double& hB, double& hC, double& hD, bool& ok) const {
@@ -158,21 +152,18 @@ void FiguratT::TetraHoehen(double& hA, double& hB, double& hC, double& hD, bool&
     plattform::plattform().MsgBox("Kontrolle: Fehler bei TetraHoehen; Typ = " + plattform::Str(Typ));
     return;
   }
-  std::array<FiguratT*, 5> e{};
+  std::array<const FiguratT*, 5> e{};
   ok = HoleEcken(4, e);
   if (!ok) return;
 
-  std::array<VektorT*, 5> n{};
-  std::array<double, 5> d{};
-  Seitenebenen(e, n, d);
+  const Seitenebenen seiten(HauptF::Instanz(), e);
   // The absolute value makes the direction of each normal irrelevant.
   double* hoehe[5] = {nullptr, &hA, &hB, &hC, &hD};
-  for (int p = 1; p <= 4; ++p) *hoehe[p] = std::fabs(n[p]->SkalProd(*e[p]->v1) - d[p]);
-  for (int p = 1; p <= 4; ++p) n[p]->Einlagern();
+  for (int p = 1; p <= 4; ++p) *hoehe[p] = std::fabs(seiten.n[p]->SkalProd(*e[p]->v1) - seiten.d[p]);
 }
 
 double FiguratT::Flaeche() const {
-  std::array<FiguratT*, 5> e{};
+  std::array<const FiguratT*, 5> e{};
   // Without its four corners a figure has no surface to add up.
   if (Typ != TypTetraeder || !HoleEcken(4, e)) return 0;
   const VektorT& A = *e[1]->v1;

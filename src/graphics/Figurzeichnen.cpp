@@ -2,8 +2,10 @@
 // the type's primitive, once in the single view or twice for the anaglyph.
 
 #include <array>
+#include <optional>
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
 #include "ui/HauptF.h"
@@ -38,11 +40,19 @@ void FiguratT::Abbilden() {
     quelle[2] = v2;
   }
 
+  // Each corner's model point P and picture point B, borrowed for the drawing.
+  struct Geliehen {
+    explicit Geliehen(HauptF& h) : P(h), B(h) {}
+    Leihvektor P;
+    Leihvektor B;
+  };
+  std::array<std::optional<Geliehen>, 5> geliehen;
   std::array<VektorT*, 5> P{};
   std::array<VektorT*, 5> B{};
   for (int i = 1; i <= n; ++i) {
-    h.ErschaffeV(P[i]);
-    h.ErschaffeV(B[i]);
+    geliehen[i].emplace(h);
+    P[i] = &*geliehen[i]->P;
+    B[i] = &*geliehen[i]->B;
     P[i]->uebernimmtKomponentenVon(*quelle[i]);
   }
   // A line is drawn through its support point and one direction further on.
@@ -64,7 +74,4 @@ void FiguratT::Abbilden() {
     for (int i = 1; i <= n; ++i) P[i]->aAbbilden(*B[i]);
     zeichne(AnsichtGruen, "");
   }
-
-  for (int i = 1; i <= n; ++i) P[i]->Einlagern();
-  for (int i = 1; i <= n; ++i) B[i]->Einlagern();
 }

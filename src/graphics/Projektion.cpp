@@ -2,6 +2,7 @@
 // the origin, turned into the xy plane, and the anaglyph's second view from
 // an eye shifted sideways.
 
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
 #include "ui/HauptF.h"
@@ -27,29 +28,21 @@ void InsBild(const HauptF& h, VektorT& q, VektorT& T) {
 }  // namespace
 
 void HauptF::CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& alpha, double& beta) {
-  VektorT* A;
-  VektorT* B;
-  VektorT* X;
-  ErschaffeV(A);
-  ErschaffeV(B);
-  ErschaffeV(X);
+  Leihvektor A(*this);
+  Leihvektor B(*this);
+  Leihvektor X(*this);
   A->Vektor(0, 0, 1);
   B->uebernimmtKomponentenVon(eye);
   X->Vektor(1, 0, 0);
   B->kreuz(*A, S);
   alpha = eye.Winkel(*A);
   beta = S.Winkel(*X);
-  A->Einlagern();
-  B->Einlagern();
-  X->Einlagern();
 }
 
 void VektorT::Abbilden(VektorT& q) const {
   HauptF& h = HauptF::Instanz();
-  VektorT* E;
-  VektorT* D;
-  h.ErschaffeV(E);
-  h.ErschaffeV(D);
+  Leihvektor E(h);
+  Leihvektor D(h);
   E->uebernimmtKomponentenVon(*h.Augenpunkt);
   Richtung(*E, *D);
   // Where the line through the eye and this point meets the plane E·X = 0.
@@ -58,8 +51,6 @@ void VektorT::Abbilden(VektorT& q) const {
   const double t = -E->SkalProd(*E) / E->SkalProd(*D);
   E->LinKomb(1, *D, t, q);
   InsBild(h, q, *E);
-  E->Einlagern();
-  D->Einlagern();
 }
 
 void VektorT::aAbbilden(VektorT& q) const {
@@ -69,12 +60,9 @@ void VektorT::aAbbilden(VektorT& q) const {
   h.Augenabstand = grafik.AugAbst().Value() / 10.0;
   const VektorT& E = *h.Augenpunkt;
   const VektorT& S = *h.SchnittrichtungV;
-  VektorT* L;
-  VektorT* T;
-  VektorT* D;
-  h.ErschaffeV(L);
-  h.ErschaffeV(T);
-  h.ErschaffeV(D);
+  Leihvektor L(h);
+  Leihvektor T(h);
+  Leihvektor D(h);
   // The shifted eye, Augenabstand units along −S.
   E.LinKomb(1, S, (-1 / S.Norm()) * h.Augenabstand, *L);
   Richtung(*L, *D);
@@ -83,7 +71,4 @@ void VektorT::aAbbilden(VektorT& q) const {
   L->LinKomb(1, *D, t, q);
   T->uebernimmtKomponentenVon(E);
   InsBild(h, q, *T);
-  L->Einlagern();
-  T->Einlagern();
-  D->Einlagern();
 }

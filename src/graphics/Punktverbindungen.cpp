@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/FiguratT.h"
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
 #include "platform/Steuerelement.h"
@@ -49,14 +50,10 @@ void GrafikFenster::ZeigePunktepaare() {
 void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
   VerbindungEintragen(G1, G2);
   HauptF& h = HauptF::Instanz();
-  VektorT* a;
-  VektorT* b;
-  VektorT* P1;
-  VektorT* P2;
-  h.ErschaffeV(a);
-  h.ErschaffeV(b);
-  h.ErschaffeV(P1);
-  h.ErschaffeV(P2);
+  Leihvektor a(h);
+  Leihvektor b(h);
+  Leihvektor P1(h);
+  Leihvektor P2(h);
   // Copies: a figure's own vectors are never handed to the projection.
   a->uebernimmtKomponentenVon(*G1.v1);
   b->uebernimmtKomponentenVon(*G2.v1);
@@ -70,10 +67,6 @@ void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
   } else {
     ZeichneStrecke(AnsichtNormal, *P1, *P2);
   }
-  a->Einlagern();
-  b->Einlagern();
-  P1->Einlagern();
-  P2->Einlagern();
 }
 
 void GrafikFenster::ZeichneAlleStrecken() {
@@ -86,7 +79,7 @@ void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
 }
 
 void GrafikFenster::ZeichneAlleStreckenVon(const std::string& name) {
-  const HauptF& h = HauptF::Instanz();
+  HauptF& h = HauptF::Instanz();
   FiguratT* g;
   bool found;
   h.HoleFigurat(name, g, found);

@@ -24,7 +24,7 @@ void GrafikFenster::JederName(const std::string& liste, const std::function<void
 }
 
 void GrafikFenster::JedesFigurat(const std::string& liste, const std::function<void(FiguratT&)>& tue) {
-  const HauptF& h = HauptF::Instanz();
+  HauptF& h = HauptF::Instanz();
   JederName(liste, [&](const std::string& name) {
     FiguratT* g;
     bool found;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
 #include "platform/Zahltext.h"
@@ -97,10 +98,8 @@ void GrafikFenster::Kante(const VektorT& A, const VektorT& B) { Linie(PixelX(A),
 void GrafikFenster::ZeichneKOS() {
   if (!ZeigeAchsen().Value()) return;
   HauptF& h = HauptF::Instanz();
-  VektorT* o;
-  VektorT* e;
-  h.ErschaffeV(o);
-  h.ErschaffeV(e);
+  Leihvektor o(h);
+  Leihvektor e(h);
   const bool anaglyph = DreiDAnzeige().Value();
   O->Abbilden(*o);
   for (VektorT* achse : {Ex, Ey, Ez}) {
@@ -114,8 +113,6 @@ void GrafikFenster::ZeichneKOS() {
       ZeichneGerade(AnsichtGruen, *o, *e);
     }
   }
-  o->Einlagern();
-  e->Einlagern();
 }
 
 void GrafikFenster::ZeichnePunkt(int Ansicht, const VektorT& P, const std::string& name) {

@@ -1,5 +1,6 @@
 #include "ui/Aenderungsdialog.h"
 
+#include "commands/BefehlT.h"
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
 
@@ -12,12 +13,15 @@ plattform::Fensterlayout Aenderungsdialog::Dialoglayout(std::string titel, int b
   return {.titel = std::move(titel), .breite = breite, .hoehe = hoehe, .menueleisteSichtbar = false, .sichtbar = false};
 }
 
-void Aenderungsdialog::Warte(BefehlT& befehl, const std::string& name) {
+void Aenderungsdialog::Warte(BefehlT& befehl) {
   AktuellerBefehl = &befehl;
-  name_ = name;
+  generation_ = befehl.Generation;
 }
 
-bool Aenderungsdialog::BefehlGilt() const { return HauptF::Instanz().DefiniertNoch(AktuellerBefehl, name_); }
+bool Aenderungsdialog::BefehlGilt() const {
+  return AktuellerBefehl && AktuellerBefehl->Generation == generation_ &&
+         HauptF::Instanz().IstInBefehlsliste(*AktuellerBefehl);
+}
 
 void Aenderungsdialog::AbbrechB_Action() {
   Fokusfeld().SetFocus();

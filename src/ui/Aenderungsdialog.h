@@ -24,14 +24,14 @@ class Aenderungsdialog : public plattform::Fenster {
   explicit Aenderungsdialog(std::string klasse) : plattform::Fenster(std::move(klasse)) {}
   // Hidden at creation, no close, minimise or maximise box, no menu bar.
   static plattform::Fensterlayout Dialoglayout(std::string titel, int breite, int hoehe);
-  // Shown and waiting on the command, which defines the figure of that name.
-  void Warte(BefehlT& befehl, const std::string& name);
-  // Whether the command still defines the figure: it may have left the list,
-  // and its record may already hold another command.
+  // Shown and waiting on the command.
+  void Warte(BefehlT& befehl);
+  // Whether the command is still in the list: it may have left it, and its
+  // record may already hold another command.
   bool BefehlGilt() const;
   // The field that has the focus when the dialog is shown again.
   virtual plattform::EditFeld& Fokusfeld() const = 0;
 
  private:
-  std::string name_;  // of the figure the command defines
+  unsigned generation_ = 0;  // of the record when the dialog opened on it
 };

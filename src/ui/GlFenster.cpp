@@ -18,7 +18,7 @@ const std::vector<plattform::Steuerelementzeile>& GlFenster::Steuerelementtabell
 }
 
 void GlFenster::Oeffne(BefehlT& befehl, const std::string& name, const FiguratT& ebene) {
-  Warte(befehl, name);
+  Warte(befehl);
   GlText().SetzeText("Koordinatengleichung der Ebene " + name);
   // The normal as stored and the right side d of n·x = d, with all the digits.
   xF().SetzeText(Str(ebene.v2->kp[1]));

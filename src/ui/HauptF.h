@@ -114,9 +114,13 @@ class HauptF : public plattform::Fenster {
   std::size_t Arenagroesse() const;
 
   // Figure list and name lists (Figuratliste.cpp).
-  void HoleFigurat(const std::string& name, FiguratT*& g, bool& found) const;
+  // g := the figure of the name; found := there is one. A const context only
+  // reads the figure; one that changes it looks it up without const.
+  void HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const;
+  void HoleFigurat(const std::string& name, FiguratT*& g, bool& found);
   // The same, with found as the result.
-  bool HoleFigurat(const std::string& name, FiguratT*& g) const;
+  bool HoleFigurat(const std::string& name, const FiguratT*& g) const;
+  bool HoleFigurat(const std::string& name, FiguratT*& g);
   int FiguratTypNr(const std::string& name) const;
   bool ExistiertFigurat(const std::string& name) const;
   void HoleVektor(int selector, const std::string& name, VektorT& v) const;
@@ -196,6 +200,8 @@ class HauptF : public plattform::Fenster {
   // The command list (BefehlT.cpp).
   // The first command in list order whose NeuG is name; b is set only when found.
   void HoleBefehl(const std::string& name, BefehlT*& b, bool& found) const;
+  // Whether the record is one of the command list's: not in the pool, not on the undo stack.
+  bool IstInBefehlsliste(const BefehlT& b) const;
 
   // Reading a sentence (Satzlesen.cpp).
   static void Zeile2Vektor(std::string_view text, VektorT& v, bool& ok);
@@ -219,7 +225,7 @@ class HauptF : public plattform::Fenster {
   void Verbinde(const std::string& A, const std::string& B);
   void Trenne(const std::string& A, const std::string& B);
   // The figure of a name; the empty name never counts as found.
-  bool Gefunden(const std::string& name, FiguratT*& g) const;
+  bool Gefunden(const std::string& name, FiguratT*& g);
 
   // Actions on collections (Sammlungen.cpp).
   // What the kind does with the collection as its first operand, on both roads.
@@ -339,10 +345,6 @@ class HauptF : public plattform::Fenster {
   void G2ListB_Change();
   // The name in a row of the figure list: its text before the first blank.
   static std::string Figuratname(const std::string& zeile);
-  // Whether b is still the first command that defines the name. The edit
-  // dialogs write only into such: a command that left the list meanwhile may
-  // already be another one's record.
-  bool DefiniertNoch(const BefehlT* b, const std::string& name) const;
 
   // Drop fields, clipboard buttons, decimals and about (Ablagefelder.cpp).
   void LoeschF_MouseExit();
@@ -396,6 +398,8 @@ class HauptF : public plattform::Fenster {
   // place of a new figure without walking the list. Kept by Einlisten,
   // LoescheFigurat and the operations that start a new list.
   std::map<std::string, FiguratT*, std::less<>> figuratIndex_;
+  // The lookup behind both HoleFigurat.
+  FiguratT* FindeFigurat(const std::string& name, bool& found) const;
   friend class FiguratT;
 
   // commands

@@ -18,7 +18,7 @@ const std::vector<plattform::Steuerelementzeile>& KoordFenster::Steuerelementtab
 }
 
 void KoordFenster::Oeffne(BefehlT& befehl, const std::string& name, const FiguratT& punkt) {
-  Warte(befehl, name);
+  Warte(befehl);
   KoordText().SetzeText("Koordinaten des Punktes " + name);
   // All the digits, not the chosen decimals.
   xF().SetzeText(Str(punkt.v1->kp[1]));

@@ -11,13 +11,6 @@
 
 std::string HauptF::Figuratname(const std::string& zeile) { return zeile.substr(0, zeile.find(' ')); }
 
-bool HauptF::DefiniertNoch(const BefehlT* b, const std::string& name) const {
-  BefehlT* erster = nullptr;
-  bool found;
-  HoleBefehl(name, erster, found);
-  return found && erster == b;
-}
-
 void HauptF::FiguratLB_DoubleClick() {
   const std::string name = Figuratname(FiguratLB().Text());
   if (name.empty()) return;

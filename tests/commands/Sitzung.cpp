@@ -52,11 +52,18 @@ class Sitzung : public BefehlTest {
     h().AktuelleKennung = K;
     h().FiguratAktionSingle("", "", "", "", K);
   }
-  // A figure row dropped on the delete field: the figure goes, a delete command is recorded.
-  static void Loeschfeld(const std::string& name) {
-    h().LoescheFigurat(name);
-    Befehl(KennungLoesche, "", name);
-    h().ZeigeBefehlsliste();
+  // A row dropped on the delete field, then the pointer leaving it.
+  static void Loeschfeld(const std::string& zeile) {
+    Feld("LoeschF").BenutzerLaesstFallen(zeile);
+    Feld("LoeschF").BenutzerMausVerlaesst();
+  }
+  // The row of the figure list box that shows the figure.
+  static std::string Figurzeile(const std::string& name) {
+    const auto& liste = h().Element<ListBox>("FiguratLB");
+    for (int i = 0; i < liste.ListCount(); ++i)
+      if (HauptF::Figuratname(liste.Zeile(i)) == name) return liste.Zeile(i);
+    ADD_FAILURE() << "keine Zeile " << name;
+    return {};
   }
 
   // Every kind once, in the order of the golden file.
@@ -98,7 +105,7 @@ class Sitzung : public BefehlTest {
     Tue(KennungRadiere, "", "T");
     for (int K : {KennungRadiereAllePunkte, KennungRadiereAlleStrecken, KennungRadiereAlleFigurat, KennungRadiereAlles})
       Menue(K);
-    Loeschfeld("A2");
+    Loeschfeld(Figurzeile("A2"));  // the figure goes, a delete command is recorded
   }
 
   std::filesystem::path ordner_;
@@ -171,8 +178,7 @@ TEST_F(Sitzung, DeletingMovingAndRestoringCommands) {
   const auto alle = Figuren();
 
   // The row of command 2 dropped on the delete field: B goes, and with it g and E.
-  h().LoescheBefehl(h().Element<ListBox>("ProtokollBox").Zeile(1));
-  h().AnweisungslisteAusfuehren();
+  Loeschfeld(h().Element<ListBox>("ProtokollBox").Zeile(1));
   EXPECT_EQ(Namen(), (std::vector<std::string>{"A", "C", "g", "E"}));
   EXPECT_EQ(h().Element<ListBox>("ProtokollBox").Zeile(1).substr(0, 8), "<2>    C");
   EXPECT_EQ(Figurennamen(), (std::vector<std::string>{"A", "C", "O"}));

@@ -4,6 +4,15 @@
 
 namespace {
 
+// A lookup through a const main window lends the figure for reading only.
+template <class Haupt, class Figur>
+concept HoltFigurat = requires(Haupt& h, Figur*& g, bool& found) {
+  h.HoleFigurat(std::string(), g, found);
+  h.HoleFigurat(std::string(), g);
+};
+static_assert(HoltFigurat<HauptF, FiguratT> && HoltFigurat<HauptF, const FiguratT>);
+static_assert(HoltFigurat<const HauptF, const FiguratT> && !HoltFigurat<const HauptF, FiguratT>);
+
 class Figuratliste : public FiguratTest {
  protected:
   std::vector<std::string> Reihenfolge() {

@@ -1,6 +1,7 @@
 // The figure and command pools, the arena and the automatic numbers.
 
 #include "commands/BefehlT.h"
+#include "core/Leihgaben.h"
 #include "support/Figurat.h"
 
 namespace {
@@ -132,6 +133,43 @@ TEST_F(Lager, ClearingPutsTheWholeListInThePoolInListOrder) {
   EXPECT_EQ(r->v1, nullptr);
   EXPECT_EQ(r->v2, nullptr);
   EXPECT_EQ(h().VLager->zeiger, v1);
+}
+
+TEST_F(Lager, BorrowedRecordsGoBackWhenTheirScopeEnds) {
+  FiguratT* g;
+  h().ErschaffeG(g);
+  g->Einlagern();
+  VektorT* v[3];
+  for (VektorT*& x : v) h().ErschaffeV(x);
+  for (int i = 2; i >= 0; --i) v[i]->Einlagern();  // v[0] on top
+  const std::size_t arena = h().Arenagroesse();
+  auto leihe = [&](bool frueh) {
+    Leihvektor a;
+    Leihvektor b;
+    EXPECT_EQ(&*a, v[0]);
+    EXPECT_EQ(&*b, v[1]);
+    Leihfigurat f;
+    EXPECT_EQ(&*f, g);
+    EXPECT_EQ(f->Typ, TypKein);  // as new from the pool
+    f->name = "H";
+    f->Typ = TypEbene;
+    f->sichtbar = true;
+    if (frueh) return;
+    a->Vektor(1, 2, 3);
+  };
+  // However the scope is left, the pool is as it was found: the last borrowed goes back first.
+  for (bool frueh : {false, true}) {
+    leihe(frueh);
+    EXPECT_EQ(h().VLager, v[0]);
+    EXPECT_EQ(v[0]->zeiger, v[1]);
+    EXPECT_EQ(v[1]->zeiger, v[2]);
+    EXPECT_EQ(h().GLager, g);
+    EXPECT_EQ(g->name, "");
+    EXPECT_FALSE(g->sichtbar);
+  }
+  EXPECT_EQ(h().Arenagroesse(), arena);
+  // A borrowed vector keeps what it held.
+  EXPECT_EQ(v[0]->Vektor2String(), "(1|2|3)");
 }
 
 TEST_F(Lager, AutomaticNumbers) {

@@ -1,6 +1,8 @@
 // The coordinate and equation dialogs: what they write into the command,
 // when they execute the list again, and their waiting flags.
 
+#include <filesystem>
+
 #include "core/VektorT.h"
 #include "ui/GlFenster.h"
 #include "ui/Hauptfenster.h"
@@ -47,6 +49,14 @@ class Aenderungsdialoge : public HauptfensterTest {
     for (BefehlT* b : Befehle())
       if (b->NeuG == name) return *b;
     throw std::logic_error(name);
+  }
+  // A command-list file loaded through the menu.
+  void Lade(const std::string& text) {
+    const std::string pfad = Testdatei("geladen.txt");
+    ASSERT_TRUE(P().Dateidienst().Schreibe(pfad, text));
+    Skript().WaehleDatei(pfad);
+    Menue("FileLaden");
+    std::filesystem::remove(pfad);
   }
   // The list was executed again: it leaves no input kind chosen.
   static void KindWaehlen() { h().AktuelleKennung = KennungSchnitt; }
@@ -199,12 +209,39 @@ TEST_F(Aenderungsdialoge, ACommandThatLeftTheListIsNotWritten) {
   EXPECT_FALSE(K().Visible());
 }
 
+TEST_F(Aenderungsdialoge, ARecycledRecordIsNotWrittenEvenUnderTheSameName) {
+  Oeffne("T");
+  BefehlT* t = K().AktuellerBefehl;
+  Menue("LetztLoeschItem");
+  // A loaded line takes the deleted record, and it defines a T again.
+  Lade("<1>    T ist der Punkt mit dem Koordinatentripel: (7|7|7) \r");
+  ASSERT_EQ(&Befehl("T"), t);
+  KindWaehlen();
+  K().AktualisierenB_Action();
+  EXPECT_EQ(t->AltG1, "(7|7|7)");
+  EXPECT_FALSE(NeuAusgefuehrt());
+  EXPECT_FALSE(K().Warten);
+  EXPECT_FALSE(K().Visible());
+}
+
 TEST_F(Aenderungsdialoge, ARestoredCommandIsStillTheOne) {
   Oeffne("T");
   Menue("LetztLoeschItem");
   Menue("UndoItem");
   K().AktualisierenB_Action();
   EXPECT_EQ(Befehl("T").Kennung, KennungPunkt);
+  EXPECT_TRUE(NeuAusgefuehrt());
+
+  // A file line that does not fit its kind takes the deleted record and
+  // gives it back unused: restored, it is still the command the dialog opened on.
+  Oeffne("T");
+  Menue("LetztLoeschItem");
+  Lade("<1>    Q ist der Punkt mit dem Koordinatentripel: (1|2 \r");
+  Menue("UndoItem");
+  Felder(K(), {"4", "5", "6"});
+  KindWaehlen();
+  K().AktualisierenB_Action();
+  EXPECT_EQ(Befehl("T").AltG1, "(4 | 5 | 6)");
   EXPECT_TRUE(NeuAusgefuehrt());
 }
 
