@@ -3,6 +3,8 @@
 
 #include "commands/Befehlsarten.h"
 
+#include <unordered_map>
+
 #include "commands/BefehlT.h"
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
@@ -275,19 +277,45 @@ const Befehlsart* Befehlsart::Zu(int K) {
   return K >= 0 && K <= 60 ? nachKennung[K] : nullptr;
 }
 
+namespace {
+
+// The sentence of a command appended to satz: the list's text is made of
+// thousands of them, without a string for each.
+void SatzAnhaengen(std::string& satz, int Kennung, const std::string& NeuG, const std::string& AltG1,
+                   const std::string& AltG2, const std::string& AltG3) {
+  const Befehlsart* art = Befehlsart::Zu(Kennung);
+  if (!art) {
+    satz += ' ';
+    return;
+  }
+  art->Satzstuecke(NeuG, {{{}, AltG1, AltG2, AltG3}}, [&satz](std::string_view stueck) { satz += stueck; });
+}
+
+}  // namespace
+
+const std::vector<const Befehlsart*>& Befehlsart::MitKopf(std::string_view satz) {
+  auto kopf = [](std::string_view satz) {
+    const std::size_t p = satz.find(':');
+    if (p != std::string_view::npos) return satz.substr(0, p + 1);
+    return satz.ends_with(' ') ? satz.substr(0, satz.size() - 1) : satz;
+  };
+  // Every first fixed piece holds the colon of its sentence's head, or is the
+  // whole sentence but the closing blank; the pieces live as long as the program.
+  static const auto nachKopf = [&kopf] {
+    std::unordered_map<std::string_view, std::vector<const Befehlsart*>> index;
+    for (const Befehlsart& a : tabelle) index[kopf(a.vorn)].push_back(&a);
+    return index;
+  }();
+  static const std::vector<const Befehlsart*> keine;
+  const auto it = nachKopf.find(kopf(satz));
+  return it == nachKopf.end() ? keine : it->second;
+}
+
 std::string HauptF::BText(int Kennung, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                           const std::string& AltG3) {
-  const Befehlsart* art = Befehlsart::Zu(Kennung);
-  if (!art) return " ";
-  const std::string* felder[] = {nullptr, &AltG1, &AltG2, &AltG3};
   std::string satz;
-  if (art->Hat(Befehlsart::Definition)) satz = NeuG;
-  satz += art->vorn;
-  for (int i = 0; i < art->Felderzahl(); ++i) {
-    satz += *felder[art->teile[i].feld];
-    satz += art->teile[i].danach;
-  }
-  return satz + " ";
+  SatzAnhaengen(satz, Kennung, NeuG, AltG1, AltG2, AltG3);
+  return satz;
 }
 
 void HauptF::ErzeugeBefehlsSchluessel() {
@@ -302,8 +330,10 @@ void HauptF::ZeigeBefehlsliste() {
   Protokoll.clear();
   int n = 1;
   for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
-    Protokoll += "<" + std::to_string(n) + ">    ";
-    Protokoll += BText(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3);
+    Protokoll += '<';
+    Protokoll += std::to_string(n);
+    Protokoll += ">    ";
+    SatzAnhaengen(Protokoll, c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3);
     Protokoll += CR;
   }
   ProtokollBox().SetzeInhalt(Protokoll);

@@ -68,7 +68,8 @@ void HauptF::Befehlslisteeinlesen(const std::string& text) {
   std::size_t naechstesGroesser = text.find('>');
   while (naechstesGroesser != std::string::npos) {
     const std::size_t ende = text.find_first_of("\r\n", pos);
-    std::string line = text.substr(pos, ende == std::string::npos ? std::string::npos : ende - pos);
+    std::string_view line =
+        std::string_view(text).substr(pos, ende == std::string::npos ? std::string::npos : ende - pos);
     pos = ende == std::string::npos ? text.size() : ende + 1;
     if (ende != std::string::npos && text[ende] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
     if (naechstesGroesser < pos) naechstesGroesser = text.find('>', pos);
@@ -77,7 +78,7 @@ void HauptF::Befehlslisteeinlesen(const std::string& text) {
     const std::size_t g = line.find('>');
     if (g != std::string::npos && g > 0) {
       const std::size_t a = line.find_first_not_of(' ', g + 1);
-      line = a == std::string::npos ? std::string() : line.substr(a);
+      line = a == std::string::npos ? std::string_view() : line.substr(a);
     }
     const int K = Satzart(line);
     if (K == 0) {  // no kind's key phrase: the line is left out
