@@ -3,7 +3,7 @@
 #include "platform/Steuerelement.h"
 #include "ui/HauptF.h"
 
-void HauptF::InsInfofenster(const std::string& text) { InfoFenster.VorneAnfuegen(CR + text + CR); }
+void HauptF::InsInfofenster(const std::string& text) { InfoFenster.VorneAnfuegen({CR, text, CR}); }
 
 void HauptF::InfoAktualisieren() {
   // With description mode off the field keeps what it shows, unless the buffer was emptied.

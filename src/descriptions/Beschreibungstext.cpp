@@ -1,31 +1,26 @@
 #include "descriptions/Beschreibungstext.h"
 
-void Beschreibungstext::VorneAnfuegen(std::string block) {
-  if (block.empty()) return;
-  bloecke_.push_back(std::move(block));
-  gueltig_ = false;
-}
+#include <algorithm>
 
-const std::string& Beschreibungstext::Text() const {
-  if (!gueltig_) {
-    std::size_t laenge = 0;
-    for (const std::string& b : bloecke_) laenge += b.size();
-    text_.clear();
-    text_.reserve(laenge);
-    for (auto b = bloecke_.rbegin(); b != bloecke_.rend(); ++b) text_ += *b;
-    gueltig_ = true;
+void Beschreibungstext::VorneAnfuegen(std::initializer_list<std::string_view> stuecke) {
+  std::size_t laenge = 0;
+  for (std::string_view s : stuecke) laenge += s.size();
+  if (laenge > anfang_) {
+    // At least as much room again as the text takes, so that every byte is moved a bounded number of times.
+    const std::string_view text = Ansicht();
+    const std::size_t raum = std::max(laenge, text.size());
+    std::string groesser(raum + text.size(), '\0');
+    text.copy(groesser.data() + raum, text.size());
+    puffer_ = std::move(groesser);
+    anfang_ = raum;
   }
-  return text_;
+  anfang_ -= laenge;
+  std::size_t ort = anfang_;
+  for (std::string_view s : stuecke) ort += s.copy(puffer_.data() + ort, s.size());
 }
 
-void Beschreibungstext::clear() {
-  bloecke_.clear();
-  text_.clear();
-  gueltig_ = true;
-}
-
-Beschreibungstext& Beschreibungstext::operator=(std::string text) {
+Beschreibungstext& Beschreibungstext::operator=(std::string_view text) {
   clear();
-  VorneAnfuegen(std::move(text));
+  VorneAnfuegen({text});
   return *this;
 }
