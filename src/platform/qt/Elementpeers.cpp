@@ -11,8 +11,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 
 #include "platform/Zeichenflaeche.h"
 #include "platform/qt/Listenansicht.h"
@@ -79,6 +82,7 @@ class Peer<EditFeld> final : public Artpeer<EditFeld, QWidget> {
  protected:
   QWidget* WidgetAnlegen(QWidget* eltern) override {
     mehrzeilig_ = modell_.MultiLine();
+    gezeigt_.reset();
     if (mehrzeilig_) {
       auto* t = new QPlainTextEdit(eltern);
       t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -103,11 +107,16 @@ class Peer<EditFeld> final : public Artpeer<EditFeld, QWidget> {
   void Eigenes() override {
     if (mehrzeilig_) {
       auto* t = static_cast<QPlainTextEdit*>(Anzeige());
-      // A field the user may edit shows all of its text: it gives back what it shows.
-      QString soll = modell_.ReadOnly() ? Anzeigetext(modell_.Text()) : ZuQt(modell_.Text());
-      if (t->toPlainText() != soll) {
-        QSignalBlocker still(t);
-        t->setPlainText(soll);
+      if (modell_.ReadOnly()) {
+        ZeigeLesetext(*t);
+      } else {
+        // A field the user may edit shows all of its text: it gives back what it shows.
+        gezeigt_.reset();
+        QString soll = ZuQt(modell_.Text());
+        if (t->toPlainText() != soll) {
+          QSignalBlocker still(t);
+          t->setPlainText(soll);
+        }
       }
       t->setReadOnly(modell_.ReadOnly());
     } else {
@@ -127,7 +136,42 @@ class Peer<EditFeld> final : public Artpeer<EditFeld, QWidget> {
   }
 
  private:
+  // The model's text in a read-only field. What was put in front of the text
+  // shown goes into the document by itself, as a command list's run puts a
+  // description in front of thousands.
+  void ZeigeLesetext(QPlainTextEdit& t) {
+    const std::string& text = modell_.Text();
+    if (gezeigt_ && *gezeigt_ == text) return;
+    auto umbrueche = [](std::string_view s) {
+      return static_cast<qsizetype>(std::count_if(s.begin(), s.end(), [](char c) { return c == '\r' || c == '\n'; }));
+    };
+    if (!gezeigt_ && t.toPlainText() == Anzeigetext(text)) {
+      gezeigt_ = text;
+      gezeigtUmbrueche_ = umbrueche(text);
+      return;
+    }
+    QSignalBlocker still(&t);
+    const std::string_view neu(text);
+    const std::size_t vorn = gezeigt_ ? neu.size() - std::min(neu.size(), gezeigt_->size()) : 0;
+    if (vorn > 0 && !gezeigt_->empty() && neu.ends_with(*gezeigt_) &&
+        (neu[vorn - 1] == '\r' || neu[vorn - 1] == '\n')) {
+      // Without undo, and with the cursor at the start, as after setting the whole text.
+      QTextDocument* d = t.document();
+      d->setUndoRedoEnabled(false);
+      QTextCursor(d).insertText(Lesetext(neu.substr(0, vorn), gezeigtUmbrueche_));
+      d->setUndoRedoEnabled(true);
+      t.moveCursor(QTextCursor::Start);
+      gezeigtUmbrueche_ += umbrueche(neu.substr(0, vorn));
+    } else {
+      t.setPlainText(Lesetext(text, 0));
+      gezeigtUmbrueche_ = umbrueche(text);
+    }
+    gezeigt_ = text;
+  }
+
   bool mehrzeilig_ = false;  // of the widget made
+  std::optional<std::string> gezeigt_;  // what a read-only widget shows, once known
+  qsizetype gezeigtUmbrueche_ = 0;  // its line breaks
 };
 
 // Static text

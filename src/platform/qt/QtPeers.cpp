@@ -60,6 +60,15 @@ QString Anzeigetext(std::string_view text) {
   }
 }
 
+QString Lesetext(std::string_view text, qsizetype danach) {
+  QString t = Anzeigetext(text);
+  qsizetype umbrueche = t.count(u'\n') + danach;
+  // The last line break of the whole text ends a paragraph.
+  for (QChar& c : t)
+    if (c == u'\n' && --umbrueche % AbsatzZeilen != 0) c = QChar::LineSeparator;
+  return t;
+}
+
 std::string VonQt(const QString& text) {
   QString t = text;
   t.replace('\n', '\r');
