@@ -142,29 +142,21 @@ class Peer<EditFeld> final : public Artpeer<EditFeld, QWidget> {
   void ZeigeLesetext(QPlainTextEdit& t) {
     const std::string& text = modell_.Text();
     if (gezeigt_ && *gezeigt_ == text) return;
-    auto umbrueche = [](std::string_view s) {
-      return static_cast<qsizetype>(std::count_if(s.begin(), s.end(), [](char c) { return c == '\r' || c == '\n'; }));
-    };
-    if (!gezeigt_ && t.toPlainText() == Anzeigetext(text)) {
-      gezeigt_ = text;
-      gezeigtUmbrueche_ = umbrueche(text);
-      return;
-    }
     QSignalBlocker still(&t);
     const std::string_view neu(text);
-    const std::size_t vorn = gezeigt_ ? neu.size() - std::min(neu.size(), gezeigt_->size()) : 0;
-    if (vorn > 0 && !gezeigt_->empty() && neu.ends_with(*gezeigt_) &&
-        (neu[vorn - 1] == '\r' || neu[vorn - 1] == '\n')) {
+    const std::size_t vorn = gezeigt_ && neu.ends_with(*gezeigt_) ? neu.size() - gezeigt_->size() : 0;
+    if (vorn > 0 && vorn < neu.size() && (neu[vorn - 1] == '\r' || neu[vorn - 1] == '\n')) {
       // Without undo, and with the cursor at the start, as after setting the whole text.
       QTextDocument* d = t.document();
       d->setUndoRedoEnabled(false);
       QTextCursor(d).insertText(Lesetext(neu.substr(0, vorn), gezeigtUmbrueche_));
       d->setUndoRedoEnabled(true);
       t.moveCursor(QTextCursor::Start);
-      gezeigtUmbrueche_ += umbrueche(neu.substr(0, vorn));
     } else {
-      t.setPlainText(Lesetext(text, 0));
-      gezeigtUmbrueche_ = umbrueche(text);
+      gezeigtUmbrueche_ = 0;
+      QString soll = Lesetext(text, gezeigtUmbrueche_);
+      // A widget that was editable may show the very text already.
+      if (gezeigt_ || t.toPlainText() != QString(soll).replace(QChar::LineSeparator, u'\n')) t.setPlainText(soll);
     }
     gezeigt_ = text;
   }

@@ -60,12 +60,12 @@ QString Anzeigetext(std::string_view text) {
   }
 }
 
-QString Lesetext(std::string_view text, qsizetype danach) {
+QString Lesetext(std::string_view text, qsizetype& umbrueche) {
   QString t = Anzeigetext(text);
-  qsizetype umbrueche = t.count(u'\n') + danach;
   // The last line break of the whole text ends a paragraph.
-  for (QChar& c : t)
-    if (c == u'\n' && --umbrueche % AbsatzZeilen != 0) c = QChar::LineSeparator;
+  QChar* zeichen = t.data();
+  for (qsizetype i = t.size(); i-- > 0;)
+    if (zeichen[i] == u'\n' && umbrueche++ % AbsatzZeilen != 0) zeichen[i] = QChar::LineSeparator;
   return t;
 }
 

@@ -37,9 +37,10 @@ QString Anzeigetext(std::string_view text);
 // paragraphs of AbsatzZeilen lines. A document pays for each paragraph, and a
 // field may hold a million lines. The paragraphs are counted from the end, so
 // that a text put in front of one shown leaves the paragraphs behind it as
-// they are: `danach` is the number of line breaks that follow the text.
+// they are: umbrueche is the number of line breaks behind the text, and
+// becomes the number from the text's first on.
 constexpr qsizetype AbsatzZeilen = 32;
-QString Lesetext(std::string_view text, qsizetype danach);
+QString Lesetext(std::string_view text, qsizetype& umbrueche);
 
 class FensterWidget;
 
