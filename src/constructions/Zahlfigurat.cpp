@@ -60,15 +60,16 @@ void HauptF::ErzeugeEbeneG(const std::string& name, double a, double b, double c
 }
 
 void HauptF::EbenenPunkt(double a, double b, double c, double d, VektorT& p) {
-  // The last whole-number point of the cube from −9 to 9 that solves the
-  // equation exactly, so that a typed plane gets a readable support point.
+  // The last whole-number point of the cube from −9 to 9, in the order of
+  // x, y, z, that solves the equation exactly, so that a typed plane gets a
+  // readable support point. Searched from the last one back.
   double x = 0;
   double y = 0;
   double z = 0;
   bool gefunden = false;
-  for (int i = -9; i <= 9; ++i)
-    for (int j = -9; j <= 9; ++j)
-      for (int k = -9; k <= 9; ++k) {
+  for (int i = 9; i >= -9 && !gefunden; --i)
+    for (int j = 9; j >= -9 && !gefunden; --j)
+      for (int k = 9; k >= -9 && !gefunden; --k) {
         const double s = (a * i + b * j) + c * k;
         if (s == d) {
           x = i;
