@@ -1,6 +1,8 @@
 // The command-list file: the numbered text of the list, one line per command.
 // Loading appends the file's commands and executes the whole list.
 
+#include <algorithm>
+
 #include "commands/BefehlT.h"
 #include "platform/Plattform.h"
 #include "platform/Steuerelement.h"
@@ -64,10 +66,15 @@ void HauptF::Befehlslisteeinlesen(const std::string& text) {
   while (letzter && letzter->Zeiger) letzter = letzter->Zeiger;
 
   // Lines end at CR, at LF or at both; reading stops where no ">" follows.
+  // The next CR and LF are each searched for again only once they lie behind.
   std::size_t pos = 0;
   std::size_t naechstesGroesser = text.find('>');
+  std::size_t cr = text.find('\r');
+  std::size_t lf = text.find('\n');
   while (naechstesGroesser != std::string::npos) {
-    const std::size_t ende = text.find_first_of("\r\n", pos);
+    if (cr < pos) cr = text.find('\r', pos);
+    if (lf < pos) lf = text.find('\n', pos);
+    const std::size_t ende = std::min(cr, lf);
     std::string_view line =
         std::string_view(text).substr(pos, ende == std::string::npos ? std::string::npos : ende - pos);
     pos = ende == std::string::npos ? text.size() : ende + 1;
