@@ -3,6 +3,7 @@
 
 #include "commands/Befehlsarten.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "commands/BefehlT.h"
@@ -279,16 +280,15 @@ const Befehlsart* Befehlsart::Zu(int K) {
 
 namespace {
 
-// The sentence of a command appended to satz: the list's text is made of
-// thousands of them, without a string for each.
-void SatzAnhaengen(std::string& satz, int Kennung, const std::string& NeuG, const std::string& AltG1,
-                   const std::string& AltG2, const std::string& AltG3) {
-  const Befehlsart* art = Befehlsart::Zu(Kennung);
-  if (!art) {
-    satz += ' ';
-    return;
-  }
-  art->Satzstuecke(NeuG, {{{}, AltG1, AltG2, AltG3}}, [&satz](std::string_view stueck) { satz += stueck; });
+// The sentence of a command with these fields, piece by piece: the list's
+// text is made of thousands of them, without a string for each.
+template <class Stueck>
+void Satzstuecke(int Kennung, std::string_view NeuG, std::string_view AltG1, std::string_view AltG2,
+                 std::string_view AltG3, Stueck&& stueck) {
+  if (const Befehlsart* art = Befehlsart::Zu(Kennung))
+    art->Satzstuecke(NeuG, {{{}, AltG1, AltG2, AltG3}}, stueck);
+  else
+    stueck(std::string_view(" "));
 }
 
 }  // namespace
@@ -314,7 +314,7 @@ const std::vector<const Befehlsart*>& Befehlsart::MitKopf(std::string_view satz)
 std::string HauptF::BText(int Kennung, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                           const std::string& AltG3) {
   std::string satz;
-  SatzAnhaengen(satz, Kennung, NeuG, AltG1, AltG2, AltG3);
+  Satzstuecke(Kennung, NeuG, AltG1, AltG2, AltG3, [&satz](std::string_view stueck) { satz += stueck; });
   return satz;
 }
 
@@ -327,16 +327,40 @@ void HauptF::ErzeugeBefehlsSchluessel() {
 }
 
 void HauptF::ZeigeBefehlsliste() {
-  Protokoll.clear();
+  // Measured first, so that the text of a long list takes no more room than it needs.
+  std::size_t laenge = 0;
   int n = 1;
+  for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
+    laenge += std::string_view("<>    ").size() + std::to_string(n).size() + CR.size();
+    Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
+                [&laenge](std::string_view stueck) { laenge += stueck.size(); });
+  }
+  Protokoll = std::string();
+  Protokoll.reserve(laenge);
+  n = 1;
   for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
     Protokoll += '<';
     Protokoll += std::to_string(n);
     Protokoll += ">    ";
-    SatzAnhaengen(Protokoll, c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3);
+    Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
+                [this](std::string_view stueck) { Protokoll += stueck; });
     Protokoll += CR;
   }
-  ProtokollBox().SetzeInhalt(Protokoll);
+  // The box takes its rows from the text when it shows them, cut at every CR
+  // as a fill cuts them: a long list is not held a second time, row by row.
+  std::vector<std::size_t> anfaenge;
+  anfaenge.reserve(static_cast<std::size_t>(n));
+  for (std::size_t a = 0; a < Protokoll.size();) {
+    anfaenge.push_back(a);
+    const std::size_t cr = Protokoll.find('\r', a);
+    a = cr == std::string::npos ? Protokoll.size() : cr + 1;
+  }
+  const auto zeilen = static_cast<plattform::Zeilennr>(anfaenge.size());
+  ProtokollBox().SetzeZeilen(zeilen, [this, anfaenge = std::move(anfaenge)](plattform::Zeilennr i) {
+    const std::string_view text(Protokoll);
+    const std::size_t a = std::min(anfaenge[static_cast<std::size_t>(i)], text.size());
+    return std::string(text.substr(a, text.find('\r', a) - a));
+  });
 }
 
 void HauptF::ZeigeLetztenBefehl() {
