@@ -11,5 +11,5 @@ void HauptF::InfoAktualisieren() {
   // A run of the command list puts thousands of texts in front; the field
   // shows the text once, when the run ends.
   if (Befehlslauf.Aufschieben("InfoF", 1, [this] { InfoAktualisieren(); })) return;
-  InfoF().SetzeText(InfoFenster.Text());
+  InfoF().SetzeText(InfoFenster.Ansicht());
 }
