@@ -138,26 +138,46 @@ class Peer<EditFeld> final : public Artpeer<EditFeld, QWidget> {
  private:
   // The model's text in a read-only field. What was put in front of the text
   // shown goes into the document by itself, as a command list's run puts a
-  // description in front of thousands.
+  // description in front of thousands; a new text goes in piece by piece,
+  // the last piece first, so that it is never held whole as the widget's text.
   void ZeigeLesetext(QPlainTextEdit& t) {
     const std::string& text = modell_.Text();
     if (gezeigt_ && *gezeigt_ == text) return;
-    QSignalBlocker still(&t);
     const std::string_view neu(text);
-    const std::size_t vorn = gezeigt_ && neu.ends_with(*gezeigt_) ? neu.size() - gezeigt_->size() : 0;
-    if (vorn > 0 && vorn < neu.size() && (neu[vorn - 1] == '\r' || neu[vorn - 1] == '\n')) {
-      // Without undo, and with the cursor at the start, as after setting the whole text.
-      QTextDocument* d = t.document();
-      d->setUndoRedoEnabled(false);
-      QTextCursor(d).insertText(Lesetext(neu.substr(0, vorn), gezeigtUmbrueche_));
-      d->setUndoRedoEnabled(true);
-      t.moveCursor(QTextCursor::Start);
-    } else {
-      gezeigtUmbrueche_ = 0;
-      QString soll = Lesetext(text, gezeigtUmbrueche_);
+    auto zeilenende = [](char c) { return c == '\r' || c == '\n'; };
+    if (!gezeigt_ && t.toPlainText() == Anzeigetext(neu)) {
       // A widget that was editable may show the very text already.
-      if (gezeigt_ || t.toPlainText() != QString(soll).replace(QChar::LineSeparator, u'\n')) t.setPlainText(soll);
+      gezeigtUmbrueche_ = std::count_if(neu.begin(), neu.end(), zeilenende);
+      gezeigt_ = text;
+      return;
     }
+    QSignalBlocker still(&t);
+    std::size_t vorn = gezeigt_ && neu.ends_with(*gezeigt_) ? neu.size() - gezeigt_->size() : 0;
+    if (vorn == 0 || vorn == neu.size() || !zeilenende(neu[vorn - 1])) {
+      t.setPlainText(QString());
+      gezeigtUmbrueche_ = 0;
+      vorn = neu.size();
+    }
+    // Without undo, and with the cursor at the start, as after setting the whole text.
+    QTextDocument* d = t.document();
+    d->setUndoRedoEnabled(false);
+    QTextCursor c(d);
+    c.beginEditBlock();
+    // Each piece begins behind a line break, so that every line is shown as in the whole text.
+    constexpr std::size_t Stueck = 1 << 16;
+    for (std::size_t ende = vorn; ende > 0;) {
+      std::size_t anfang = 0;
+      if (ende > Stueck) {
+        const std::size_t umbruch = neu.find_last_of("\r\n", ende - Stueck);
+        if (umbruch != std::string_view::npos) anfang = umbruch + 1;
+      }
+      c.setPosition(0);
+      c.insertText(Lesetext(neu.substr(anfang, ende - anfang), gezeigtUmbrueche_));
+      ende = anfang;
+    }
+    c.endEditBlock();
+    d->setUndoRedoEnabled(true);
+    t.moveCursor(QTextCursor::Start);
     gezeigt_ = text;
   }
 
