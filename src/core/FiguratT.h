@@ -72,7 +72,7 @@ class FiguratT {
   // The surface of a tetrahedron, the sum of its four face areas.
   double Flaeche() const;
   // The detailed description of a triangle or tetrahedron, lines joined by
-  // HauptF::CR; the empty text for any other figure or a missing corner.
+  // Kernteil::CR; the empty text for any other figure or a missing corner.
   std::string ausfBeschreibung() const;
 
   // ---- Drawing: src/graphics ----
