@@ -50,7 +50,8 @@ bool Befehlsteil::Anwenden(std::string& NeuG, std::string& AltG1, std::string& A
   return ok;
 }
 
-void Befehlsteil::FiguratAktionSingle(std::string NeuG, std::string AltG1, std::string AltG2, std::string AltG3, int K) {
+void Befehlsteil::FiguratAktionSingle(std::string NeuG, std::string AltG1, std::string AltG2, std::string AltG3,
+                                      int K) {
   if (Anwenden(NeuG, AltG1, AltG2, AltG3, K)) Aufzeichnen(K, NeuG, AltG1, AltG2, AltG3);
 }
 
@@ -59,10 +60,12 @@ void Befehlsteil::Verbinde(const std::string& A, const std::string& B) {
   AnweisungslisteAusfuehren();
 }
 
-void Befehlsteil::Trenne(const std::string& A, const std::string& B) { FiguratAktionSingle("", A, B, "", KennungTrenne); }
+void Befehlsteil::Trenne(const std::string& A, const std::string& B) {
+  FiguratAktionSingle("", A, B, "", KennungTrenne);
+}
 
 void Befehlsteil::Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
-                         const std::string& AltG3) {
+                              const std::string& AltG3) {
   BefehlT* b;
   ErschaffeB(b);
   b->NeuG = NeuG;

@@ -33,7 +33,7 @@ bool Eckfigur(int t1, int, int) { return t1 < -2; }
 
 // An operation of the table: a captureless lambda over the main window, the
 // command's fields o, the result record r and the success flag ok.
-#define OPERATION(aufruf)                                                                   \
+#define OPERATION(aufruf)                                                                                 \
   []([[maybe_unused]] Befehlsteil& h, [[maybe_unused]] const Operanden& o, [[maybe_unused]] FiguratT*& r, \
      [[maybe_unused]] bool& ok) { aufruf; }
 // A kind whose roads differ: its typed and its replayed operation.
@@ -276,7 +276,7 @@ const Befehlsart* Befehlsart::Zu(int K) {
 }
 
 std::string Befehlsteil::BText(int Kennung, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
-                          const std::string& AltG3) {
+                               const std::string& AltG3) {
   const Befehlsart* art = Befehlsart::Zu(Kennung);
   if (!art) return " ";
   const std::string* felder[] = {nullptr, &AltG1, &AltG2, &AltG3};

@@ -14,7 +14,7 @@
 bool Befehlsteil::Elementname(const std::string& name) { return name.find('|') != std::string::npos; }
 
 std::string Befehlsteil::AufMitglieder(const std::string& NeuG, const std::string& mitglieder, const std::string& AltG2,
-                                  const std::string& AltG3, int K) {
+                                       const std::string& AltG3, int K) {
   // Each member's result is named NeuG|member and listed, also when nothing was built for it.
   const auto n = std::count(mitglieder.begin(), mitglieder.end(), ',') + 1;
   std::string rest = mitglieder;
@@ -33,7 +33,7 @@ std::string Befehlsteil::AufMitglieder(const std::string& NeuG, const std::strin
 }
 
 void Befehlsteil::AufSammlung(const Befehlsart& art, const std::string& NeuG, const std::string& sammlung,
-                         const std::string& AltG2, const std::string& AltG3) {
+                              const std::string& AltG2, const std::string& AltG3) {
   FiguratT* s;
   HoleFigurat(sammlung, s);
   auto neueSammlung = [&](const std::string& mitglieder) {

@@ -51,7 +51,7 @@ void FiguratT::DrehungumGerade(double w, const FiguratT& achse, FiguratT& R, boo
 }
 
 void Konstruktionsteil::ErzeugeDrehung(const std::string& A, double winkel, const std::string& achse, FiguratT*& r,
-                            bool& ok) {
+                                       bool& ok) {
   if (!ok) return;
   FiguratT* objekt = nullptr;
   FiguratT* gerade = nullptr;

@@ -6,7 +6,7 @@
 #include "platform/Plattform.h"
 
 void Konstruktionsteil::ErzeugeDreieck(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r,
-                            bool& ok) {
+                                       bool& ok) {
   if (!ok) return;
   // Corners are points; degenerate positions are accepted.
   ok = FiguratTypNr(A) == TypPunkt && FiguratTypNr(B) == TypPunkt && FiguratTypNr(C) == TypPunkt &&

@@ -64,7 +64,7 @@ void Konstruktionsteil::ErzeugeGeradePR(const std::string& P, const std::string&
 }
 
 void Konstruktionsteil::ErzeugeEbenePPP(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r,
-                             bool& ok) {
+                                        bool& ok) {
   ok = ok && VergleicheNamen(A, B) != 0 && VergleicheNamen(A, C) != 0 && VergleicheNamen(B, C) != 0;
   if (!ok) return;
   FiguratT& g = *r;
@@ -92,8 +92,8 @@ void Konstruktionsteil::ErzeugeEbenePN(const std::string& P, const std::string& 
   Eintragen(g, TypEbene, OhneNormale);
 }
 
-void Konstruktionsteil::ErzeugeEbenePRR(const std::string& P, const std::string& R1, const std::string& R2, FiguratT*& r,
-                             bool& ok) {
+void Konstruktionsteil::ErzeugeEbenePRR(const std::string& P, const std::string& R1, const std::string& R2,
+                                        FiguratT*& r, bool& ok) {
   ok = ok && VergleicheNamen(R1, R2) != 0;
   if (!ok) return;
   FiguratT& g = *r;

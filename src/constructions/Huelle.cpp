@@ -21,7 +21,7 @@ void Ebene(FiguratT& R, const VektorT& p, const VektorT& a, const VektorT& b) {
 }  // namespace
 
 void Konstruktionsteil::ErzeugeHuelle(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r,
-                           bool& ok) {
+                                      bool& ok) {
   FiguratT* a;
   FiguratT* b;
   FiguratT* c;
