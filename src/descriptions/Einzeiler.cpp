@@ -2,16 +2,16 @@
 
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
+#include "descriptions/Beschreibungsteil.h"
 #include "platform/Plattform.h"
 #include "platform/Steuerelement.h"
 #include "platform/Zahltext.h"
-#include "ui/HauptF.h"
 
 namespace {
 
 // The spaced coordinate form of the descriptions, unlike Vektor2String's,
 // appended to the sentence: every figure entered is described.
-void Koordinaten(std::string& text, const HauptF& h, const VektorT& v) {
+void Koordinaten(std::string& text, const Beschreibungsteil& h, const VektorT& v) {
   text += '(';
   text += h.z2s(v.kp[1]);
   text += " | ";
@@ -23,13 +23,13 @@ void Koordinaten(std::string& text, const HauptF& h, const VektorT& v) {
 
 }  // namespace
 
-std::string HauptF::Punktausgabe(const FiguratT& g) const {
+std::string Beschreibungsteil::Punktausgabe(const FiguratT& g) const {
   std::string text = g.name + " ist der Punkt mit dem Koordinatentripel ";
   Koordinaten(text, *this, *g.v1);
   return text;
 }
 
-std::string HauptF::Geradenausgabe(const FiguratT& g) const {
+std::string Beschreibungsteil::Geradenausgabe(const FiguratT& g) const {
   std::string text = g.name + " ist die Gerade durch den Punkt mit den Koordinaten ";
   Koordinaten(text, *this, *g.v1);
   text += " und dem Richtungsvektor ";
@@ -37,7 +37,7 @@ std::string HauptF::Geradenausgabe(const FiguratT& g) const {
   return text;
 }
 
-std::string HauptF::EbenenAusgabe(const FiguratT& g) const {
+std::string Beschreibungsteil::EbenenAusgabe(const FiguratT& g) const {
   const VektorT& n = *g.v2;
   std::string text = g.name + " ist die Ebene durch den Punkt mit den Koordinaten ";
   Koordinaten(text, *this, *g.v1);
@@ -50,19 +50,21 @@ std::string HauptF::EbenenAusgabe(const FiguratT& g) const {
   return text;
 }
 
-std::string HauptF::Dreieckausgabe(const FiguratT& g) const {
+std::string Beschreibungsteil::Dreieckausgabe(const FiguratT& g) const {
   return g.name + " ist das Dreieck mit den Ecken " + g.Ecken[1] + ", " + g.Ecken[2] + " und " + g.Ecken[3];
 }
 
-std::string HauptF::Tetraederausgabe(const FiguratT& g) const {
+std::string Beschreibungsteil::Tetraederausgabe(const FiguratT& g) const {
   return g.name + " ist das Tetraeder mit den Ecken " + g.Ecken[1] + ", " + g.Ecken[2] + ", " + g.Ecken[3] +
          " und " + g.Ecken[4];
 }
 
-std::string HauptF::Zahlausgabe(const FiguratT&) const { return ""; }
+std::string Beschreibungsteil::Zahlausgabe(const FiguratT&) const { return ""; }
+
+void Beschreibungsteil::Eingelistet(FiguratT& g) { g.Ausgabe(); }
 
 void FiguratT::Ausgabe() {
-  HauptF& h = HauptF::Instanz();
+  Beschreibungsteil& h = Beschreibungsteil::Instanz();
   std::string text;
   switch (Typ) {
     case TypSammlung: text = name + " ist die Sammlung der Figurat " + Ecken[1]; break;
