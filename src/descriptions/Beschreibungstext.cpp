@@ -10,14 +10,15 @@ void Beschreibungstext::VorneAnfuegen(std::initializer_list<std::string_view> st
     // bounded number of times, and a third of the buffer stays unused at most.
     const std::string_view text = Ansicht();
     const std::size_t raum = std::max(laenge, text.size() / 2);
-    std::string groesser(raum + text.size(), '\0');
-    text.copy(groesser.data() + raum, text.size());
+    auto groesser = std::make_unique_for_overwrite<char[]>(raum + text.size());
+    text.copy(groesser.get() + raum, text.size());
     puffer_ = std::move(groesser);
+    groesse_ = raum + text.size();
     anfang_ = raum;
   }
   anfang_ -= laenge;
   std::size_t ort = anfang_;
-  for (std::string_view s : stuecke) ort += s.copy(puffer_.data() + ort, s.size());
+  for (std::string_view s : stuecke) ort += s.copy(puffer_.get() + ort, s.size());
 }
 
 Beschreibungstext& Beschreibungstext::operator=(std::string_view text) {

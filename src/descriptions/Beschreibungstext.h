@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -15,17 +16,18 @@ class Beschreibungstext {
   // The pieces, joined, become the new first block.
   void VorneAnfuegen(std::initializer_list<std::string_view> stuecke);
   std::string Text() const { return std::string(Ansicht()); }
-  std::string_view Ansicht() const { return std::string_view(puffer_).substr(anfang_); }
+  std::string_view Ansicht() const { return std::string_view(puffer_.get() + anfang_, groesse_ - anfang_); }
   // Read like the text it holds.
   operator std::string() const { return Text(); }
   bool operator==(std::string_view text) const { return Ansicht() == text; }
   friend std::ostream& operator<<(std::ostream& aus, const Beschreibungstext& b) { return aus << b.Ansicht(); }
-  bool empty() const { return anfang_ == puffer_.size(); }
+  bool empty() const { return anfang_ == groesse_; }
   // The room stays for the text that follows.
-  void clear() { anfang_ = puffer_.size(); }
+  void clear() { anfang_ = groesse_; }
   Beschreibungstext& operator=(std::string_view text);
 
  private:
-  std::string puffer_;
+  std::unique_ptr<char[]> puffer_;
+  std::size_t groesse_ = 0;  // of puffer_
   std::size_t anfang_ = 0;  // where the text begins in puffer_
 };
