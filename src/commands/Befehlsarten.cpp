@@ -312,7 +312,7 @@ const std::vector<const Befehlsart*>& Befehlsart::MitKopf(std::string_view satz)
 }
 
 std::string Befehlsteil::BText(int Kennung, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
-                          const std::string& AltG3) {
+                               const std::string& AltG3) {
   std::string satz;
   Satzstuecke(Kennung, NeuG, AltG1, AltG2, AltG3, [&satz](std::string_view stueck) { satz += stueck; });
   return satz;
