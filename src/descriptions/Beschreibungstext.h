@@ -13,7 +13,7 @@
 // written once, where it stays, and the text is held only once.
 class Beschreibungstext {
  public:
-  // The pieces, joined, become the new first block.
+  // The pieces, joined, become the new first block; none may lie in the text itself.
   void VorneAnfuegen(std::initializer_list<std::string_view> stuecke);
   std::string Text() const { return std::string(Ansicht()); }
   std::string_view Ansicht() const { return std::string_view(puffer_.get() + anfang_, groesse_ - anfang_); }
