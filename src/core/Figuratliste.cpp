@@ -146,13 +146,13 @@ std::string Listenzeile(const FiguratT& g) {
 
 }  // namespace
 
+FiguratT* HauptF::ErstesFigurat() const { return GListe->Typ == TypKein ? GListe->Zeiger : GListe; }
+
 void HauptF::ErzeugeNamenListen() {
   for (std::string* liste : {&NListe, &ErwNListe, &PNListe, &gNListe, &gPNListe, &oPNListe, &oEckNliste,
                              &mSoEckNListe, &EckNListe, &DNListe})
     liste->clear();
-  const FiguratT* r = GListe;
-  if (r->Typ == TypKein) r = r->Zeiger;  // the anonymous head
-  for (; r; r = r->Zeiger) {
+  for (const FiguratT* r = ErstesFigurat(); r; r = r->Zeiger) {
     const std::string zeile = r->name + CR;
     NListe += zeile;
     ErwNListe += Listenzeile(*r) + CR;

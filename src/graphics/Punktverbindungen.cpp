@@ -24,11 +24,10 @@ std::size_t Stelle(const std::string& liste, const std::string& name) {
 }  // namespace
 
 void GrafikFenster::ZeigePunktepaare() {
-  const HauptF& h = HauptF::Instanz();
   // As many names as there are points: the list offers every pair, in the
   // order A:B, A:C, …, B:C, …, and makes each row only when it is read.
   auto namen = std::make_shared<std::vector<std::string>>();
-  JederName(h.PNListe, [&](const std::string& name) { namen->push_back(name); });
+  JederPunkt([&](const FiguratT& g) { namen->push_back(g.name); });
   const std::size_t n = namen->size();
   // anfang[j]: the row of the first pair whose first point is j.
   auto anfang = std::make_shared<std::vector<std::size_t>>();
@@ -70,7 +69,7 @@ void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
 }
 
 void GrafikFenster::ZeichneAlleStrecken() {
-  JederName(HauptF::Instanz().PNListe, [this](const std::string& name) { ZeichneAlleStreckenVon(name); });
+  JederPunkt([this](FiguratT& g) { ZeichneAlleStreckenVon(g); });
 }
 
 void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
@@ -78,14 +77,10 @@ void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
   if (Stelle(G2.verbundenmit, G1.name) == std::string::npos) G2.verbundenmit += G1.name + ",";
 }
 
-void GrafikFenster::ZeichneAlleStreckenVon(const std::string& name) {
+void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g) {
   HauptF& h = HauptF::Instanz();
-  FiguratT* g;
-  bool found;
-  h.HoleFigurat(name, g, found);
-  if (!found) return;
   // A copy: drawing enters the connection again.
-  std::string rest = g->verbundenmit;
+  std::string rest = g.verbundenmit;
   while (rest.size() > 1) {
     const std::size_t komma = rest.find(',');
     const std::string partner = rest.substr(0, komma);
@@ -94,8 +89,7 @@ void GrafikFenster::ZeichneAlleStreckenVon(const std::string& name) {
     // called by the empty name, whatever the list head is called.
     if (partner.empty()) continue;
     FiguratT* p;
-    h.HoleFigurat(partner, p, found);
-    if (found) VerbindePunkte(*g, *p);
+    if (h.HoleFigurat(partner, p)) VerbindePunkte(g, *p);
   }
 }
 

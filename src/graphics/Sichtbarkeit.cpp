@@ -14,34 +14,26 @@ constexpr const char* kBild = "GraphCanvas";
 
 }  // namespace
 
-void GrafikFenster::JederName(const std::string& liste, const std::function<void(const std::string&)>& tue) {
-  // A copy: what the walk does may rebuild the list.
-  const std::string text = liste;
-  const std::string& cr = HauptF::Instanz().CR;
-  std::size_t anfang = 0;
-  for (std::size_t ende; (ende = text.find(cr, anfang)) != std::string::npos; anfang = ende + cr.size())
-    tue(text.substr(anfang, ende - anfang));
+void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
+  // What tue does never enters or deletes a figure.
+  for (FiguratT* g = HauptF::Instanz().ErstesFigurat(); g; g = g->Zeiger) tue(*g);
 }
 
-void GrafikFenster::JedesFigurat(const std::string& liste, const std::function<void(FiguratT&)>& tue) {
-  HauptF& h = HauptF::Instanz();
-  JederName(liste, [&](const std::string& name) {
-    FiguratT* g;
-    bool found;
-    h.HoleFigurat(name, g, found);
-    if (found) tue(*g);
+void GrafikFenster::JederPunkt(const std::function<void(FiguratT&)>& tue) {
+  JedesFigurat([&tue](FiguratT& g) {
+    if (g.Typ == TypPunkt) tue(g);
   });
 }
 
 void GrafikFenster::ZeichneAlles() {
-  JedesFigurat(HauptF::Instanz().NListe, [](FiguratT& g) {
+  JedesFigurat([](FiguratT& g) {
     if (g.Typ != TypEbene) g.sichtbar = true;
   });
   Aktualisieren();
 }
 
 void GrafikFenster::ZeichneAllePunkte() {
-  JedesFigurat(HauptF::Instanz().PNListe, [](FiguratT& g) { g.sichtbar = true; });
+  JederPunkt([](FiguratT& g) { g.sichtbar = true; });
   Aktualisieren();
 }
 
@@ -52,30 +44,30 @@ void GrafikFenster::Aktualisieren() {
   if (h.Befehlslauf.Aufschieben(kBild, 1, [] { Instanz().Aktualisieren(); })) return;
   h.ErzeugeNamenListen();
   ZeigePunktepaare();
-  JedesFigurat(h.NListe, [](FiguratT& g) {
+  JedesFigurat([](FiguratT& g) {
     if (g.sichtbar) g.Abbilden();
   });
   ZeichneAlleStrecken();
 }
 
 void GrafikFenster::RadiereAllePunkte() {
-  JedesFigurat(HauptF::Instanz().PNListe, [](FiguratT& g) { g.sichtbar = false; });
+  JederPunkt([](FiguratT& g) { g.sichtbar = false; });
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlles() {
-  JedesFigurat(HauptF::Instanz().NListe, [](FiguratT& g) { g.sichtbar = false; });
+  JedesFigurat([](FiguratT& g) { g.sichtbar = false; });
   RadiereAlleStrecken();
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleFigurat() {
-  JedesFigurat(HauptF::Instanz().NListe, [](FiguratT& g) { g.sichtbar = false; });
+  JedesFigurat([](FiguratT& g) { g.sichtbar = false; });
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleStrecken() {
-  JedesFigurat(HauptF::Instanz().PNListe, [](FiguratT& g) { g.verbundenmit.clear(); });
+  JederPunkt([](FiguratT& g) { g.verbundenmit.clear(); });
   TotalAktualisieren();
 }
 

@@ -125,6 +125,8 @@ class HauptF : public plattform::Fenster {
   bool ExistiertFigurat(const std::string& name) const;
   void HoleVektor(int selector, const std::string& name, VektorT& v) const;
   void LoescheFigurat(const std::string& name);
+  // The first record the name lists hold: the head, or the one behind an anonymous head.
+  FiguratT* ErstesFigurat() const;
   void ErzeugeNamenListen();
   static std::string Typname(int code);
   void PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n);
