@@ -20,8 +20,8 @@ void FiguratT::Einlisten() {
   if (0 < n && n < 500) h.VerbrauchteNr[n] = true;
   // Behind the last record whose name sorts before this one; the head itself is never compared.
   FiguratT* p = kopf;
-  auto danach = h.figuratIndex_.lower_bound(name);
-  if (danach != h.figuratIndex_.begin()) p = std::prev(danach)->second;
+  auto danach = h.figurReihe_.lower_bound(name);
+  if (danach != h.figurReihe_.begin()) p = std::prev(danach)->second;
   // Written before the figure is linked; it reads only the record itself.
   Ausgabe();
   if (ersetztKopf) {
@@ -31,7 +31,9 @@ void FiguratT::Einlisten() {
   } else {
     Zeiger = p->Zeiger;
     p->Zeiger = this;
-    h.figuratIndex_.emplace_hint(danach, name, this);
+    // The hashed key is a view of the ordered one.
+    auto platz = h.figurReihe_.emplace_hint(danach, name, this);
+    h.figuratIndex_.emplace(platz->first, platz);
   }
 }
 
@@ -46,9 +48,9 @@ void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
 FiguratT* HauptF::FindeFigurat(const std::string& name, bool& found) const {
   found = true;
   if (VergleicheNamen(GListe->name, name) == 0) return GListe;
-  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second;
+  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second->second;
   found = false;
-  return figuratIndex_.empty() ? GListe : figuratIndex_.rbegin()->second;
+  return figurReihe_.empty() ? GListe : figurReihe_.rbegin()->second;
 }
 
 void HauptF::HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const {
@@ -95,14 +97,17 @@ void HauptF::LoescheFigurat(const std::string& name) {
   const int n = AutomatischeNummer(name);
   if (0 < n && n < 500) VerbrauchteNr[n] = false;
   // The head is never compared, so it is never deleted.
-  auto it = figuratIndex_.find(name);
-  if (it == figuratIndex_.end()) {
+  auto eintrag = figuratIndex_.find(name);
+  if (eintrag == figuratIndex_.end()) {
     plattform::plattform().MsgBox("Fehler beim Loeschen");
     return;
   }
-  FiguratT* p = it == figuratIndex_.begin() ? GListe : std::prev(it)->second;
+  const auto it = eintrag->second;
+  FiguratT* p = it == figurReihe_.begin() ? GListe : std::prev(it)->second;
   FiguratT* d = it->second;
-  figuratIndex_.erase(it);
+  // The hashed key views the ordered one: it goes first.
+  figuratIndex_.erase(eintrag);
+  figurReihe_.erase(it);
   p->Zeiger = d->Zeiger;
   d->Einlagern();
 }

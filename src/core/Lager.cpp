@@ -97,6 +97,7 @@ void HauptF::FiguratlisteEinlagern() {
   }
   GListe = nullptr;
   figuratIndex_.clear();
+  figurReihe_.clear();
 }
 
 void HauptF::AlleFiguratLoeschen() {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Aufschub.h"
@@ -396,10 +397,12 @@ class HauptF : public plattform::Fenster {
   std::vector<std::unique_ptr<VektorT>> vektorArena_;
   std::vector<std::unique_ptr<FiguratT>> figuratArena_;
   std::vector<std::unique_ptr<BefehlT>> befehlArena_;
-  // The records behind the list head by name, in list order: lookups and the
-  // place of a new figure without walking the list. Kept by Einlisten,
-  // LoescheFigurat and the operations that start a new list.
-  std::map<std::string, FiguratT*, std::less<>> figuratIndex_;
+  // The records behind the list head by name, without walking the list: in
+  // name order for the place of a new figure, and hashed for the lookups.
+  // Kept by Einlisten, LoescheFigurat and the operations that start a new list.
+  using Figurreihe = std::map<std::string, FiguratT*, std::less<>>;
+  Figurreihe figurReihe_;
+  std::unordered_map<std::string_view, Figurreihe::iterator> figuratIndex_;
   // The lookup behind both HoleFigurat.
   FiguratT* FindeFigurat(const std::string& name, bool& found) const;
   friend class FiguratT;
