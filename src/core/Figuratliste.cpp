@@ -32,8 +32,9 @@ void FiguratT::Einlisten() {
     Zeiger = p->Zeiger;
     p->Zeiger = this;
     // The hashed key is a view of the ordered one.
-    auto platz = h.figurReihe_.emplace_hint(danach, name, this);
-    h.figuratIndex_.emplace(platz->first, platz);
+    auto reihe = h.figurReihe_.emplace_hint(danach, name, this);
+    if (h.figuratIndex_.emplace(reihe->first, HauptF::Indexeintrag{reihe, h.figuren_.size()}).second)
+      h.figuren_.push_back(this);
   }
 }
 
@@ -48,7 +49,7 @@ void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
 FiguratT* HauptF::FindeFigurat(const std::string& name, bool& found) const {
   found = true;
   if (VergleicheNamen(GListe->name, name) == 0) return GListe;
-  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second->second;
+  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second.reihe->second;
   found = false;
   return figurReihe_.empty() ? GListe : figurReihe_.rbegin()->second;
 }
@@ -102,7 +103,12 @@ void HauptF::LoescheFigurat(const std::string& name) {
     plattform::plattform().MsgBox("Fehler beim Loeschen");
     return;
   }
-  const auto it = eintrag->second;
+  const auto it = eintrag->second.reihe;
+  // The last of figuren_ takes the deleted one's place.
+  FiguratT* letzter = figuren_.back();
+  figuren_[eintrag->second.platz] = letzter;
+  figuratIndex_.find(letzter->name)->second.platz = eintrag->second.platz;
+  figuren_.pop_back();
   FiguratT* p = it == figurReihe_.begin() ? GListe : std::prev(it)->second;
   FiguratT* d = it->second;
   // The hashed key views the ordered one: it goes first.
@@ -152,6 +158,11 @@ std::string Listenzeile(const FiguratT& g) {
 }  // namespace
 
 FiguratT* HauptF::ErstesFigurat() const { return GListe->Typ == TypKein ? GListe->Zeiger : GListe; }
+
+void HauptF::JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue) {
+  if (GListe->Typ != TypKein) tue(*GListe);
+  for (FiguratT* g : figuren_) tue(*g);
+}
 
 void HauptF::ErzeugeNamenListen() {
   for (std::string* liste : {&NListe, &ErwNListe, &PNListe, &gNListe, &gPNListe, &oPNListe, &oEckNliste,

@@ -98,6 +98,7 @@ void HauptF::FiguratlisteEinlagern() {
   GListe = nullptr;
   figuratIndex_.clear();
   figurReihe_.clear();
+  figuren_.clear();
 }
 
 void HauptF::AlleFiguratLoeschen() {

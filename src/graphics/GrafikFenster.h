@@ -152,8 +152,8 @@ class GrafikFenster : public plattform::Fenster {
   void TotalAktualisieren();
 
  private:
-  // Every figure the name lists hold, in the order of the figure list: the
-  // figures that exist at this point of a run of the command list.
+  // Every figure the name lists hold, in the order of the figure list, for
+  // where the order shows: the picture and the pair list.
   static void JedesFigurat(const std::function<void(FiguratT&)>& tue);
   // The points among them.
   static void JederPunkt(const std::function<void(FiguratT&)>& tue);

@@ -26,14 +26,16 @@ void GrafikFenster::JederPunkt(const std::function<void(FiguratT&)>& tue) {
 }
 
 void GrafikFenster::ZeichneAlles() {
-  JedesFigurat([](FiguratT& g) {
+  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
     if (g.Typ != TypEbene) g.sichtbar = true;
   });
   Aktualisieren();
 }
 
 void GrafikFenster::ZeichneAllePunkte() {
-  JederPunkt([](FiguratT& g) { g.sichtbar = true; });
+  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
+    if (g.Typ == TypPunkt) g.sichtbar = true;
+  });
   Aktualisieren();
 }
 
@@ -51,23 +53,27 @@ void GrafikFenster::Aktualisieren() {
 }
 
 void GrafikFenster::RadiereAllePunkte() {
-  JederPunkt([](FiguratT& g) { g.sichtbar = false; });
+  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
+    if (g.Typ == TypPunkt) g.sichtbar = false;
+  });
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlles() {
-  JedesFigurat([](FiguratT& g) { g.sichtbar = false; });
+  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
   RadiereAlleStrecken();
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleFigurat() {
-  JedesFigurat([](FiguratT& g) { g.sichtbar = false; });
+  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleStrecken() {
-  JederPunkt([](FiguratT& g) { g.verbundenmit.clear(); });
+  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
+    if (g.Typ == TypPunkt) g.verbundenmit.clear();
+  });
   TotalAktualisieren();
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -128,6 +129,9 @@ class HauptF : public plattform::Fenster {
   void LoescheFigurat(const std::string& name);
   // The first record the name lists hold: the head, or the one behind an anonymous head.
   FiguratT* ErstesFigurat() const;
+  // Every record the name lists hold, in no particular order: for what
+  // touches each figure alone, and much faster than along the list.
+  void JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue);
   void ErzeugeNamenListen();
   static std::string Typname(int code);
   void PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n);
@@ -397,12 +401,21 @@ class HauptF : public plattform::Fenster {
   std::vector<std::unique_ptr<VektorT>> vektorArena_;
   std::vector<std::unique_ptr<FiguratT>> figuratArena_;
   std::vector<std::unique_ptr<BefehlT>> befehlArena_;
-  // The records behind the list head by name, without walking the list: in
-  // name order for the place of a new figure, and hashed for the lookups.
-  // Kept by Einlisten, LoescheFigurat and the operations that start a new list.
+  // The records behind the list head, without walking the list. Kept by
+  // Einlisten, LoescheFigurat and the operations that start a new list.
+  // By name in name order, for the place of a new figure;
   using Figurreihe = std::map<std::string, FiguratT*, std::less<>>;
   Figurreihe figurReihe_;
-  std::unordered_map<std::string_view, Figurreihe::iterator> figuratIndex_;
+  // hashed by that name, for the lookups, with the place in figuren_;
+  struct Indexeintrag {
+    Figurreihe::iterator reihe;
+    std::size_t platz;
+  };
+  std::unordered_map<std::string_view, Indexeintrag> figuratIndex_;
+  // and side by side in no order, for the walks that touch each figure alone:
+  // the records of a list are spread over memory, and one after the other
+  // each waits for the one before.
+  std::vector<FiguratT*> figuren_;
   // The lookup behind both HoleFigurat.
   FiguratT* FindeFigurat(const std::string& name, bool& found) const;
   friend class FiguratT;
