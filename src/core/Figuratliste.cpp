@@ -24,6 +24,7 @@ void FiguratT::Einlisten() {
   if (danach != h.figurReihe_.begin()) p = std::prev(danach)->second;
   // Written before the figure is linked; it reads only the record itself.
   Ausgabe();
+  h.namenlistenAktuell_ = false;
   if (ersetztKopf) {
     Zeiger = kopf->Zeiger;
     h.GListe = this;
@@ -111,6 +112,7 @@ void HauptF::LoescheFigurat(const std::string& name) {
   figuren_.pop_back();
   FiguratT* p = it == figurReihe_.begin() ? GListe : std::prev(it)->second;
   FiguratT* d = it->second;
+  namenlistenAktuell_ = false;
   // The hashed key views the ordered one: it goes first.
   figuratIndex_.erase(eintrag);
   figurReihe_.erase(it);
@@ -165,6 +167,8 @@ void HauptF::JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue) {
 }
 
 void HauptF::ErzeugeNamenListen() {
+  if (namenlistenAktuell_) return;
+  namenlistenAktuell_ = true;
   for (std::string* liste : {&NListe, &ErwNListe, &PNListe, &gNListe, &gPNListe, &oPNListe, &oEckNliste,
                              &mSoEckNListe, &EckNListe, &DNListe})
     liste->clear();

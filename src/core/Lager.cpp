@@ -96,6 +96,7 @@ void HauptF::FiguratlisteEinlagern() {
     r = weiter;
   }
   GListe = nullptr;
+  namenlistenAktuell_ = false;
   figuratIndex_.clear();
   figurReihe_.clear();
   figuren_.clear();

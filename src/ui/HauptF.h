@@ -132,6 +132,8 @@ class HauptF : public plattform::Fenster {
   // Every record the name lists hold, in no particular order: for what
   // touches each figure alone, and much faster than along the list.
   void JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue);
+  // The name lists as the figure list stands; rebuilt only when it changed
+  // since they were last built, so that every caller may ask for them.
   void ErzeugeNamenListen();
   static std::string Typname(int code);
   void PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n);
@@ -416,6 +418,9 @@ class HauptF : public plattform::Fenster {
   // the records of a list are spread over memory, and one after the other
   // each waits for the one before.
   std::vector<FiguratT*> figuren_;
+  // Whether the name lists show the figure list as it stands; cleared by
+  // whatever enters or removes a record.
+  bool namenlistenAktuell_ = false;
   // The lookup behind both HoleFigurat.
   FiguratT* FindeFigurat(const std::string& name, bool& found) const;
   friend class FiguratT;
