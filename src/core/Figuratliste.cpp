@@ -2,6 +2,7 @@
 // another's geometry, the lookups by name, and the name lists rebuilt from it.
 
 #include <iterator>
+#include <string_view>
 
 #include "core/FiguratT.h"
 #include "core/Leihgaben.h"
@@ -120,24 +121,23 @@ void HauptF::LoescheFigurat(const std::string& name) {
   d->Einlagern();
 }
 
-std::string HauptF::Typname(int code) {
-  const char* wort = nullptr;
-  switch (code) {
-    case TypSammlung: wort = "Sammlung"; break;
-    case TypTetraeder: wort = "Tetraeder"; break;
-    case TypDreieck: wort = "Dreieck"; break;
-    case TypStrecke: wort = "Strecke"; break;
-    case TypLeer: wort = "leeres Figurat"; break;
-    case TypPunkt: wort = "Punkt"; break;
-    case TypGerade: wort = "Gerade"; break;
-    case TypEbene: wort = "Ebene"; break;
-    case TypRaum: wort = "Raum"; break;
-    default: return "";
-  }
-  return std::string(15, ' ') + wort;
-}
-
 namespace {
+
+// The type word of a code, the empty text for a code without one.
+std::string_view Typwort(int code) {
+  switch (code) {
+    case TypSammlung: return "Sammlung";
+    case TypTetraeder: return "Tetraeder";
+    case TypDreieck: return "Dreieck";
+    case TypStrecke: return "Strecke";
+    case TypLeer: return "leeres Figurat";
+    case TypPunkt: return "Punkt";
+    case TypGerade: return "Gerade";
+    case TypEbene: return "Ebene";
+    case TypRaum: return "Raum";
+    default: return {};
+  }
+}
 
 // Characters, not bytes, so that a name with umlauts keeps the column.
 std::size_t Zeichenzahl(const std::string& text) {
@@ -147,17 +147,24 @@ std::size_t Zeichenzahl(const std::string& text) {
   return n;
 }
 
-// The row of the figure list box: the name, blanks up to column 14 but at
-// least one, then the type word; the name alone for a code without a word.
-std::string Listenzeile(const FiguratT& g) {
-  const std::string wort = HauptF::Typname(g.Typ);
-  if (wort.empty()) return g.name;
+// The row of the figure list box, appended to text: the name, blanks up to
+// column 14 but at least one, then the type word; the name alone for a code
+// without a word.
+void HaengeListenzeileAn(std::string& text, const FiguratT& g) {
+  text += g.name;
+  const std::string_view wort = Typwort(g.Typ);
+  if (wort.empty()) return;
   const std::size_t laenge = Zeichenzahl(g.name);
-  const std::size_t luecke = laenge < 13 ? 14 - laenge : 1;
-  return g.name + std::string(luecke, ' ') + wort.substr(15);
+  text.append(laenge < 13 ? 14 - laenge : 1, ' ');
+  text += wort;
 }
 
 }  // namespace
+
+std::string HauptF::Typname(int code) {
+  const std::string_view wort = Typwort(code);
+  return wort.empty() ? std::string() : std::string(15, ' ').append(wort);
+}
 
 FiguratT* HauptF::ErstesFigurat() const { return GListe->Typ == TypKein ? GListe->Zeiger : GListe; }
 
@@ -173,18 +180,20 @@ void HauptF::ErzeugeNamenListen() {
                              &mSoEckNListe, &EckNListe, &DNListe})
     liste->clear();
   for (const FiguratT* r = ErstesFigurat(); r; r = r->Zeiger) {
-    const std::string zeile = r->name + CR;
-    NListe += zeile;
-    ErwNListe += Listenzeile(*r) + CR;
+    // Appended piece by piece: no text is made for a row.
+    auto zeile = [this, r](std::string& liste) { liste.append(r->name).append(CR); };
+    zeile(NListe);
+    HaengeListenzeileAn(ErwNListe, *r);
+    ErwNListe += CR;
     const int t = r->Typ;
-    if (t == TypPunkt) PNListe += zeile;
-    if (t == TypGerade) gNListe += zeile;
-    if (t == TypPunkt || t == TypGerade) gPNListe += zeile;
-    if (t == TypGerade || t == TypEbene) oPNListe += zeile;
-    if (t == TypPunkt || t == TypGerade || t == TypEbene) oEckNliste += zeile;
-    if (t == TypPunkt || t == TypGerade || t == TypEbene || t == TypSammlung) mSoEckNListe += zeile;
-    if (t == TypDreieck || t == TypTetraeder) EckNListe += zeile;
-    if (t == TypDreieck) DNListe += zeile;
+    if (t == TypPunkt) zeile(PNListe);
+    if (t == TypGerade) zeile(gNListe);
+    if (t == TypPunkt || t == TypGerade) zeile(gPNListe);
+    if (t == TypGerade || t == TypEbene) zeile(oPNListe);
+    if (t == TypPunkt || t == TypGerade || t == TypEbene) zeile(oEckNliste);
+    if (t == TypPunkt || t == TypGerade || t == TypEbene || t == TypSammlung) zeile(mSoEckNListe);
+    if (t == TypDreieck || t == TypTetraeder) zeile(EckNListe);
+    if (t == TypDreieck) zeile(DNListe);
   }
 }
 
