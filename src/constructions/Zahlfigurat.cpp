@@ -22,7 +22,7 @@ void HauptF::ErzeugePunkt(const std::string& name, double x, double y, double z,
     // The very record becomes the point, in its place in the list, the
     // origin at the head included; it is not described again.
     g->v1->Vektor(x, y, z);
-    g->Typ = TypPunkt;
+    AendereTyp(*g, TypPunkt);
     g->verbundenmit.clear();
     ok = true;
     return;

@@ -35,8 +35,8 @@ void FiguratT::Einlisten() {
     p->Zeiger = this;
     // The hashed key is a view of the ordered one.
     auto reihe = h.figurReihe_.emplace_hint(danach, name, this);
-    if (h.figuratIndex_.emplace(reihe->first, HauptF::Indexeintrag{reihe, h.figuren_.size()}).second)
-      h.figuren_.push_back(this);
+    if (auto [eintrag, neu] = h.figuratIndex_.emplace(reihe->first, HauptF::Indexeintrag{reihe, 0}); neu)
+      h.Einreihen(eintrag->second);
   }
 }
 
@@ -106,13 +106,9 @@ void HauptF::LoescheFigurat(const std::string& name) {
     return;
   }
   const auto it = eintrag->second.reihe;
-  // The last of figuren_ takes the deleted one's place.
-  FiguratT* letzter = figuren_.back();
-  figuren_[eintrag->second.platz] = letzter;
-  figuratIndex_.find(letzter->name)->second.platz = eintrag->second.platz;
-  figuren_.pop_back();
   FiguratT* p = it == figurReihe_.begin() ? GListe : std::prev(it)->second;
   FiguratT* d = it->second;
+  Ausreihen(eintrag->second);
   namenlistenAktuell_ = false;
   // The hashed key views the ordered one: it goes first.
   figuratIndex_.erase(eintrag);
@@ -168,9 +164,42 @@ std::string HauptF::Typname(int code) {
 
 FiguratT* HauptF::ErstesFigurat() const { return GListe->Typ == TypKein ? GListe->Zeiger : GListe; }
 
+std::vector<FiguratT*>& HauptF::Seite(const FiguratT& g) { return g.Typ == TypPunkt ? punkte_ : anderefiguren_; }
+
+void HauptF::Einreihen(Indexeintrag& e) {
+  std::vector<FiguratT*>& seite = Seite(*e.reihe->second);
+  e.platz = seite.size();
+  seite.push_back(e.reihe->second);
+}
+
+void HauptF::Ausreihen(const Indexeintrag& e) {
+  // The last of its side takes its place.
+  std::vector<FiguratT*>& seite = Seite(*e.reihe->second);
+  FiguratT* letzter = seite.back();
+  seite[e.platz] = letzter;
+  figuratIndex_.find(letzter->name)->second.platz = e.platz;
+  seite.pop_back();
+}
+
+void HauptF::AendereTyp(FiguratT& g, int typ) {
+  namenlistenAktuell_ = false;
+  // The head has no entry.
+  const auto eintrag = figuratIndex_.find(g.name);
+  const bool eingereiht = eintrag != figuratIndex_.end() && eintrag->second.reihe->second == &g;
+  if (eingereiht) Ausreihen(eintrag->second);
+  g.Typ = typ;
+  if (eingereiht) Einreihen(eintrag->second);
+}
+
 void HauptF::JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue) {
   if (GListe->Typ != TypKein) tue(*GListe);
-  for (FiguratT* g : figuren_) tue(*g);
+  for (FiguratT* g : anderefiguren_) tue(*g);
+  for (FiguratT* g : punkte_) tue(*g);
+}
+
+void HauptF::JederPunktUngeordnet(const std::function<void(FiguratT&)>& tue) {
+  if (GListe->Typ == TypPunkt) tue(*GListe);
+  for (FiguratT* g : punkte_) tue(*g);
 }
 
 void HauptF::ErzeugeNamenListen() {

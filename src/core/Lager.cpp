@@ -99,7 +99,8 @@ void HauptF::FiguratlisteEinlagern() {
   namenlistenAktuell_ = false;
   figuratIndex_.clear();
   figurReihe_.clear();
-  figuren_.clear();
+  punkte_.clear();
+  anderefiguren_.clear();
 }
 
 void HauptF::AlleFiguratLoeschen() {

@@ -33,9 +33,7 @@ void GrafikFenster::ZeichneAlles() {
 }
 
 void GrafikFenster::ZeichneAllePunkte() {
-  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
-    if (g.Typ == TypPunkt) g.sichtbar = true;
-  });
+  HauptF::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = true; });
   Aktualisieren();
 }
 
@@ -53,9 +51,7 @@ void GrafikFenster::Aktualisieren() {
 }
 
 void GrafikFenster::RadiereAllePunkte() {
-  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
-    if (g.Typ == TypPunkt) g.sichtbar = false;
-  });
+  HauptF::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = false; });
   TotalAktualisieren();
 }
 
@@ -71,9 +67,7 @@ void GrafikFenster::RadiereAlleFigurat() {
 }
 
 void GrafikFenster::RadiereAlleStrecken() {
-  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
-    if (g.Typ == TypPunkt) g.verbundenmit.clear();
-  });
+  HauptF::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.verbundenmit.clear(); });
   TotalAktualisieren();
 }
 
