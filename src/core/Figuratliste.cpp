@@ -5,26 +5,26 @@
 #include <string_view>
 
 #include "core/FiguratT.h"
+#include "core/Kernteil.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
 void FiguratT::Einlisten() {
-  HauptF& h = HauptF::Instanz();
+  Kernteil& h = Kernteil::Instanz();
   // A figure of the head's name takes the head's place: deleting skips the
   // head, and a second record of that name could never be found.
   FiguratT* kopf = h.GListe;
-  const bool ersetztKopf = kopf->Typ != TypKein && HauptF::VergleicheNamen(kopf->name, name) == 0;
+  const bool ersetztKopf = kopf->Typ != TypKein && Kernteil::VergleicheNamen(kopf->name, name) == 0;
   if (!ersetztKopf && h.ExistiertFigurat(name)) h.LoescheFigurat(name);
-  const int n = HauptF::AutomatischeNummer(name);
+  const int n = Kernteil::AutomatischeNummer(name);
   if (0 < n && n < 500) h.VerbrauchteNr[n] = true;
   // Behind the last record whose name sorts before this one; the head itself is never compared.
   FiguratT* p = kopf;
   auto danach = h.figurReihe_.lower_bound(name);
   if (danach != h.figurReihe_.begin()) p = std::prev(danach)->second;
   // Written before the figure is linked; it reads only the record itself.
-  Ausgabe();
+  h.Eingelistet(*this);
   h.namenlistenAktuell_ = false;
   if (ersetztKopf) {
     Zeiger = kopf->Zeiger;
@@ -35,7 +35,7 @@ void FiguratT::Einlisten() {
     p->Zeiger = this;
     // The hashed key is a view of the ordered one.
     auto reihe = h.figurReihe_.emplace_hint(danach, name, this);
-    if (auto [eintrag, neu] = h.figuratIndex_.emplace(reihe->first, HauptF::Indexeintrag{reihe, 0}); neu)
+    if (auto [eintrag, neu] = h.figuratIndex_.emplace(reihe->first, Kernteil::Indexeintrag{reihe, 0}); neu)
       h.Einreihen(eintrag->second);
   }
 }
@@ -48,7 +48,7 @@ void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
 
 // As the walk from the head would find it: the head first, then the first
 // record of the name, else the last record of the list.
-FiguratT* HauptF::FindeFigurat(const std::string& name, bool& found) const {
+FiguratT* Kernteil::FindeFigurat(const std::string& name, bool& found) const {
   found = true;
   if (VergleicheNamen(GListe->name, name) == 0) return GListe;
   if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second.reihe->second;
@@ -56,34 +56,34 @@ FiguratT* HauptF::FindeFigurat(const std::string& name, bool& found) const {
   return figurReihe_.empty() ? GListe : figurReihe_.rbegin()->second;
 }
 
-void HauptF::HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const {
+void Kernteil::HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const {
   g = FindeFigurat(name, found);
 }
 
-void HauptF::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) { g = FindeFigurat(name, found); }
+void Kernteil::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) { g = FindeFigurat(name, found); }
 
-bool HauptF::HoleFigurat(const std::string& name, const FiguratT*& g) const {
+bool Kernteil::HoleFigurat(const std::string& name, const FiguratT*& g) const {
   bool found;
   HoleFigurat(name, g, found);
   return found;
 }
 
-bool HauptF::HoleFigurat(const std::string& name, FiguratT*& g) {
+bool Kernteil::HoleFigurat(const std::string& name, FiguratT*& g) {
   bool found;
   HoleFigurat(name, g, found);
   return found;
 }
 
-int HauptF::FiguratTypNr(const std::string& name) const {
+int Kernteil::FiguratTypNr(const std::string& name) const {
   const FiguratT* g;
   bool found;
   HoleFigurat(name, g, found);
   return found ? g->Typ : TypKein;
 }
 
-bool HauptF::ExistiertFigurat(const std::string& name) const { return FiguratTypNr(name) != TypKein; }
+bool Kernteil::ExistiertFigurat(const std::string& name) const { return FiguratTypNr(name) != TypKein; }
 
-void HauptF::HoleVektor(int selector, const std::string& name, VektorT& v) const {
+void Kernteil::HoleVektor(int selector, const std::string& name, VektorT& v) const {
   const FiguratT* g;
   bool found;
   HoleFigurat(name, g, found);
@@ -96,7 +96,7 @@ void HauptF::HoleVektor(int selector, const std::string& name, VektorT& v) const
   if (selector == 2 && g->v2) v.uebernimmtKomponentenVon(*g->v2);
 }
 
-void HauptF::LoescheFigurat(const std::string& name) {
+void Kernteil::LoescheFigurat(const std::string& name) {
   const int n = AutomatischeNummer(name);
   if (0 < n && n < 500) VerbrauchteNr[n] = false;
   // The head is never compared, so it is never deleted.
@@ -157,22 +157,22 @@ void HaengeListenzeileAn(std::string& text, const FiguratT& g) {
 
 }  // namespace
 
-std::string HauptF::Typname(int code) {
+std::string Kernteil::Typname(int code) {
   const std::string_view wort = Typwort(code);
   return wort.empty() ? std::string() : std::string(15, ' ').append(wort);
 }
 
-FiguratT* HauptF::ErstesFigurat() const { return GListe->Typ == TypKein ? GListe->Zeiger : GListe; }
+FiguratT* Kernteil::ErstesFigurat() const { return GListe->Typ == TypKein ? GListe->Zeiger : GListe; }
 
-std::vector<FiguratT*>& HauptF::Seite(const FiguratT& g) { return g.Typ == TypPunkt ? punkte_ : anderefiguren_; }
+std::vector<FiguratT*>& Kernteil::Seite(const FiguratT& g) { return g.Typ == TypPunkt ? punkte_ : anderefiguren_; }
 
-void HauptF::Einreihen(Indexeintrag& e) {
+void Kernteil::Einreihen(Indexeintrag& e) {
   std::vector<FiguratT*>& seite = Seite(*e.reihe->second);
   e.platz = seite.size();
   seite.push_back(e.reihe->second);
 }
 
-void HauptF::Ausreihen(const Indexeintrag& e) {
+void Kernteil::Ausreihen(const Indexeintrag& e) {
   // The last of its side takes its place.
   std::vector<FiguratT*>& seite = Seite(*e.reihe->second);
   FiguratT* letzter = seite.back();
@@ -181,7 +181,7 @@ void HauptF::Ausreihen(const Indexeintrag& e) {
   seite.pop_back();
 }
 
-void HauptF::AendereTyp(FiguratT& g, int typ) {
+void Kernteil::AendereTyp(FiguratT& g, int typ) {
   namenlistenAktuell_ = false;
   // The head has no entry.
   const auto eintrag = figuratIndex_.find(g.name);
@@ -191,18 +191,18 @@ void HauptF::AendereTyp(FiguratT& g, int typ) {
   if (eingereiht) Einreihen(eintrag->second);
 }
 
-void HauptF::JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue) {
+void Kernteil::JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue) {
   if (GListe->Typ != TypKein) tue(*GListe);
   for (FiguratT* g : anderefiguren_) tue(*g);
   for (FiguratT* g : punkte_) tue(*g);
 }
 
-void HauptF::JederPunktUngeordnet(const std::function<void(FiguratT&)>& tue) {
+void Kernteil::JederPunktUngeordnet(const std::function<void(FiguratT&)>& tue) {
   if (GListe->Typ == TypPunkt) tue(*GListe);
   for (FiguratT* g : punkte_) tue(*g);
 }
 
-void HauptF::ErzeugeNamenListen() {
+void Kernteil::ErzeugeNamenListen() {
   if (namenlistenAktuell_) return;
   namenlistenAktuell_ = true;
   for (std::string* liste : {&NListe, &ErwNListe, &PNListe, &gNListe, &gPNListe, &oPNListe, &oEckNliste,
@@ -226,7 +226,7 @@ void HauptF::ErzeugeNamenListen() {
   }
 }
 
-void HauptF::PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n) {
+void Kernteil::PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n) {
   Leihvektor t1(*this);
   Leihvektor t2(*this);
   A.Richtung(C, *t1);

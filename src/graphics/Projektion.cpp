@@ -5,19 +5,19 @@
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
-#include "ui/HauptF.h"
+#include "graphics/Grafikteil.h"
 
 namespace {
 
 void NulleKleineKomponenten(VektorT& q) {
   for (int i = 1; i <= 3; ++i)
-    if (HauptF::IstNull(q.kp[i])) q.kp[i] = 0;
+    if (Grafikteil::IstNull(q.kp[i])) q.kp[i] = 0;
 }
 
 // The two rotations that take the picture plane of the eye point the display
 // constants were computed for into the xy plane. T holds a copy of the eye
 // point and is turned with the picture.
-void InsBild(const HauptF& h, VektorT& q, VektorT& T) {
+void InsBild(const Grafikteil& h, VektorT& q, VektorT& T) {
   q.Punktdrehung(h.alphaW, *h.SchnittrichtungV, q);
   NulleKleineKomponenten(q);
   T.Punktdrehung(h.alphaW, *h.SchnittrichtungV, T);
@@ -27,7 +27,7 @@ void InsBild(const HauptF& h, VektorT& q, VektorT& T) {
 
 }  // namespace
 
-void HauptF::CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& alpha, double& beta) {
+void Grafikteil::CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& alpha, double& beta) {
   Leihvektor A(*this);
   Leihvektor B(*this);
   Leihvektor X(*this);
@@ -40,7 +40,7 @@ void HauptF::CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& 
 }
 
 void VektorT::Abbilden(VektorT& q) const {
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   Leihvektor E(h);
   Leihvektor D(h);
   E->uebernimmtKomponentenVon(*h.Augenpunkt);
@@ -56,7 +56,7 @@ void VektorT::Abbilden(VektorT& q) const {
 void VektorT::aAbbilden(VektorT& q) const {
   GrafikFenster& grafik = GrafikFenster::Instanz();
   if (!grafik.DreiDAnzeige().Value()) return;
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   h.Augenabstand = grafik.AugAbst().Value() / 10.0;
   const VektorT& E = *h.Augenpunkt;
   const VektorT& S = *h.SchnittrichtungV;

@@ -11,8 +11,8 @@
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
+#include "graphics/Grafikteil.h"
 #include "platform/Steuerelement.h"
-#include "ui/HauptF.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void GrafikFenster::ZeigePunktepaare() {
 
 void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
   VerbindungEintragen(G1, G2);
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   Leihvektor a(h);
   Leihvektor b(h);
   Leihvektor P1(h);
@@ -78,7 +78,7 @@ void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
 }
 
 void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g) {
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   // A copy: drawing enters the connection again.
   std::string rest = g.verbundenmit;
   while (rest.size() > 1) {
@@ -113,13 +113,13 @@ void GrafikFenster::StreckeTeilen(const std::string& paar, std::string& A, std::
 void GrafikFenster::StreckeBilden(const std::string& paar) {
   std::string A, B;
   StreckeTeilen(paar, A, B);
-  HauptF::Instanz().Verbinde(A, B);
+  Grafikteil::Instanz().Verbinde(A, B);
 }
 
 void GrafikFenster::StreckeLoeschen(const std::string& paar) {
   std::string A, B;
   StreckeTeilen(paar, A, B);
-  HauptF::Instanz().Trenne(A, B);
+  Grafikteil::Instanz().Trenne(A, B);
 }
 
 void GrafikFenster::verbundenB_Action() {
@@ -136,4 +136,4 @@ void GrafikFenster::getrenntB_Action() {
 }
 
 // "Test": every figure rebuilt from the command list, as "Alles Aktualisieren" does.
-void GrafikFenster::BevelButton1_Action() { HauptF::Instanz().AnweisungslisteAusfuehren(); }
+void GrafikFenster::BevelButton1_Action() { Grafikteil::Instanz().AnweisungslisteAusfuehren(); }

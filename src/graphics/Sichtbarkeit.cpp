@@ -4,7 +4,7 @@
 
 #include "core/FiguratT.h"
 #include "graphics/GrafikFenster.h"
-#include "ui/HauptF.h"
+#include "graphics/Grafikteil.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr const char* kBild = "GraphCanvas";
 
 void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
   // What tue does never enters or deletes a figure.
-  for (FiguratT* g = HauptF::Instanz().ErstesFigurat(); g; g = g->Zeiger) tue(*g);
+  for (FiguratT* g = Grafikteil::Instanz().ErstesFigurat(); g; g = g->Zeiger) tue(*g);
 }
 
 void GrafikFenster::JederPunkt(const std::function<void(FiguratT&)>& tue) {
@@ -26,19 +26,19 @@ void GrafikFenster::JederPunkt(const std::function<void(FiguratT&)>& tue) {
 }
 
 void GrafikFenster::ZeichneAlles() {
-  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
+  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
     if (g.Typ != TypEbene) g.sichtbar = true;
   });
   Aktualisieren();
 }
 
 void GrafikFenster::ZeichneAllePunkte() {
-  HauptF::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = true; });
+  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = true; });
   Aktualisieren();
 }
 
 void GrafikFenster::Aktualisieren() {
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   // A run of the command list draws thousands of times what its end draws
   // again. The window is asked for then: the user may have closed this one.
   if (h.Befehlslauf.Aufschieben(kBild, 1, [] { Instanz().Aktualisieren(); })) return;
@@ -51,28 +51,28 @@ void GrafikFenster::Aktualisieren() {
 }
 
 void GrafikFenster::RadiereAllePunkte() {
-  HauptF::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = false; });
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlles() {
-  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
   RadiereAlleStrecken();
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleFigurat() {
-  HauptF::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleStrecken() {
-  HauptF::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.verbundenmit.clear(); });
+  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.verbundenmit.clear(); });
   TotalAktualisieren();
 }
 
 void GrafikFenster::TotalAktualisieren() {
-  if (HauptF::Instanz().Befehlslauf.Aufschieben(kBild, 2, [] { Instanz().TotalAktualisieren(); })) return;
+  if (Grafikteil::Instanz().Befehlslauf.Aufschieben(kBild, 2, [] { Instanz().TotalAktualisieren(); })) return;
   // The refresh clears the picture and lets Paint draw the axes first.
   GraphCanvas().Refresh();
   Aktualisieren();
