@@ -25,9 +25,16 @@ std::size_t Stelle(const std::string& liste, const std::string& name) {
 
 void GrafikFenster::ZeigePunktepaare() {
   // As many names as there are points: the list offers every pair, in the
-  // order A:B, A:C, …, B:C, …, and makes each row only when it is read.
+  // order A:B, A:C, …, B:C, …, and makes each row only when it is read. The
+  // names come from the point name list, read in one sweep, not from a walk
+  // along the records spread over memory.
+  Grafikteil& h = Grafikteil::Instanz();
+  h.ErzeugeNamenListen();
   auto namen = std::make_shared<std::vector<std::string>>();
-  JederPunkt([&](const FiguratT& g) { namen->push_back(g.name); });
+  const std::string& punkte = h.PNListe;
+  for (std::size_t anfang = 0, ende; (ende = punkte.find(h.CR, anfang)) != std::string::npos;
+       anfang = ende + h.CR.size())
+    namen->push_back(punkte.substr(anfang, ende - anfang));
   const std::size_t n = namen->size();
   // anfang[j]: the row of the first pair whose first point is j.
   auto anfang = std::make_shared<std::vector<std::size_t>>();
