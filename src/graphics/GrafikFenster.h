@@ -153,7 +153,7 @@ class GrafikFenster : public plattform::Fenster {
 
  private:
   // Every figure the name lists hold, in the order of the figure list, for
-  // where the order shows: the picture and the pair list.
+  // where the order shows: the figures and segments drawn.
   static void JedesFigurat(const std::function<void(FiguratT&)>& tue);
   // The points among them.
   static void JederPunkt(const std::function<void(FiguratT&)>& tue);
