@@ -1,0 +1,199 @@
+#include "platform/qt/Malflaeche.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+#include "platform/qt/QtPeers.h"
+
+namespace plattform::qt {
+
+namespace {
+
+// Longer labels are rare, and their stamps would be large: they are drawn each time.
+constexpr std::size_t LaengsterStempeltext = 32;
+
+constexpr QRgb Weiss = 0xffffffff;
+constexpr QRgb Schwarz = 0xff000000;
+
+}  // namespace
+
+std::optional<Stempel> Stempel::Lesen(const QImage& bild, QRect rahmen, QPoint punkt) {
+  Stempel s;
+  for (int y = rahmen.top(); y <= rahmen.bottom(); ++y) {
+    const auto* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+    const bool rand = y == rahmen.top() || y == rahmen.bottom();
+    for (int x = rahmen.left(); x <= rahmen.right(); ++x) {
+      if (zeile[x] == Weiss) continue;
+      if (zeile[x] != Schwarz || rand || x == rahmen.left() || x == rahmen.right()) return std::nullopt;
+      const int anfang = x;
+      while (x < rahmen.right() && zeile[x + 1] == Schwarz) ++x;
+      s.laeufe_.push_back({anfang - punkt.x(), y - punkt.y(), x + 1 - anfang});
+    }
+  }
+  return s;
+}
+
+void Stempel::Setzen(uchar* pixel, qsizetype zeilenlaenge, QSize groesse, int x, int y, QRgb farbe) const {
+  for (const Lauf& l : laeufe_) {
+    const int zeile = y + l.y;
+    if (zeile < 0 || zeile >= groesse.height()) continue;
+    const int von = std::max(0, x + l.x);
+    const int bis = std::min(groesse.width(), x + l.x + l.laenge);
+    if (von >= bis) continue;
+    auto* z = reinterpret_cast<QRgb*>(pixel + zeile * zeilenlaenge);
+    std::fill(z + von, z + bis, farbe);
+  }
+}
+
+Malflaeche::Malflaeche(QImage& bild, std::function<bool()> neuzeichnen)
+    : bild_(bild), neuzeichnen_(std::move(neuzeichnen)) {}
+
+void Malflaeche::SetzeFarbe(int rot, int gruen, int blau) {
+  const QColor farbe(rot, gruen, blau);
+  if (farbe == farbe_) return;
+  farbe_ = farbe;
+  stiftAlt_ = true;
+}
+
+void Malflaeche::SetzeStiftbreite(int breite) {
+  if (breite == breite_) return;
+  breite_ = breite;
+  stiftAlt_ = true;
+}
+
+void Malflaeche::SetzeTextgroesse(int groesse) {
+  const int pixel = groesse > 0 ? groesse : 12;
+  if (pixel == schrift_.pixelSize()) return;
+  schrift_.setPixelSize(pixel);
+  schriftAlt_ = true;
+  texte_.clear();
+  texteVorher_.clear();
+}
+
+void Malflaeche::Einrichten(QPainter& p, const QColor& farbe) const {
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setRenderHint(QPainter::TextAntialiasing, false);
+  QPen stift(farbe);
+  stift.setWidth(breite_);
+  p.setPen(stift);
+  p.setBrush(Qt::NoBrush);
+  p.setFont(schrift_);
+}
+
+void Malflaeche::Beginnen() {
+  if (maler_.isActive()) return;
+  maler_.begin(&bild_);
+  pixel_ = bild_.bits();
+  Einrichten(maler_, farbe_);
+  stiftAlt_ = schriftAlt_ = false;
+}
+
+QPainter& Malflaeche::Maler() {
+  Beginnen();
+  if (stiftAlt_) {
+    QPen stift(farbe_);
+    stift.setWidth(breite_);
+    maler_.setPen(stift);
+    stiftAlt_ = false;
+  }
+  if (schriftAlt_) {
+    maler_.setFont(schrift_);
+    schriftAlt_ = false;
+  }
+  return maler_;
+}
+
+std::optional<Stempel> Malflaeche::Aufnehmen(QRect umriss, const std::function<void(QPainter&, QPoint)>& malen) {
+  const QRect rahmen = umriss.normalized().adjusted(-1, -1, 1, 1);
+  const QPoint punkt = -rahmen.topLeft();
+  if (vorlage_.width() < rahmen.width() || vorlage_.height() < rahmen.height()) {
+    if (vorlageMaler_.isActive()) vorlageMaler_.end();
+    vorlage_ = QImage(rahmen.size().expandedTo(vorlage_.size()), bild_.format());
+  }
+  if (!vorlageMaler_.isActive()) vorlageMaler_.begin(&vorlage_);
+  Einrichten(vorlageMaler_, Qt::black);
+  for (int y = 0; y < rahmen.height(); ++y) {
+    auto* zeile = reinterpret_cast<QRgb*>(vorlage_.scanLine(y));
+    std::fill(zeile, zeile + rahmen.width(), Weiss);
+  }
+  malen(vorlageMaler_, punkt);
+  return Stempel::Lesen(vorlage_, rahmen.translated(punkt), punkt);
+}
+
+void Malflaeche::Stempeln(const Stempel& s, int x, int y) {
+  Beginnen();
+  s.Setzen(pixel_, bild_.bytesPerLine(), bild_.size(), x, y, farbe_.rgb());
+  Geaendert();
+}
+
+void Malflaeche::Linie(int x1, int y1, int x2, int y2) {
+  Maler().drawLine(x1, y1, x2, y2);
+  Geaendert();
+}
+
+const Stempel* Malflaeche::Ovalstempel(int breite, int hoehe) {
+  // With a wider pen, Qt's stroker sets a small circle's pixels differently
+  // from place to place.
+  if (breite_ > 2) return nullptr;
+  auto [platz, neu] = ovale_.try_emplace({breite, hoehe, breite_});
+  if (neu) {
+    const int rand = breite_ + 1;
+    platz->second = Aufnehmen(QRect(QPoint(-rand, -rand), QPoint(breite + rand, hoehe + rand)),
+                              [&](QPainter& p, QPoint q) { p.drawEllipse(q.x(), q.y(), breite, hoehe); });
+  }
+  return platz->second ? &*platz->second : nullptr;
+}
+
+const Stempel* Malflaeche::Textstempel(const std::string& text) {
+  if (text.size() > LaengsterStempeltext) return nullptr;
+  auto platz = texte_.find(text);
+  if (platz == texte_.end()) {
+    if (auto vorher = texteVorher_.extract(text)) {
+      platz = texte_.insert(std::move(vorher)).position;
+    } else {
+      const QString t = Anzeigetext(text);
+      const QFontMetrics masse(schrift_);
+      const int rand = masse.height();
+      const QRect umriss(-rand, -masse.ascent() - rand, masse.horizontalAdvance(t) + 2 * rand,
+                         masse.height() + 2 * rand);
+      platz = texte_.emplace(text, Aufnehmen(umriss, [&](QPainter& p, QPoint q) { p.drawText(q, t); })).first;
+    }
+  }
+  return platz->second ? &*platz->second : nullptr;
+}
+
+void Malflaeche::Oval(int links, int oben, int breite, int hoehe) {
+  if (const Stempel* s = Ovalstempel(breite, hoehe)) {
+    Stempeln(*s, links, oben);
+    return;
+  }
+  Maler().drawEllipse(links, oben, breite, hoehe);
+  Geaendert();
+}
+
+void Malflaeche::Text(const std::string& text, int x, int y) {
+  if (const Stempel* s = Textstempel(text)) {
+    Stempeln(*s, x, y);
+    return;
+  }
+  Maler().drawText(x, y, Anzeigetext(text));
+  Geaendert();
+}
+
+void Malflaeche::Loeschen() {
+  Beenden();
+  bild_.fill(Qt::white);
+  texteVorher_ = std::move(texte_);
+  texte_.clear();
+  Geaendert();
+}
+
+void Malflaeche::Beenden() {
+  if (maler_.isActive()) maler_.end();
+}
+
+void Malflaeche::Geaendert() {
+  if (!gemeldet_) gemeldet_ = neuzeichnen_();
+}
+
+}  // namespace plattform::qt

@@ -1,0 +1,100 @@
+#pragma once
+
+// The drawing surface of a canvas on Qt: it paints straight into the
+// canvas's persistent picture, without antialiasing.
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/Zeichenflaeche.h"
+
+namespace plattform::qt {
+
+// The pixels that one shape sets, relative to the point it is drawn at.
+// Drawn without antialiasing at a whole pixel, a label or a circle of a thin
+// pen sets the same pixels wherever it lies, moved with it; setting them
+// again costs far less than stroking the circle or shaping the label each time.
+class Stempel {
+ public:
+  // The pixels of `bild` inside `rahmen` that are not white, relative to
+  // `punkt`. None when one of them lies on the frame's edge, so that the
+  // shape may reach beyond it, or is not black, so that it is not wholly set.
+  static std::optional<Stempel> Lesen(const QImage& bild, QRect rahmen, QPoint punkt);
+  // The pixels set to `farbe` in the picture of 32-bit pixels starting at
+  // `pixel`, the shape's point at (x, y); those outside the picture are left out.
+  void Setzen(uchar* pixel, qsizetype zeilenlaenge, QSize groesse, int x, int y, QRgb farbe) const;
+
+ private:
+  // A run of pixels in one row.
+  struct Lauf {
+    int x, y, laenge;
+  };
+  std::vector<Lauf> laeufe_;
+};
+
+class Malflaeche : public Zeichenflaeche {
+ public:
+  // `neuzeichnen` asks the widget to show the picture again, and says
+  // whether there was a widget to ask.
+  Malflaeche(QImage& bild, std::function<bool()> neuzeichnen);
+  ~Malflaeche() override { Beenden(); }
+  void SetzeFarbe(int rot, int gruen, int blau) override;
+  void SetzeStiftbreite(int breite) override;
+  void SetzeTextgroesse(int groesse) override;
+  void Linie(int x1, int y1, int x2, int y2) override;
+  void Oval(int links, int oben, int breite, int hoehe) override;
+  void Text(const std::string& text, int x, int y) override;
+  void Loeschen() override;
+  // Before the picture is replaced.
+  void Beenden();
+  // The widget has shown the picture; the next change asks it again.
+  void Gezeigt() { gemeldet_ = false; }
+
+ private:
+  // The painter active on the picture; Maler also with the current pen and font.
+  void Beginnen();
+  QPainter& Maler();
+  // A painter set up as this surface's, with the pen in `farbe`.
+  void Einrichten(QPainter& p, const QColor& farbe) const;
+  // What `malen` draws at a point; `umriss`, around the point, holds it.
+  std::optional<Stempel> Aufnehmen(QRect umriss, const std::function<void(QPainter&, QPoint)>& malen);
+  // The stamp of a circle with the current pen, or of a label at the current
+  // size; none for a shape that is drawn each time.
+  const Stempel* Ovalstempel(int breite, int hoehe);
+  const Stempel* Textstempel(const std::string& text);
+  void Stempeln(const Stempel& s, int x, int y);
+  void Geaendert();
+
+  QImage& bild_;
+  std::function<bool()> neuzeichnen_;
+  bool gemeldet_ = false;
+  QPainter maler_;
+  uchar* pixel_ = nullptr;  // the memory the painter draws into
+  // The pen and font; the painter gets them when it draws with them next.
+  QColor farbe_ = Qt::black;
+  int breite_ = 1;
+  QFont schrift_;
+  bool stiftAlt_ = false;
+  bool schriftAlt_ = false;
+  // Where the stamps are taken, with a painter of its own.
+  QImage vorlage_;
+  QPainter vorlageMaler_;
+  // Circles by width, height and pen width; None: drawn each time.
+  std::map<std::tuple<int, int, int>, std::optional<Stempel>> ovale_;
+  // The labels at the current text size, of this picture and of the one
+  // before: a label gone from the picture is forgotten at the next clearing.
+  std::unordered_map<std::string, std::optional<Stempel>> texte_;
+  std::unordered_map<std::string, std::optional<Stempel>> texteVorher_;
+};
+
+}  // namespace plattform::qt
