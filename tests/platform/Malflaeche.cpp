@@ -1,5 +1,6 @@
-// The Qt canvas sets the pixels of circles and labels from stamps; the picture
-// must be the one that the painter makes when it draws every call itself.
+// The Qt canvas sets the pixels of circles from stamps and keeps the glyphs
+// of labels; the picture must be the one that the painter makes when it
+// draws every call itself.
 
 #include "platform/qt/Malflaeche.h"
 
@@ -95,19 +96,21 @@ TEST(Malflaeche, CirclesAtEveryPlaceAndEdgeAsThePainterDrawsThem) {
 }
 
 TEST(Malflaeche, LabelsAsThePainterDrawsThem) {
+  // A line separator breaks the text layout's line, not the painter's.
   const std::string texte[] = {"P1",
                                "Ä",
                                "名前",
                                "שלום",
                                "بيت12",
                                "a\rb",
+                               "a\u2028b",
                                "e\xcc\x81",
                                "A,B",
                                "",
                                "g|h",
                                "x y",
                                "WWW",
-                               std::string(33, 'L'),
+                               std::string(70, 'L'),
                                std::string(2100, 'M')};
   Vergleiche([&](Zeichenflaeche& g) {
     for (int groesse : {5, 10, 23, 10}) {
@@ -124,7 +127,7 @@ TEST(Malflaeche, LabelsAsThePainterDrawsThem) {
   });
 }
 
-TEST(Malflaeche, StampsOfTheLastPictureAndAnotherSize) {
+TEST(Malflaeche, WhatIsKeptFollowsThePictureAndTheTextSize) {
   QImage ist = Weiss();
   plattform::qt::Malflaeche f(ist, [] { return true; });
   auto bild = [&](int groesse) {

@@ -1,6 +1,6 @@
 #include "platform/qt/Malflaeche.h"
 
-#include <QFontMetrics>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "platform/qt/QtPeers.h"
@@ -9,8 +9,8 @@ namespace plattform::qt {
 
 namespace {
 
-// Longer labels are rare, and their stamps would be large: they are drawn each time.
-constexpr std::size_t LaengsterStempeltext = 32;
+// Longer labels are rare, and their glyphs would take much room: they are laid out each time.
+constexpr std::size_t LaengsterGemerkterText = 64;
 
 constexpr QRgb Weiss = 0xffffffff;
 constexpr QRgb Schwarz = 0xff000000;
@@ -144,19 +144,34 @@ const Stempel* Malflaeche::Ovalstempel(int breite, int hoehe) {
   return platz->second ? &*platz->second : nullptr;
 }
 
-const Stempel* Malflaeche::Textstempel(const std::string& text) {
-  if (text.size() > LaengsterStempeltext) return nullptr;
+const QList<QGlyphRun>* Malflaeche::Glyphen(const std::string& text) {
+  if (text.size() > LaengsterGemerkterText) return nullptr;
   auto platz = texte_.find(text);
   if (platz == texte_.end()) {
     if (auto vorher = texteVorher_.extract(text)) {
       platz = texte_.insert(std::move(vorher)).position;
     } else {
-      const QString t = Anzeigetext(text);
-      const QFontMetrics masse(schrift_);
-      const int rand = masse.height();
-      const QRect umriss(-rand, -masse.ascent() - rand, masse.horizontalAdvance(t) + 2 * rand,
-                         masse.height() + 2 * rand);
-      platz = texte_.emplace(text, Aufnehmen(umriss, [&](QPainter& p, QPoint q) { p.drawText(q, t); })).first;
+      QTextLayout satz(Anzeigetext(text), schrift_, &bild_);
+      QTextOption art;
+      art.setTextDirection(maler_.layoutDirection());
+      art.setWrapMode(QTextOption::NoWrap);
+      satz.setTextOption(art);
+      satz.beginLayout();
+      const QTextLine zeile = satz.createLine();
+      const bool eineZeile = !satz.createLine().isValid();
+      satz.endLayout();
+      std::optional<QList<QGlyphRun>> glyphen;
+      // A line separator begins a new line of the layout, not of the painter.
+      if (eineZeile) {
+        glyphen = zeile.glyphRuns();
+        // From the line's top left corner to its base line.
+        for (QGlyphRun& lauf : *glyphen) {
+          QList<QPointF> orte = lauf.positions();
+          for (QPointF& ort : orte) ort.ry() -= zeile.ascent();
+          lauf.setPositions(orte);
+        }
+      }
+      platz = texte_.emplace(text, std::move(glyphen)).first;
     }
   }
   return platz->second ? &*platz->second : nullptr;
@@ -172,11 +187,11 @@ void Malflaeche::Oval(int links, int oben, int breite, int hoehe) {
 }
 
 void Malflaeche::Text(const std::string& text, int x, int y) {
-  if (const Stempel* s = Textstempel(text)) {
-    Stempeln(*s, x, y);
-    return;
-  }
-  Maler().drawText(x, y, Anzeigetext(text));
+  QPainter& p = Maler();
+  if (const QList<QGlyphRun>* glyphen = Glyphen(text))
+    for (const QGlyphRun& lauf : *glyphen) p.drawGlyphRun(QPointF(x, y), lauf);
+  else
+    p.drawText(x, y, Anzeigetext(text));
   Geaendert();
 }
 

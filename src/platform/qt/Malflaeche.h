@@ -4,6 +4,7 @@
 // canvas's persistent picture, without antialiasing.
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
@@ -21,9 +22,9 @@
 namespace plattform::qt {
 
 // The pixels that one shape sets, relative to the point it is drawn at.
-// Drawn without antialiasing at a whole pixel, a label or a circle of a thin
-// pen sets the same pixels wherever it lies, moved with it; setting them
-// again costs far less than stroking the circle or shaping the label each time.
+// Drawn without antialiasing at a whole pixel, a circle of a thin pen sets
+// the same pixels wherever it lies, moved with it; setting them again costs
+// far less than stroking the circle each time.
 class Stempel {
  public:
   // The pixels of `bild` inside `rahmen` that are not white, relative to
@@ -68,10 +69,11 @@ class Malflaeche : public Zeichenflaeche {
   void Einrichten(QPainter& p, const QColor& farbe) const;
   // What `malen` draws at a point; `umriss`, around the point, holds it.
   std::optional<Stempel> Aufnehmen(QRect umriss, const std::function<void(QPainter&, QPoint)>& malen);
-  // The stamp of a circle with the current pen, or of a label at the current
-  // size; none for a shape that is drawn each time.
+  // The stamp of a circle with the current pen; none for one drawn each time.
   const Stempel* Ovalstempel(int breite, int hoehe);
-  const Stempel* Textstempel(const std::string& text);
+  // A label's glyphs at the current size, placed from its base line's start:
+  // the painter would shape the text each time. None for a label laid out each time.
+  const QList<QGlyphRun>* Glyphen(const std::string& text);
   void Stempeln(const Stempel& s, int x, int y);
   void Geaendert();
 
@@ -91,10 +93,11 @@ class Malflaeche : public Zeichenflaeche {
   QPainter vorlageMaler_;
   // Circles by width, height and pen width; None: drawn each time.
   std::map<std::tuple<int, int, int>, std::optional<Stempel>> ovale_;
-  // The labels at the current text size, of this picture and of the one
-  // before: a label gone from the picture is forgotten at the next clearing.
-  std::unordered_map<std::string, std::optional<Stempel>> texte_;
-  std::unordered_map<std::string, std::optional<Stempel>> texteVorher_;
+  // The glyphs of the labels at the current text size, of this picture and
+  // of the one before: a label gone from the picture is forgotten at the
+  // next clearing.
+  std::unordered_map<std::string, std::optional<QList<QGlyphRun>>> texte_;
+  std::unordered_map<std::string, std::optional<QList<QGlyphRun>>> texteVorher_;
 };
 
 }  // namespace plattform::qt
