@@ -242,26 +242,27 @@ void VektorT::Einlagern() {
   h.VLager = this;
 }
 
-void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const {
-  HauptF& h = HauptF::Instanz();
-  Leihvektor u(h);
-  Einheit(axis, *u);
-  const double k1 = u->kp[1];
-  const double k2 = u->kp[2];
-  const double k3 = u->kp[3];
+void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const { Drehung(w, axis).Anwenden(*this, q); }
+
+Drehung::Drehung(double w, const VektorT& axis) {
+  VektorT u;
+  Einheit(axis, u);
+  const double k1 = u.kp[1];
+  const double k2 = u.kp[2];
+  const double k3 = u.kp[3];
   // Whole turns first: a huge angle would overflow on its way to radians.
   const double phi = ((std::fmod(w, 360) * 4) * std::atan(1.0)) / 180;
   const double C = std::cos(phi);
   const double S = std::sin(phi);
-  Leihvektor r1(h);
-  Leihvektor r2(h);
-  Leihvektor r3(h);
-  r1->Vektor(C + k1 * k1 * (1 - C), k1 * k2 * (1 - C) - k3 * S, k1 * k3 * (1 - C) + k2 * S);
-  r2->Vektor(k1 * k2 * (1 - C) + k3 * S, C + k2 * k2 * (1 - C), k2 * k3 * (1 - C) - k1 * S);
-  r3->Vektor(k1 * k3 * (1 - C) - k2 * S, k2 * k3 * (1 - C) + k1 * S, C + k3 * k3 * (1 - C));
-  // The turned point is built in u and copied last, so q may be p or the axis.
-  u->kp[1] = SkalProd(*r1);
-  u->kp[2] = SkalProd(*r2);
-  u->kp[3] = SkalProd(*r3);
-  u->mal(1, q);
+  r1_.Vektor(C + k1 * k1 * (1 - C), k1 * k2 * (1 - C) - k3 * S, k1 * k3 * (1 - C) + k2 * S);
+  r2_.Vektor(k1 * k2 * (1 - C) + k3 * S, C + k2 * k2 * (1 - C), k2 * k3 * (1 - C) - k1 * S);
+  r3_.Vektor(k1 * k3 * (1 - C) - k2 * S, k2 * k3 * (1 - C) + k1 * S, C + k3 * k3 * (1 - C));
+}
+
+void Drehung::Anwenden(const VektorT& p, VektorT& q) const {
+  // All three from p before q is written, so q may be p.
+  const double x = p.SkalProd(r1_);
+  const double y = p.SkalProd(r2_);
+  const double z = p.SkalProd(r3_);
+  q.Vektor(x, y, z);
 }
