@@ -5,18 +5,18 @@
 
 #include "commands/BefehlT.h"
 #include "commands/Befehlsarten.h"
+#include "commands/Befehlsteil.h"
 #include "core/FiguratT.h"
 #include "platform/Plattform.h"
 #include "platform/Steuerelement.h"
-#include "ui/HauptF.h"
 
 
-bool HauptF::Gefunden(const std::string& name, FiguratT*& g) {
+bool Befehlsteil::Gefunden(const std::string& name, FiguratT*& g) {
   // After a re-execution the head is anonymous, and the empty name would find it.
   return !name.empty() && HoleFigurat(name, g);
 }
 
-bool HauptF::Anwenden(std::string& NeuG, std::string& AltG1, std::string& AltG2, std::string& AltG3, int K) {
+bool Befehlsteil::Anwenden(std::string& NeuG, std::string& AltG1, std::string& AltG2, std::string& AltG3, int K) {
   const Typen t{FiguratTypNr(AltG1), FiguratTypNr(AltG2), FiguratTypNr(AltG3)};
   // Every kind uses up an automatic number, also one that defines no figure.
   if (NeuG.empty()) NeuG = "G_" + std::to_string(FreieNr());
@@ -50,19 +50,22 @@ bool HauptF::Anwenden(std::string& NeuG, std::string& AltG1, std::string& AltG2,
   return ok;
 }
 
-void HauptF::FiguratAktionSingle(std::string NeuG, std::string AltG1, std::string AltG2, std::string AltG3, int K) {
+void Befehlsteil::FiguratAktionSingle(std::string NeuG, std::string AltG1, std::string AltG2, std::string AltG3,
+                                      int K) {
   if (Anwenden(NeuG, AltG1, AltG2, AltG3, K)) Aufzeichnen(K, NeuG, AltG1, AltG2, AltG3);
 }
 
-void HauptF::Verbinde(const std::string& A, const std::string& B) {
+void Befehlsteil::Verbinde(const std::string& A, const std::string& B) {
   FiguratAktionSingle("", A, B, "", KennungVerbinde);
   AnweisungslisteAusfuehren();
 }
 
-void HauptF::Trenne(const std::string& A, const std::string& B) { FiguratAktionSingle("", A, B, "", KennungTrenne); }
+void Befehlsteil::Trenne(const std::string& A, const std::string& B) {
+  FiguratAktionSingle("", A, B, "", KennungTrenne);
+}
 
-void HauptF::Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
-                         const std::string& AltG3) {
+void Befehlsteil::Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
+                              const std::string& AltG3) {
   BefehlT* b;
   ErschaffeB(b);
   b->NeuG = NeuG;

@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "commands/BefehlT.h"
+#include "commands/Befehlsteil.h"
 #include "platform/Steuerelement.h"
-#include "ui/HauptF.h"
 
 namespace {
 
@@ -24,12 +24,12 @@ bool Befehlsnummer(const std::string& text, long& n) {
 
 }  // namespace
 
-bool HauptF::IstBefehlszeile(const std::string& text) {
+bool Befehlsteil::IstBefehlszeile(const std::string& text) {
   long n;
   return Befehlsnummer(text, n);
 }
 
-void HauptF::LoescheBefehl(const std::string& zeile) {
+void Befehlsteil::LoescheBefehl(const std::string& zeile) {
   long n;
   if (!Befehlsnummer(zeile, n) || n < 1 || !BListe) return;
   BefehlT* weg;
@@ -47,7 +47,7 @@ void HauptF::LoescheBefehl(const std::string& zeile) {
   ZeigeBefehlsliste();
 }
 
-void HauptF::LoescheLetztenBefehl() {
+void Befehlsteil::LoescheLetztenBefehl() {
   if (!BListe) return;
   if (!BListe->Zeiger) {
     BListe->Einlagern();
@@ -62,7 +62,7 @@ void HauptF::LoescheLetztenBefehl() {
   LastInfoF().SetzeText("");
 }
 
-void HauptF::Restore() {
+void Befehlsteil::Restore() {
   if (!BLager) return;
   BefehlT* b = BLager;
   BLager = b->Zeiger;

@@ -1,15 +1,47 @@
+// The command pool, which is the undo stack too, and the command list.
+
 #include "commands/BefehlT.h"
 
-#include "ui/HauptF.h"
+#include "commands/Befehlsteil.h"
+
+Befehlsteil::Befehlsteil() = default;
+
+Befehlsteil::~Befehlsteil() = default;
+
+BefehlT* Befehlsteil::NeuerBefehl() {
+  befehlArena_.push_back(std::make_unique<BefehlT>());
+  return befehlArena_.back().get();
+}
+
+std::size_t Befehlsteil::Arenagroesse() const {
+  return vektorArena_.size() + figuratArena_.size() + befehlArena_.size();
+}
+
+void Befehlsteil::ErschaffeB(BefehlT*& b) {
+  // The pool is the undo stack too: this uses up the most recently deleted command.
+  if (BLager) {
+    b = BLager;
+    if (!b->Vektor) ErschaffeV(b->Vektor);
+    BLager = b->Zeiger;
+    b->Zeiger = nullptr;
+  } else if (ungenutzterB_) {
+    b = ungenutzterB_;
+    ungenutzterB_ = nullptr;
+  } else {
+    b = NeuerBefehl();
+    ErschaffeV(b->Vektor);
+  }
+  ++b->Generation;
+}
 
 void BefehlT::Einlagern() {
-  HauptF& h = HauptF::Instanz();
+  Befehlsteil& h = Befehlsteil::Instanz();
   Zeiger = h.BLager;
   h.BLager = this;
 }
 
 void BefehlT::Anhaengen() {
-  HauptF& h = HauptF::Instanz();
+  Befehlsteil& h = Befehlsteil::Instanz();
   Zeiger = nullptr;
   if (!h.BListe) {
     h.BListe = this;
@@ -21,19 +53,19 @@ void BefehlT::Anhaengen() {
 }
 
 void BefehlT::Einfuegen(int n) {
-  BefehlT* q = HauptF::Instanz().BListe;
+  BefehlT* q = Befehlsteil::Instanz().BListe;
   for (int i = 1; i < n; ++i) q = q->Zeiger;
   Zeiger = q->Zeiger;
   q->Zeiger = this;
 }
 
-bool HauptF::IstInBefehlsliste(const BefehlT& b) const {
+bool Befehlsteil::IstInBefehlsliste(const BefehlT& b) const {
   for (const BefehlT* c = BListe; c; c = c->Zeiger)
     if (c == &b) return true;
   return false;
 }
 
-void HauptF::HoleBefehl(const std::string& name, BefehlT*& b, bool& found) const {
+void Befehlsteil::HoleBefehl(const std::string& name, BefehlT*& b, bool& found) const {
   found = false;
   if (!BListe) return;
   BefehlT* c = BListe;

@@ -4,11 +4,11 @@
 #include "commands/Befehlsarten.h"
 
 #include "commands/BefehlT.h"
+#include "commands/Befehlsteil.h"
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
 #include "platform/Steuerelement.h"
-#include "ui/HauptF.h"
 
 namespace {
 
@@ -33,8 +33,8 @@ bool Eckfigur(int t1, int, int) { return t1 < -2; }
 
 // An operation of the table: a captureless lambda over the main window, the
 // command's fields o, the result record r and the success flag ok.
-#define OPERATION(aufruf)                                                                   \
-  []([[maybe_unused]] HauptF& h, [[maybe_unused]] const Operanden& o, [[maybe_unused]] FiguratT*& r, \
+#define OPERATION(aufruf)                                                                                 \
+  []([[maybe_unused]] Befehlsteil& h, [[maybe_unused]] const Operanden& o, [[maybe_unused]] FiguratT*& r, \
      [[maybe_unused]] bool& ok) { aufruf; }
 // A kind whose roads differ: its typed and its replayed operation.
 #define WEGE(getippt, wiederholt) nullptr, nullptr, false, getippt, wiederholt
@@ -46,18 +46,18 @@ GrafikFenster& G() { return GrafikFenster::Instanz(); }
 // Replayed: the command b.
 
 // Points and planes are typed in the numeric bars, which record them themselves.
-void PunktWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+void PunktWiederholt(Befehlsteil& h, const BefehlT& b, const Typen&) {
   bool ok;
   h.ErzeugePunkt(b.NeuG, b.Vektor->kp[1], b.Vektor->kp[2], b.Vektor->kp[3], ok);
 }
 
-void EbeneWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+void EbeneWiederholt(Befehlsteil& h, const BefehlT& b, const Typen&) {
   bool ok;
   h.ErzeugeEbeneG(b.NeuG, b.Gleichung[1], b.Gleichung[2], b.Gleichung[3], b.Gleichung[4], ok);
 }
 
 // Typed, the members are those gathered on the collection field.
-bool SammlungGetippt(HauptF& h, Felder& f, const Typen&) {
+bool SammlungGetippt(Befehlsteil& h, Felder& f, const Typen&) {
   f.AltG1 = h.AktuelleSammlung.empty() ? "" : h.AktuelleSammlung.substr(1);
   bool ok = !f.AltG1.empty();
   if (ok) {
@@ -68,21 +68,21 @@ bool SammlungGetippt(HauptF& h, Felder& f, const Typen&) {
   return ok;
 }
 
-void SammlungWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+void SammlungWiederholt(Befehlsteil& h, const BefehlT& b, const Typen&) {
   bool ok;
   h.ErzeugeSammlung(b.NeuG, b.AltG1, ok);
 }
 
 // Typed on the delete field, which records it itself. The origin stays.
-void LoescheWiederholt(HauptF& h, const BefehlT& b, const Typen& t) {
-  if (t.t1 != TypKein && HauptF::VergleicheNamen(b.AltG1, "O") != 0) h.LoescheFigurat(b.AltG1);
+void LoescheWiederholt(Befehlsteil& h, const BefehlT& b, const Typen& t) {
+  if (t.t1 != TypKein && Befehlsteil::VergleicheNamen(b.AltG1, "O") != 0) h.LoescheFigurat(b.AltG1);
 }
 
 // Typed, the hint comes from its field, a line break made a blank; it is
 // written to the descriptions only when the list is executed.
-bool HinweisGetippt(HauptF& h, Felder& f, const Typen&) {
+bool HinweisGetippt(Befehlsteil& h, Felder& f, const Typen&) {
   std::string hinweis = h.HinweisF().Text();
-  HauptF::Filtern(hinweis);
+  Befehlsteil::Filtern(hinweis);
   if (hinweis.find_first_not_of(' ') == std::string::npos) return false;
   f.AltG2 = hinweis;
   f.NeuG.clear();
@@ -92,29 +92,29 @@ bool HinweisGetippt(HauptF& h, Felder& f, const Typen&) {
   return true;
 }
 
-void HinweisWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+void HinweisWiederholt(Befehlsteil& h, const BefehlT& b, const Typen&) {
   h.HinweisAusgabe(b.AltG2);
   h.LastInfoF().SetzeText(b.AltG2);
 }
 
 // The two figures of a connect or separate command, when both exist.
-bool BeideDa(HauptF& h, const std::string& A, const std::string& B, FiguratT*& g1, FiguratT*& g2) {
+bool BeideDa(Befehlsteil& h, const std::string& A, const std::string& B, FiguratT*& g1, FiguratT*& g2) {
   return h.Gefunden(A, g1) && h.Gefunden(B, g2);
 }
 
 // Typed, only recorded: the graphics window executes the list right after.
-bool VerbindeGetippt(HauptF& h, Felder&, const Typen& t) {
+bool VerbindeGetippt(Befehlsteil& h, Felder&, const Typen& t) {
   h.AktuelleKennung = KennungVerbinde;
   return t.t1 == TypPunkt && t.t2 == TypPunkt;
 }
 
-void VerbindeWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+void VerbindeWiederholt(Befehlsteil& h, const BefehlT& b, const Typen&) {
   FiguratT* g1;
   FiguratT* g2;
   if (BeideDa(h, b.AltG1, b.AltG2, g1, g2)) G().VerbindungEintragen(*g1, *g2);
 }
 
-bool TrenneGetippt(HauptF& h, Felder& f, const Typen&) {
+bool TrenneGetippt(Befehlsteil& h, Felder& f, const Typen&) {
   h.AktuelleKennung = KennungTrenne;
   FiguratT* g1;
   FiguratT* g2;
@@ -123,7 +123,7 @@ bool TrenneGetippt(HauptF& h, Felder& f, const Typen&) {
   return true;
 }
 
-void TrenneWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+void TrenneWiederholt(Befehlsteil& h, const BefehlT& b, const Typen&) {
   FiguratT* g1;
   FiguratT* g2;
   if (BeideDa(h, b.AltG1, b.AltG2, g1, g2)) G().VerbindungTrennen(*g1, *g2);
@@ -132,7 +132,7 @@ void TrenneWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
 // Showing draws over the picture, hiding draws it anew. Replayed, only the
 // flag: the closing redraw draws or leaves out the figure.
 template <bool sichtbar>
-bool SichtbarGetippt(HauptF& h, Felder& f, const Typen&) {
+bool SichtbarGetippt(Befehlsteil& h, Felder& f, const Typen&) {
   FiguratT* g;
   if (!h.Gefunden(f.AltG1, g)) return false;
   h.AktuelleKennung = sichtbar ? KennungZeichne : KennungRadiere;
@@ -145,7 +145,7 @@ bool SichtbarGetippt(HauptF& h, Felder& f, const Typen&) {
 }
 
 template <bool sichtbar>
-void SichtbarWiederholt(HauptF& h, const BefehlT& b, const Typen&) {
+void SichtbarWiederholt(Befehlsteil& h, const BefehlT& b, const Typen&) {
   FiguratT* g;
   if (h.Gefunden(b.AltG1, g)) g->sichtbar = sichtbar;
 }
@@ -195,7 +195,7 @@ const std::array<Befehlsart, 35> tabelle = {{
     // The angle is a typed number: "22,5" and "7+1/5" keep their values.
     {KennungDrehen, "KennungDrehen", "Drehung", L::Namen, " wird definiert als Ergebnis der Drehung von: ",
      {{{1, " um den Winkel: "}, {2, " Grad mit der Drehachse: "}, {3, ""}}}, Konstruktion | Winkel, S::Mitglieder,
-     Drehbar, OPERATION(h.ErzeugeDrehung(o.AltG1, HauptF::myval(o.AltG2), o.AltG3, r, ok)), true},
+     Drehbar, OPERATION(h.ErzeugeDrehung(o.AltG1, Befehlsteil::myval(o.AltG2), o.AltG3, r, ok)), true},
     {KennungDreieck, "KennungDreieck", "Dreieck", L::Namen, " ist das Dreieck mit den Ecken: ",
      {{{1, " und: "}, {2, " und: "}, {3, ""}}}, Konstruktion, S::Nichts, DreiPunkte,
      OPERATION(h.ErzeugeDreieck(o.AltG1, o.AltG2, o.AltG3, r, ok)), true},
@@ -275,8 +275,8 @@ const Befehlsart* Befehlsart::Zu(int K) {
   return K >= 0 && K <= 60 ? nachKennung[K] : nullptr;
 }
 
-std::string HauptF::BText(int Kennung, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
-                          const std::string& AltG3) {
+std::string Befehlsteil::BText(int Kennung, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
+                               const std::string& AltG3) {
   const Befehlsart* art = Befehlsart::Zu(Kennung);
   if (!art) return " ";
   const std::string* felder[] = {nullptr, &AltG1, &AltG2, &AltG3};
@@ -290,7 +290,7 @@ std::string HauptF::BText(int Kennung, const std::string& NeuG, const std::strin
   return satz + " ";
 }
 
-void HauptF::ErzeugeBefehlsSchluessel() {
+void Befehlsteil::ErzeugeBefehlsSchluessel() {
   // Index 0 stays empty: it is no kind, and the empty text would occur in every line.
   for (int i = 1; i <= 60; ++i) {
     const Befehlsart* art = Befehlsart::Zu(i);
@@ -298,7 +298,7 @@ void HauptF::ErzeugeBefehlsSchluessel() {
   }
 }
 
-void HauptF::ZeigeBefehlsliste() {
+void Befehlsteil::ZeigeBefehlsliste() {
   Protokoll.clear();
   int n = 1;
   for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
@@ -309,7 +309,7 @@ void HauptF::ZeigeBefehlsliste() {
   ProtokollBox().SetzeInhalt(Protokoll);
 }
 
-void HauptF::ZeigeLetztenBefehl() {
+void Befehlsteil::ZeigeLetztenBefehl() {
   ZeigeBefehlsliste();
   auto& box = ProtokollBox();
   box.ZeigeZeile(box.ListCount() - 1);

@@ -5,7 +5,7 @@
 
 class BefehlT;
 class FiguratT;
-class HauptF;
+class Befehlsteil;
 
 // Command kinds (BefehlT::Kennung).
 constexpr int KennungPunkt = 9;
@@ -44,7 +44,7 @@ constexpr int KennungRadiereAlleStrecken = 53;
 constexpr int KennungRadiereAlles = 54;
 constexpr int KennungZeichneAlles = 55;
 
-// The input kinds of HauptF::AktuelleKennung that record the kinds 9 and 10.
+// The input kinds of Befehlsteil::AktuelleKennung that record the kinds 9 and 10.
 constexpr int EingabeFesterPunkt = 1;
 constexpr int EingabeFesteEbene = 2;
 
@@ -130,13 +130,13 @@ struct Befehlsart {
   // The operation of both roads and its guard (none: always). r: the result
   // record the kinds with Ergebnis fill and enter.
   bool (*Waechter)(int t1, int t2, int t3) = nullptr;
-  void (*Operation)(HauptF& h, const Operanden& o, FiguratT*& r, bool& ok) = nullptr;
+  void (*Operation)(Befehlsteil& h, const Operanden& o, FiguratT*& r, bool& ok) = nullptr;
   // Typed, the operation runs also when the guard failed.
   bool auchOhneWaechter = false;
   // The operations of a kind whose roads differ: typed, whether it succeeded
   // and is to be recorded; replayed, nothing is ever recorded.
-  bool (*Getippt)(HauptF& h, Felder& f, const Typen& t) = nullptr;
-  void (*Wiederholt)(HauptF& h, const BefehlT& b, const Typen& t) = nullptr;
+  bool (*Getippt)(Befehlsteil& h, Felder& f, const Typen& t) = nullptr;
+  void (*Wiederholt)(Befehlsteil& h, const BefehlT& b, const Typen& t) = nullptr;
 
   bool Hat(Merkmal m) const { return (merkmale & m) != 0; }
   int Felderzahl() const;

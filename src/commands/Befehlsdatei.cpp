@@ -2,11 +2,11 @@
 // Loading appends the file's commands and executes the whole list.
 
 #include "commands/BefehlT.h"
+#include "commands/Befehlsteil.h"
 #include "platform/Plattform.h"
 #include "platform/Steuerelement.h"
-#include "ui/HauptF.h"
 
-bool HauptF::SpeichereProtokoll() {
+bool Befehlsteil::SpeichereProtokoll() {
   plattform::Plattform& p = plattform::plattform();
   const auto pfad = p.Dialogdienst().DateiSpeichern("FiguratDaten", "text");
   if (!pfad) return false;
@@ -20,7 +20,7 @@ bool HauptF::SpeichereProtokoll() {
   return true;
 }
 
-void HauptF::LadeFile() {
+void Befehlsteil::LadeFile() {
   MenuleisteLeeren(1);
   MenuleisteLeeren(2);
   AlleFiguratLoeschen();
@@ -31,7 +31,7 @@ void HauptF::LadeFile() {
   destruktiv = false;
 }
 
-void HauptF::LadeProtokoll() {
+void Befehlsteil::LadeProtokoll() {
   using Lesen = plattform::Dateien::Lesen;
   plattform::Plattform& p = plattform::plattform();
   if (const auto pfad = p.Dialogdienst().DateiOeffnen()) {
@@ -58,7 +58,7 @@ void HauptF::LadeProtokoll() {
   Befehlslisteeinlesen("");
 }
 
-void HauptF::Befehlslisteeinlesen(const std::string& text) {
+void Befehlsteil::Befehlslisteeinlesen(const std::string& text) {
   // The end of the list, found once: appending walks no list per line.
   BefehlT* letzter = BListe;
   while (letzter && letzter->Zeiger) letzter = letzter->Zeiger;

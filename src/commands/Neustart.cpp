@@ -1,13 +1,13 @@
 // The fresh start: no commands, the origin alone, empty texts, the view reset.
 
 #include "commands/BefehlT.h"
+#include "commands/Befehlsteil.h"
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
 #include "platform/Steuerelement.h"
-#include "ui/HauptF.h"
 
-void HauptF::Neustart() {
+void Befehlsteil::Neustart() {
   BListe = nullptr;
   AktuellerBZeiger = BListe;
   ErzeugeUrsprung();
@@ -33,7 +33,7 @@ void HauptF::Neustart() {
   grafik.InitGrafik();
 }
 
-void HauptF::AllesLoeschen() {
+void Befehlsteil::AllesLoeschen() {
   // The whole list on top of the undo stack, its first command on top.
   if (BListe) {
     BefehlT* letzter = BListe;

@@ -5,16 +5,16 @@
 
 #include "commands/BefehlT.h"
 #include "commands/Befehlsarten.h"
+#include "commands/Befehlsteil.h"
 #include "core/FiguratT.h"
 #include "platform/Plattform.h"
 #include "platform/Steuerelement.h"
-#include "ui/HauptF.h"
 
 
-bool HauptF::Elementname(const std::string& name) { return name.find('|') != std::string::npos; }
+bool Befehlsteil::Elementname(const std::string& name) { return name.find('|') != std::string::npos; }
 
-std::string HauptF::AufMitglieder(const std::string& NeuG, const std::string& mitglieder, const std::string& AltG2,
-                                  const std::string& AltG3, int K) {
+std::string Befehlsteil::AufMitglieder(const std::string& NeuG, const std::string& mitglieder, const std::string& AltG2,
+                                       const std::string& AltG3, int K) {
   // Each member's result is named NeuG|member and listed, also when nothing was built for it.
   const auto n = std::count(mitglieder.begin(), mitglieder.end(), ',') + 1;
   std::string rest = mitglieder;
@@ -32,8 +32,8 @@ std::string HauptF::AufMitglieder(const std::string& NeuG, const std::string& mi
   return liste.substr(1);
 }
 
-void HauptF::AufSammlung(const Befehlsart& art, const std::string& NeuG, const std::string& sammlung,
-                         const std::string& AltG2, const std::string& AltG3) {
+void Befehlsteil::AufSammlung(const Befehlsart& art, const std::string& NeuG, const std::string& sammlung,
+                              const std::string& AltG2, const std::string& AltG3) {
   FiguratT* s;
   HoleFigurat(sammlung, s);
   auto neueSammlung = [&](const std::string& mitglieder) {
@@ -63,7 +63,7 @@ void HauptF::AufSammlung(const Befehlsart& art, const std::string& NeuG, const s
   }
 }
 
-void HauptF::FiguratAktion() {
+void Befehlsteil::FiguratAktion() {
   const int K = AktuelleKennung;
   const Befehlsart* art = Befehlsart::Zu(K);
   const bool winkel = art && art->Hat(Befehlsart::Winkel);

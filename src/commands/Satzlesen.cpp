@@ -5,11 +5,11 @@
 
 #include "commands/BefehlT.h"
 #include "commands/Befehlsarten.h"
+#include "commands/Befehlsteil.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "platform/Zahltext.h"
-#include "ui/HauptF.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ bool LiesSatz(std::string_view line, int K, Gelesen& g) {
   switch (art->lesart) {
     case Lesart::Koordinaten: {
       Leihvektor v;
-      HauptF::Zeile2Vektor(rest, *v, ok);
+      Befehlsteil::Zeile2Vektor(rest, *v, ok);
       g.x = v->kp[1];
       g.y = v->kp[2];
       g.z = v->kp[3];
@@ -66,7 +66,7 @@ bool LiesSatz(std::string_view line, int K, Gelesen& g) {
       break;
     }
     case Lesart::Gleichung:
-      HauptF::Gleichung2GleichungsFeld(rest, g.Gleichung, ok);
+      Befehlsteil::Gleichung2GleichungsFeld(rest, g.Gleichung, ok);
       g.feld[1] = OhneSchlussblank(rest);
       break;
     case Lesart::Hinweis:
@@ -89,7 +89,7 @@ bool LiesSatz(std::string_view line, int K, Gelesen& g) {
         if (ok) g.feld[art->teile[i].feld] = rest.substr(0, p);
       }
       // The angle of a rotation is a typed number, and must be one that can be used.
-      if (ok && art->Hat(Befehlsart::Winkel)) ok = HauptF::Endlich({HauptF::myval(g.feld[2])});
+      if (ok && art->Hat(Befehlsart::Winkel)) ok = Befehlsteil::Endlich({Befehlsteil::myval(g.feld[2])});
       break;
   }
   return ok;
@@ -114,7 +114,7 @@ void BefehlT::Zeile2Befehl(const std::string& line, int K, bool& ok) {
   Kennung = K;
 }
 
-void HauptF::Zeile2Vektor(std::string_view text, VektorT& v, bool& ok) {
+void Befehlsteil::Zeile2Vektor(std::string_view text, VektorT& v, bool& ok) {
   ok = false;
   const std::size_t a = text.find('(');
   if (a == npos) return;
@@ -136,7 +136,7 @@ void HauptF::Zeile2Vektor(std::string_view text, VektorT& v, bool& ok) {
   if (ok) v.Vektor(x, y, z);
 }
 
-void HauptF::Gleichung2GleichungsFeld(std::string_view text, std::array<double, 5>& G, bool& ok) {
+void Befehlsteil::Gleichung2GleichungsFeld(std::string_view text, std::array<double, 5>& G, bool& ok) {
   using plattform::Val;
   const std::size_t a = text.find('x');
   ok = a != npos && a > 0;
@@ -156,7 +156,7 @@ void HauptF::Gleichung2GleichungsFeld(std::string_view text, std::array<double, 
   ok = Endlich({G[1], G[2], G[3], G[4]});
 }
 
-int HauptF::Satzart(const std::string& zeile) const {
+int Befehlsteil::Satzart(const std::string& zeile) const {
   // A key phrase can stand inside a name or a hint: of the kinds whose phrase
   // occurs, the highest whose reading rebuilds the very same sentence wins.
   int hoechste = 0;

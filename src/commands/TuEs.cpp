@@ -1,12 +1,12 @@
 // "Ausführen": what the input bars hold, for the chosen kind.
 
 #include "commands/Befehlsarten.h"
+#include "commands/Befehlsteil.h"
 #include "platform/Steuerelement.h"
-#include "ui/HauptF.h"
 
 using plattform::EditFeld;
 
-void HauptF::TuEs() {
+void Befehlsteil::TuEs() {
   EditFeld& name = GnameF();
   if (AktuelleKennung == EingabeFesterPunkt) {
     DefinierePunkt();

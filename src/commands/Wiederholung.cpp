@@ -3,13 +3,13 @@
 
 #include "commands/BefehlT.h"
 #include "commands/Befehlsarten.h"
+#include "commands/Befehlsteil.h"
 #include "core/FiguratT.h"
 #include "graphics/GrafikFenster.h"
 #include "platform/Steuerelement.h"
-#include "ui/HauptF.h"
 
 
-void HauptF::AnweisungslisteAusfuehren() {
+void Befehlsteil::AnweisungslisteAusfuehren() {
   AktuelleKennung = 0;
   MenuleisteLeeren(1);
   MenuleisteLeeren(2);
@@ -27,7 +27,7 @@ void HauptF::AnweisungslisteAusfuehren() {
   GrafikFenster::Instanz().TotalAktualisieren();
 }
 
-void HauptF::BefehlslisteAbarbeiten() {
+void Befehlsteil::BefehlslisteAbarbeiten() {
   Aufschub::Lauf lauf(Befehlslauf);
   for (BefehlT* c = AktuellerBZeiger; c; c = c->Zeiger) {
     // The figure list box shows the end of the run; some drawing commands
@@ -42,7 +42,7 @@ void HauptF::BefehlslisteAbarbeiten() {
   GrafikFenster::Instanz().Aktualisieren();
 }
 
-void HauptF::BefehlAusfuehren(BefehlT& b) {
+void Befehlsteil::BefehlAusfuehren(BefehlT& b) {
   const Typen t{FiguratTypNr(b.AltG1), FiguratTypNr(b.AltG2), FiguratTypNr(b.AltG3)};
   if (const Befehlsart* art = Befehlsart::Zu(b.Kennung)) {
     if (t.t1 == TypSammlung && art->AufSammlung != Sammlungsfall::Keiner) {

@@ -3,26 +3,26 @@
 
 #include "commands/BefehlT.h"
 #include "commands/Befehlsarten.h"
+#include "commands/Befehlsteil.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
 #include "platform/Steuerelement.h"
 #include "platform/Zahltext.h"
-#include "ui/HauptF.h"
 
 using plattform::Str;
 
-std::string HauptF::EingegebenerName() {
+std::string Befehlsteil::EingegebenerName() {
   std::string name = Kommafrei(GnameF().Text());
   if (name.empty()) name = "G_" + std::to_string(FreieNr());
   return name;
 }
 
-std::string HauptF::Gleichungstext(double a, double b, double c, double d) {
+std::string Befehlsteil::Gleichungstext(double a, double b, double c, double d) {
   // Plain numbers, neither rounded nor set to 0: "+ " stands before a negative coefficient too.
   return Str(a) + "x + " + Str(b) + "y + " + Str(c) + "z = " + Str(d);
 }
 
-void HauptF::DefinierePunkt() {
+void Befehlsteil::DefinierePunkt() {
   const std::string name = EingegebenerName();
   const double x = myval(aF().Text());
   const double y = myval(bF().Text());
@@ -47,7 +47,7 @@ void HauptF::DefinierePunkt() {
   destruktiv = false;
 }
 
-void HauptF::DefiniereEbene() {
+void Befehlsteil::DefiniereEbene() {
   const double a = myval(aF().Text());
   const double b = myval(bF().Text());
   const double c = myval(cF().Text());

@@ -1,9 +1,9 @@
 // Rotation about a line, as two mirror images at planes through the axis.
 
+#include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
-#include "ui/HauptF.h"
 
 void VektorT::DrehachsenRichtungen(double h, VektorT& r1, VektorT& r2) const {
   const double x = kp[1];
@@ -27,7 +27,7 @@ void VektorT::DrehachsenRichtungen(double h, VektorT& r1, VektorT& r2) const {
 void FiguratT::DrehungumGerade(double w, const FiguratT& achse, FiguratT& R, bool& ok) const {
   if (ok) ok = achse.Typ == TypGerade;
   if (!ok) return;
-  HauptF& h = HauptF::Instanz();
+  Konstruktionsteil& h = Konstruktionsteil::Instanz();
   const VektorT& d = *achse.v2;
   Leihvektor r1(h);
   Leihvektor r2(h);
@@ -50,8 +50,8 @@ void FiguratT::DrehungumGerade(double w, const FiguratT& achse, FiguratT& R, boo
   if (ok) h.Spiegele(*Z, *E2, R, ok);
 }
 
-void HauptF::ErzeugeDrehung(const std::string& A, double winkel, const std::string& achse, FiguratT*& r,
-                            bool& ok) {
+void Konstruktionsteil::ErzeugeDrehung(const std::string& A, double winkel, const std::string& achse, FiguratT*& r,
+                                       bool& ok) {
   if (!ok) return;
   FiguratT* objekt = nullptr;
   FiguratT* gerade = nullptr;

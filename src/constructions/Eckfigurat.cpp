@@ -1,12 +1,12 @@
 // Triangles, tetrahedra and collections: figures that hold the names of
 // other figures, looked up whenever they are needed.
 
+#include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
-void HauptF::ErzeugeDreieck(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r,
-                            bool& ok) {
+void Konstruktionsteil::ErzeugeDreieck(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r,
+                                       bool& ok) {
   if (!ok) return;
   // Corners are points; degenerate positions are accepted.
   ok = FiguratTypNr(A) == TypPunkt && FiguratTypNr(B) == TypPunkt && FiguratTypNr(C) == TypPunkt &&
@@ -23,7 +23,7 @@ void HauptF::ErzeugeDreieck(const std::string& A, const std::string& B, const st
   g.Einlisten();
 }
 
-void HauptF::ErzeugeTetraeder(const std::string& basis, const std::string& spitze, FiguratT*& r, bool& ok) {
+void Konstruktionsteil::ErzeugeTetraeder(const std::string& basis, const std::string& spitze, FiguratT*& r, bool& ok) {
   ok = ok && FiguratTypNr(basis) == TypDreieck && FiguratTypNr(spitze) == TypPunkt;
   FiguratT* D = nullptr;
   if (ok) {
@@ -45,7 +45,7 @@ void HauptF::ErzeugeTetraeder(const std::string& basis, const std::string& spitz
   g.Einlisten();
 }
 
-void HauptF::ErzeugeSammlung(const std::string& name, const std::string& members, bool& ok) {
+void Konstruktionsteil::ErzeugeSammlung(const std::string& name, const std::string& members, bool& ok) {
   if (NameAbgelehnt(name)) {
     plattform::plattform().MsgBox("Der verwendete Figuratname " + name + "  ist unerlaubt oder existiert bereits");
     ok = false;

@@ -1,16 +1,16 @@
 // Lines and planes from points and directions.
 
+#include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
 namespace {
 
 // The vector of an operand; the null vector when the name names no figure,
 // which the lookup has already reported.
-void Lies(const HauptF& h, int selector, const std::string& name, VektorT& v) {
+void Lies(const Konstruktionsteil& h, int selector, const std::string& name, VektorT& v) {
   v.Vektor(0, 0, 0);
   h.HoleVektor(selector, name, v);
 }
@@ -32,7 +32,7 @@ const char* const OhneNormale = "Der Normalenvektor darf nicht der Nullvektor se
 
 }  // namespace
 
-void HauptF::ErzeugeGeradePP(const std::string& P, const std::string& Q, FiguratT*& r, bool& ok) {
+void Konstruktionsteil::ErzeugeGeradePP(const std::string& P, const std::string& Q, FiguratT*& r, bool& ok) {
   ok = ok && VergleicheNamen(P, Q) != 0;
   if (!ok) return;
   FiguratT& g = *r;
@@ -44,7 +44,7 @@ void HauptF::ErzeugeGeradePP(const std::string& P, const std::string& Q, Figurat
   Eintragen(g, TypGerade, OhneRichtung);
 }
 
-void HauptF::ErzeugeGeradePR(const std::string& P, const std::string& R, FiguratT*& r, bool& ok) {
+void Konstruktionsteil::ErzeugeGeradePR(const std::string& P, const std::string& R, FiguratT*& r, bool& ok) {
   // The origin under its own name is never a direction.
   ok = ok && VergleicheNamen(R, "O") != 0 && ExistiertFigurat(R);
   if (!ok) return;
@@ -63,8 +63,8 @@ void HauptF::ErzeugeGeradePR(const std::string& P, const std::string& R, Figurat
   Eintragen(g, TypGerade, OhneRichtung);
 }
 
-void HauptF::ErzeugeEbenePPP(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r,
-                             bool& ok) {
+void Konstruktionsteil::ErzeugeEbenePPP(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r,
+                                        bool& ok) {
   ok = ok && VergleicheNamen(A, B) != 0 && VergleicheNamen(A, C) != 0 && VergleicheNamen(B, C) != 0;
   if (!ok) return;
   FiguratT& g = *r;
@@ -83,7 +83,7 @@ void HauptF::ErzeugeEbenePPP(const std::string& A, const std::string& B, const s
   Eintragen(g, TypEbene, "Der Normalenvektor einer Ebene kann nicht der Nullvektor sein", kollinear);
 }
 
-void HauptF::ErzeugeEbenePN(const std::string& P, const std::string& N, FiguratT*& r, bool& ok) {
+void Konstruktionsteil::ErzeugeEbenePN(const std::string& P, const std::string& N, FiguratT*& r, bool& ok) {
   if (!ok) return;
   FiguratT& g = *r;
   Lies(*this, 1, P, *g.v1);
@@ -92,8 +92,8 @@ void HauptF::ErzeugeEbenePN(const std::string& P, const std::string& N, FiguratT
   Eintragen(g, TypEbene, OhneNormale);
 }
 
-void HauptF::ErzeugeEbenePRR(const std::string& P, const std::string& R1, const std::string& R2, FiguratT*& r,
-                             bool& ok) {
+void Konstruktionsteil::ErzeugeEbenePRR(const std::string& P, const std::string& R1, const std::string& R2,
+                                        FiguratT*& r, bool& ok) {
   ok = ok && VergleicheNamen(R1, R2) != 0;
   if (!ok) return;
   FiguratT& g = *r;

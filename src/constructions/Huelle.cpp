@@ -1,11 +1,11 @@
 // The affine hull of three figures: the smallest point, line, plane or whole
 // space that contains them all.
 
+#include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ void Ebene(FiguratT& R, const VektorT& p, const VektorT& a, const VektorT& b) {
 
 }  // namespace
 
-void HauptF::ErzeugeHuelle(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r,
-                           bool& ok) {
+void Konstruktionsteil::ErzeugeHuelle(const std::string& A, const std::string& B, const std::string& C, FiguratT*& r,
+                                      bool& ok) {
   FiguratT* a;
   FiguratT* b;
   FiguratT* c;
@@ -35,13 +35,13 @@ void HauptF::ErzeugeHuelle(const std::string& A, const std::string& B, const std
   r->Einlisten();
 }
 
-void HauptF::Huelle(const FiguratT& A, const FiguratT& B, const FiguratT& C, FiguratT& R) {
+void Konstruktionsteil::Huelle(const FiguratT& A, const FiguratT& B, const FiguratT& C, FiguratT& R) {
   Leihfigurat zwischen(*this);
   Huelle2(A, B, *zwischen);
   Huelle2(C, *zwischen, R);
 }
 
-void HauptF::Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R) {
+void Konstruktionsteil::Huelle2(const FiguratT& A, const FiguratT& B, FiguratT& R) {
   const FiguratT& X = B.Typ < A.Typ ? B : A;
   const FiguratT& Y = B.Typ < A.Typ ? A : B;
   Leihvektor w(*this);

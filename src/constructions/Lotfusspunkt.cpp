@@ -1,10 +1,10 @@
 // Foot figures of perpendiculars: of a point, and of all points of a figure.
 
+#include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ void Hilfsfigur(FiguratT& f, int typ, const VektorT& p, const VektorT& richtung)
 
 // g := the intersection of b with the auxiliary figure of the type typ
 // through p along richtung.
-void SchnittMitHilfsfigur(HauptF& h, const FiguratT& b, int typ, const VektorT& p, const VektorT& richtung,
+void SchnittMitHilfsfigur(Konstruktionsteil& h, const FiguratT& b, int typ, const VektorT& p, const VektorT& richtung,
                           FiguratT& g, bool& ok) {
   Leihfigurat hilf(h);
   Hilfsfigur(*hilf, typ, p, richtung);
@@ -32,7 +32,7 @@ void PunktBei(FiguratT& g, const VektorT& p) {
 // The foot figure of a onto b, both points, lines or planes. Where the feet
 // of all points of a are one point, the auxiliary figure through a point of
 // a perpendicular to b gives it; where they fill b, it is a copy of b.
-void Lotfussfigur(HauptF& h, const FiguratT& a, const FiguratT& b, FiguratT& g, bool& ok) {
+void Lotfussfigur(Konstruktionsteil& h, const FiguratT& a, const FiguratT& b, FiguratT& g, bool& ok) {
   const VektorT& PA = *a.v1;
   const VektorT& PB = *b.v1;
   if (b.Typ == TypPunkt) {
@@ -79,7 +79,7 @@ void Lotfussfigur(HauptF& h, const FiguratT& a, const FiguratT& b, FiguratT& g, 
 
 }  // namespace
 
-void HauptF::ErzeugeLotfussfpunktG(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
+void Konstruktionsteil::ErzeugeLotfussfpunktG(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
   FiguratT* a;
   FiguratT* b;
   if (!HoleFigurat(A, a) || !HoleFigurat(B, b)) {
@@ -108,7 +108,7 @@ void VektorT::LotfusspunktPG(const FiguratT& g, VektorT& f) const {
     return;
   }
   if (g.Typ != TypGerade && g.Typ != TypEbene) return;
-  HauptF& h = HauptF::Instanz();
+  Konstruktionsteil& h = Konstruktionsteil::Instanz();
   // The plane through p normal to the line, or the line through p along the
   // plane's normal, meets g in the foot.
   Leihfigurat hilf(h);

@@ -1,11 +1,11 @@
 // The orthogonal figure, the translation, the clone and the perpendicular
 // bisector plane.
 
+#include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
 void FiguratT::OrthogonaleDurchP(const VektorT& P, FiguratT& R, bool& ok) const {
   ok = Typ > 0;
@@ -20,7 +20,7 @@ void FiguratT::OrthogonaleDurchP(const VektorT& P, FiguratT& R, bool& ok) const 
   R.v2->VereinfacheRichtung();
 }
 
-void HauptF::ErzeugeOrthogonale(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
+void Konstruktionsteil::ErzeugeOrthogonale(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
   if (!ok) return;
   ok = ExistiertFigurat(A) && ExistiertFigurat(B);
   if (!ok) return;
@@ -34,7 +34,7 @@ void HauptF::ErzeugeOrthogonale(const std::string& A, const std::string& B, Figu
   if (ok) r->Einlisten();
 }
 
-void HauptF::ErzeugeVerschieben(const std::string& A, const std::string& P, FiguratT*& r, bool& ok) {
+void Konstruktionsteil::ErzeugeVerschieben(const std::string& A, const std::string& P, FiguratT*& r, bool& ok) {
   if (!ok) return;
   ok = ExistiertFigurat(A) && ExistiertFigurat(P);
   if (!ok) return;
@@ -45,7 +45,7 @@ void HauptF::ErzeugeVerschieben(const std::string& A, const std::string& P, Figu
   g.Einlisten();
 }
 
-void HauptF::KloneFigurat(const std::string& newname, const std::string& source, bool& ok) {
+void Konstruktionsteil::KloneFigurat(const std::string& newname, const std::string& source, bool& ok) {
   FiguratT* a;
   HoleFigurat(source, a, ok);
   ok = ok && a->Typ >= TypPunkt;
@@ -59,7 +59,7 @@ void HauptF::KloneFigurat(const std::string& newname, const std::string& source,
   k->Einlisten();
 }
 
-void HauptF::ErzeugeMittelsenkrechte(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
+void Konstruktionsteil::ErzeugeMittelsenkrechte(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
   if (!ok) return;
   Leihvektor a(*this);
   Leihvektor b(*this);

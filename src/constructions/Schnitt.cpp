@@ -1,10 +1,10 @@
 // The intersection of two figures.
 
+#include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ bool LeerOderLinear(int typ) { return typ == TypLeer || (TypPunkt <= typ && typ 
 
 }  // namespace
 
-void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok) {
+void Konstruktionsteil::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok) {
   // X has the smaller type code; on equal codes it is the first operand.
   const FiguratT& X = B.Typ < A.Typ ? B : A;
   const FiguratT& Y = B.Typ < A.Typ ? A : B;
@@ -137,7 +137,7 @@ void HauptF::Schnitt(const FiguratT& A, const FiguratT& B, FiguratT& R, bool& ok
   }
 }
 
-void HauptF::GemeinsamerEbenenpunkt(const FiguratT& E, const FiguratT& F, VektorT& r) {
+void Konstruktionsteil::GemeinsamerEbenenpunkt(const FiguratT& E, const FiguratT& F, VektorT& r) {
   if (E.Typ != TypEbene || F.Typ != TypEbene) {
     plattform::plattform().MsgBox("Verfehlter Aufruf von GemeinsamerEbenenpunkt");
     return;
@@ -156,7 +156,7 @@ void HauptF::GemeinsamerEbenenpunkt(const FiguratT& E, const FiguratT& F, Vektor
   Q.LinKomb(1, *u, t, r);
 }
 
-void HauptF::ErzeugeSchnitt(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
+void Konstruktionsteil::ErzeugeSchnitt(const std::string& A, const std::string& B, FiguratT*& r, bool& ok) {
   FiguratT* a;
   FiguratT* b;
   if (HoleFigurat(A, a) && HoleFigurat(B, b)) {

@@ -1,12 +1,12 @@
 // Mirror images of points, lines and planes at points, lines and planes.
 
+#include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
-void HauptF::ErzeugeSpiegelbild(const std::string& A, const std::string& S, FiguratT*& r, bool& ok) {
+void Konstruktionsteil::ErzeugeSpiegelbild(const std::string& A, const std::string& S, FiguratT*& r, bool& ok) {
   if (FiguratTypNr(A) * FiguratTypNr(S) <= 0) {
     ok = false;
     return;
@@ -18,7 +18,7 @@ void HauptF::ErzeugeSpiegelbild(const std::string& A, const std::string& S, Figu
   if (ok) r->Einlisten();
 }
 
-void HauptF::Spiegele(const FiguratT& A, const FiguratT& S, FiguratT& R, bool& ok) {
+void Konstruktionsteil::Spiegele(const FiguratT& A, const FiguratT& S, FiguratT& R, bool& ok) {
   if (!ok) return;
   R.Typ = A.Typ;
   if (!A.IstLinear() || !S.IstLinear()) {
@@ -79,7 +79,7 @@ void HauptF::Spiegele(const FiguratT& A, const FiguratT& S, FiguratT& R, bool& o
 void FiguratT::Finde3Ebenenpunkte(VektorT& P1, VektorT& P2, VektorT& P3, bool& ok) const {
   ok = Typ == TypEbene;
   if (!ok) return;
-  HauptF& h = HauptF::Instanz();
+  Konstruktionsteil& h = Konstruktionsteil::Instanz();
   P1.uebernimmtKomponentenVon(*v1);
   Leihvektor e(h);
   Leihvektor a(h);

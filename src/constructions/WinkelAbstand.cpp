@@ -1,9 +1,9 @@
 // The angle and the distance of two figures, and their sentences.
 
+#include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
-#include "ui/HauptF.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ bool GeradeOderEbene(int typ) { return typ == TypGerade || typ == TypEbene; }
 
 }  // namespace
 
-double HauptF::BerechneWinkel(const std::string& A, const std::string& B, bool& ok) {
+double Konstruktionsteil::BerechneWinkel(const std::string& A, const std::string& B, bool& ok) {
   if (!ok) return 0;
   FiguratT* a;
   FiguratT* b;
@@ -30,7 +30,7 @@ double HauptF::BerechneWinkel(const std::string& A, const std::string& B, bool& 
   return w;
 }
 
-void HauptF::Winkelausgabe(const std::string& A, const std::string& B, bool& ok) {
+void Konstruktionsteil::Winkelausgabe(const std::string& A, const std::string& B, bool& ok) {
   double w = BerechneWinkel(A, B, ok);
   if (!ok) return;
   if (w > 90) w = 180 - w;
@@ -38,7 +38,7 @@ void HauptF::Winkelausgabe(const std::string& A, const std::string& B, bool& ok)
   InfoAktualisieren();
 }
 
-double HauptF::Abstand(const std::string& A, const std::string& B) {
+double Konstruktionsteil::Abstand(const std::string& A, const std::string& B) {
   if (FiguratTypNr(A) * FiguratTypNr(B) <= 0) return 0;
   FiguratT* a;
   FiguratT* b;
@@ -53,7 +53,7 @@ namespace {
 // The distance of the position P from the line or plane Y: from P to the
 // foot of the perpendicular, found as the intersection of Y with the
 // orthogonal figure H through P.
-double Fussabstand(HauptF& h, const VektorT& P, const FiguratT& Y, FiguratT& H) {
+double Fussabstand(Konstruktionsteil& h, const VektorT& P, const FiguratT& Y, FiguratT& H) {
   bool ok = true;
   Y.OrthogonaleDurchP(P, H, ok);
   Leihfigurat fuss(h);
@@ -63,7 +63,7 @@ double Fussabstand(HauptF& h, const VektorT& P, const FiguratT& Y, FiguratT& H) 
 
 }  // namespace
 
-double HauptF::AbstandG(const FiguratT& A, const FiguratT& B) {
+double Konstruktionsteil::AbstandG(const FiguratT& A, const FiguratT& B) {
   Leihfigurat H(*this);
   double r = 0;
   const FiguratT& X = B.Typ < A.Typ ? B : A;
@@ -106,7 +106,7 @@ double HauptF::AbstandG(const FiguratT& A, const FiguratT& B) {
   return r;
 }
 
-void HauptF::Abstandausgabe(const std::string& A, const std::string& B, bool& ok) {
+void Konstruktionsteil::Abstandausgabe(const std::string& A, const std::string& B, bool& ok) {
   // Only points, lines and planes have a distance.
   FiguratT* a;
   FiguratT* b;

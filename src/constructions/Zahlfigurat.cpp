@@ -1,15 +1,15 @@
 // Points and planes from typed numbers.
 
+#include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
-bool HauptF::NameAbgelehnt(const std::string& name) const {
+bool Konstruktionsteil::NameAbgelehnt(const std::string& name) const {
   return (ExistiertFigurat(name) && !destruktiv) || !ErlaubterName(name);
 }
 
-void HauptF::ErzeugePunkt(const std::string& name, double x, double y, double z, bool& ok) {
+void Konstruktionsteil::ErzeugePunkt(const std::string& name, double x, double y, double z, bool& ok) {
   if (NameAbgelehnt(name)) {
     plattform::plattform().MsgBox("Der verwendete Figuratname " + name + "  ist unerlaubt oder existiert bereits");
     ok = false;
@@ -36,7 +36,7 @@ void HauptF::ErzeugePunkt(const std::string& name, double x, double y, double z,
   ok = true;
 }
 
-void HauptF::ErzeugeEbeneG(const std::string& name, double a, double b, double c, double d, bool& ok) {
+void Konstruktionsteil::ErzeugeEbeneG(const std::string& name, double a, double b, double c, double d, bool& ok) {
   if (NameAbgelehnt(name)) {
     plattform::plattform().MsgBox("Der verwendete Figuratname " + name + "  ist unerlaubt  oder existiert bereits");
     ok = false;
@@ -59,7 +59,7 @@ void HauptF::ErzeugeEbeneG(const std::string& name, double a, double b, double c
   ok = true;
 }
 
-void HauptF::EbenenPunkt(double a, double b, double c, double d, VektorT& p) {
+void Konstruktionsteil::EbenenPunkt(double a, double b, double c, double d, VektorT& p) {
   // The last whole-number point of the cube from −9 to 9 that solves the
   // equation exactly, so that a typed plane gets a readable support point.
   double x = 0;
@@ -88,4 +88,4 @@ void HauptF::EbenenPunkt(double a, double b, double c, double d, VektorT& p) {
   p.Vektor(x, y, z);
 }
 
-void HauptF::PP2G(const VektorT& p, const VektorT& q, VektorT& r) { p.Richtung(q, r); }
+void Konstruktionsteil::PP2G(const VektorT& p, const VektorT& q, VektorT& r) { p.Richtung(q, r); }

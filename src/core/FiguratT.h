@@ -34,8 +34,6 @@ class FiguratT {
 
   // Enters this record, which is in no list, into the figure list under its name.
   void Einlisten();
-  // Writes the one-line description where the user reads it.
-  void Ausgabe();
   // Puts this record, which is in no list, on top of the figure pool.
   void Einlagern();
   // Typ and the components of v1 and v2 := those of g.
@@ -57,7 +55,10 @@ class FiguratT {
   // which becomes False when achse is no line or a mirror image fails.
   void DrehungumGerade(double w, const FiguratT& achse, FiguratT& R, bool& ok) const;
 
-  // ---- Measures and detailed descriptions: src/descriptions ----
+  // ---- Descriptions and measures: src/descriptions ----
+
+  // Writes the one-line description where the user reads it.
+  void Ausgabe();
 
   // Looks up the figures named Ecken[1] to Ecken[anzahl], every one of them;
   // true when all were found. Each corner stands for its v1, whatever its type.
@@ -72,7 +73,7 @@ class FiguratT {
   // The surface of a tetrahedron, the sum of its four face areas.
   double Flaeche() const;
   // The detailed description of a triangle or tetrahedron, lines joined by
-  // HauptF::CR; the empty text for any other figure or a missing corner.
+  // Kernteil::CR; the empty text for any other figure or a missing corner.
   std::string ausfBeschreibung() const;
 
   // ---- Drawing: src/graphics ----

@@ -4,26 +4,26 @@
 #include <iterator>
 
 #include "core/FiguratT.h"
+#include "core/Kernteil.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
 void FiguratT::Einlisten() {
-  HauptF& h = HauptF::Instanz();
+  Kernteil& h = Kernteil::Instanz();
   // A figure of the head's name takes the head's place: deleting skips the
   // head, and a second record of that name could never be found.
   FiguratT* kopf = h.GListe;
-  const bool ersetztKopf = kopf->Typ != TypKein && HauptF::VergleicheNamen(kopf->name, name) == 0;
+  const bool ersetztKopf = kopf->Typ != TypKein && Kernteil::VergleicheNamen(kopf->name, name) == 0;
   if (!ersetztKopf && h.ExistiertFigurat(name)) h.LoescheFigurat(name);
-  const int n = HauptF::AutomatischeNummer(name);
+  const int n = Kernteil::AutomatischeNummer(name);
   if (0 < n && n < 500) h.VerbrauchteNr[n] = true;
   // Behind the last record whose name sorts before this one; the head itself is never compared.
   FiguratT* p = kopf;
   auto danach = h.figuratIndex_.lower_bound(name);
   if (danach != h.figuratIndex_.begin()) p = std::prev(danach)->second;
   // Written before the figure is linked; it reads only the record itself.
-  Ausgabe();
+  h.Eingelistet(*this);
   if (ersetztKopf) {
     Zeiger = kopf->Zeiger;
     h.GListe = this;
@@ -43,7 +43,7 @@ void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
 
 // As the walk from the head would find it: the head first, then the first
 // record of the name, else the last record of the list.
-FiguratT* HauptF::FindeFigurat(const std::string& name, bool& found) const {
+FiguratT* Kernteil::FindeFigurat(const std::string& name, bool& found) const {
   found = true;
   if (VergleicheNamen(GListe->name, name) == 0) return GListe;
   if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second;
@@ -51,34 +51,34 @@ FiguratT* HauptF::FindeFigurat(const std::string& name, bool& found) const {
   return figuratIndex_.empty() ? GListe : figuratIndex_.rbegin()->second;
 }
 
-void HauptF::HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const {
+void Kernteil::HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const {
   g = FindeFigurat(name, found);
 }
 
-void HauptF::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) { g = FindeFigurat(name, found); }
+void Kernteil::HoleFigurat(const std::string& name, FiguratT*& g, bool& found) { g = FindeFigurat(name, found); }
 
-bool HauptF::HoleFigurat(const std::string& name, const FiguratT*& g) const {
+bool Kernteil::HoleFigurat(const std::string& name, const FiguratT*& g) const {
   bool found;
   HoleFigurat(name, g, found);
   return found;
 }
 
-bool HauptF::HoleFigurat(const std::string& name, FiguratT*& g) {
+bool Kernteil::HoleFigurat(const std::string& name, FiguratT*& g) {
   bool found;
   HoleFigurat(name, g, found);
   return found;
 }
 
-int HauptF::FiguratTypNr(const std::string& name) const {
+int Kernteil::FiguratTypNr(const std::string& name) const {
   const FiguratT* g;
   bool found;
   HoleFigurat(name, g, found);
   return found ? g->Typ : TypKein;
 }
 
-bool HauptF::ExistiertFigurat(const std::string& name) const { return FiguratTypNr(name) != TypKein; }
+bool Kernteil::ExistiertFigurat(const std::string& name) const { return FiguratTypNr(name) != TypKein; }
 
-void HauptF::HoleVektor(int selector, const std::string& name, VektorT& v) const {
+void Kernteil::HoleVektor(int selector, const std::string& name, VektorT& v) const {
   const FiguratT* g;
   bool found;
   HoleFigurat(name, g, found);
@@ -91,7 +91,7 @@ void HauptF::HoleVektor(int selector, const std::string& name, VektorT& v) const
   if (selector == 2 && g->v2) v.uebernimmtKomponentenVon(*g->v2);
 }
 
-void HauptF::LoescheFigurat(const std::string& name) {
+void Kernteil::LoescheFigurat(const std::string& name) {
   const int n = AutomatischeNummer(name);
   if (0 < n && n < 500) VerbrauchteNr[n] = false;
   // The head is never compared, so it is never deleted.
@@ -107,7 +107,7 @@ void HauptF::LoescheFigurat(const std::string& name) {
   d->Einlagern();
 }
 
-std::string HauptF::Typname(int code) {
+std::string Kernteil::Typname(int code) {
   const char* wort = nullptr;
   switch (code) {
     case TypSammlung: wort = "Sammlung"; break;
@@ -137,7 +137,7 @@ std::size_t Zeichenzahl(const std::string& text) {
 // The row of the figure list box: the name, blanks up to column 14 but at
 // least one, then the type word; the name alone for a code without a word.
 std::string Listenzeile(const FiguratT& g) {
-  const std::string wort = HauptF::Typname(g.Typ);
+  const std::string wort = Kernteil::Typname(g.Typ);
   if (wort.empty()) return g.name;
   const std::size_t laenge = Zeichenzahl(g.name);
   const std::size_t luecke = laenge < 13 ? 14 - laenge : 1;
@@ -146,7 +146,7 @@ std::string Listenzeile(const FiguratT& g) {
 
 }  // namespace
 
-void HauptF::ErzeugeNamenListen() {
+void Kernteil::ErzeugeNamenListen() {
   for (std::string* liste : {&NListe, &ErwNListe, &PNListe, &gNListe, &gPNListe, &oPNListe, &oEckNliste,
                              &mSoEckNListe, &EckNListe, &DNListe})
     liste->clear();
@@ -168,7 +168,7 @@ void HauptF::ErzeugeNamenListen() {
   }
 }
 
-void HauptF::PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n) {
+void Kernteil::PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n) {
   Leihvektor t1(*this);
   Leihvektor t2(*this);
   A.Richtung(C, *t1);

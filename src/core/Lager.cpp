@@ -1,34 +1,28 @@
-// The three record pools, the arena that owns every record, and the
+// The vector and figure pools, the arena that owns their records, and the
 // automatic numbers of unnamed figures.
 
 #include <charconv>
 
-#include "commands/BefehlT.h"
 #include "core/FiguratT.h"
+#include "core/Kernteil.h"
 #include "core/VektorT.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
-VektorT* HauptF::NeuerVektor() {
+Kernteil::Kernteil() : plattform::Fenster(Klasse) {}
+
+Kernteil::~Kernteil() = default;
+
+VektorT* Kernteil::NeuerVektor() {
   vektorArena_.push_back(std::make_unique<VektorT>());
   return vektorArena_.back().get();
 }
 
-FiguratT* HauptF::NeuesFigurat() {
+FiguratT* Kernteil::NeuesFigurat() {
   figuratArena_.push_back(std::make_unique<FiguratT>());
   return figuratArena_.back().get();
 }
 
-BefehlT* HauptF::NeuerBefehl() {
-  befehlArena_.push_back(std::make_unique<BefehlT>());
-  return befehlArena_.back().get();
-}
-
-std::size_t HauptF::Arenagroesse() const {
-  return vektorArena_.size() + figuratArena_.size() + befehlArena_.size();
-}
-
-void HauptF::ErschaffeV(VektorT*& v) {
+void Kernteil::ErschaffeV(VektorT*& v) {
   if (!VLager) {
     v = NeuerVektor();
     return;
@@ -38,7 +32,7 @@ void HauptF::ErschaffeV(VektorT*& v) {
   VLager = v->zeiger;
 }
 
-void HauptF::ErschaffeG(FiguratT*& g) {
+void Kernteil::ErschaffeG(FiguratT*& g) {
   if (GLager) {
     g = GLager;
     GLager = g->Zeiger;
@@ -63,7 +57,7 @@ void HauptF::ErschaffeG(FiguratT*& g) {
 }
 
 void FiguratT::Einlagern() {
-  HauptF& h = HauptF::Instanz();
+  Kernteil& h = Kernteil::Instanz();
   name.clear();
   verbundenmit.clear();
   sichtbar = false;
@@ -71,24 +65,7 @@ void FiguratT::Einlagern() {
   h.GLager = this;
 }
 
-void HauptF::ErschaffeB(BefehlT*& b) {
-  // The pool is the undo stack too: this uses up the most recently deleted command.
-  if (BLager) {
-    b = BLager;
-    if (!b->Vektor) ErschaffeV(b->Vektor);
-    BLager = b->Zeiger;
-    b->Zeiger = nullptr;
-  } else if (ungenutzterB_) {
-    b = ungenutzterB_;
-    ungenutzterB_ = nullptr;
-  } else {
-    b = NeuerBefehl();
-    ErschaffeV(b->Vektor);
-  }
-  ++b->Generation;
-}
-
-void HauptF::FiguratlisteEinlagern() {
+void Kernteil::FiguratlisteEinlagern() {
   FiguratT* r = GListe;
   while (r) {
     FiguratT* weiter = r->Zeiger;
@@ -99,7 +76,7 @@ void HauptF::FiguratlisteEinlagern() {
   figuratIndex_.clear();
 }
 
-void HauptF::AlleFiguratLoeschen() {
+void Kernteil::AlleFiguratLoeschen() {
   // The head is a pooled record too, so that clearing again and again makes
   // none. It is taken before the list goes in: the pool gives the list's
   // records back in the reverse order of the list.
@@ -121,7 +98,7 @@ void HauptF::AlleFiguratLoeschen() {
   GListe = kopf;
 }
 
-void HauptF::ErzeugeUrsprung() {
+void Kernteil::ErzeugeUrsprung() {
   // The records the list held (after AlleFiguratLoeschen only its head) go
   // back to the pool, and the origin comes from it.
   FiguratlisteEinlagern();
@@ -132,7 +109,7 @@ void HauptF::ErzeugeUrsprung() {
   GListe = o;
 }
 
-int HauptF::FreieNr() {
+int Kernteil::FreieNr() {
   int i = 1;
   while (i < 500 && VerbrauchteNr[i]) ++i;
   if (i == 500) {
@@ -143,9 +120,9 @@ int HauptF::FreieNr() {
   return i;
 }
 
-void HauptF::BefreieNr(int n) { VerbrauchteNr[n] = false; }
+void Kernteil::BefreieNr(int n) { VerbrauchteNr[n] = false; }
 
-int HauptF::AutomatischeNummer(const std::string& name) {
+int Kernteil::AutomatischeNummer(const std::string& name) {
   // Only the names FreieNr gives count, "G_" and the number's digits without
   // a leading zero: G_7x or G_07 must neither mark nor free the number 7.
   if (name.size() < 3 || VergleicheNamen(std::string_view(name).substr(0, 2), "G_") != 0 || name[2] == '0') return 0;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/FiguratT.h"
+#include "core/Kernteil.h"
 #include "core/VektorT.h"
-#include "ui/HauptF.h"
 
 // A record borrowed from its pool for the length of a scope: it goes back
 // when the scope ends, however the scope is left. Borrowed records go back in
@@ -14,8 +14,8 @@ class Leihgabe {
  public:
   // From the pools of h, the main window, which a caller that holds it passes
   // to save looking it up.
-  explicit Leihgabe(HauptF& h);
-  Leihgabe() : Leihgabe(HauptF::Instanz()) {}
+  explicit Leihgabe(Kernteil& h);
+  Leihgabe() : Leihgabe(Kernteil::Instanz()) {}
   ~Leihgabe() { r_->Einlagern(); }
   Leihgabe(const Leihgabe&) = delete;
   Leihgabe& operator=(const Leihgabe&) = delete;
@@ -27,18 +27,18 @@ class Leihgabe {
   Record* r_;
 };
 
-// A temporary vector from HauptF::ErschaffeV: it keeps what it held, and the
+// A temporary vector from Kernteil::ErschaffeV: it keeps what it held, and the
 // borrower sets what it reads.
 using Leihvektor = Leihgabe<VektorT>;
-// An auxiliary figure from HauptF::ErschaffeG, as a new record.
+// An auxiliary figure from Kernteil::ErschaffeG, as a new record.
 using Leihfigurat = Leihgabe<FiguratT>;
 
 template <>
-inline Leihgabe<VektorT>::Leihgabe(HauptF& h) {
+inline Leihgabe<VektorT>::Leihgabe(Kernteil& h) {
   h.ErschaffeV(r_);
 }
 
 template <>
-inline Leihgabe<FiguratT>::Leihgabe(HauptF& h) {
+inline Leihgabe<FiguratT>::Leihgabe(Kernteil& h) {
   h.ErschaffeG(r_);
 }

@@ -4,9 +4,9 @@
 #include <array>
 #include <cmath>
 
+#include "core/Kernteil.h"
 #include "core/Leihgaben.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void Einheit(const VektorT& a, VektorT& u) {
 // f(u, v) on two temporaries from the pool: u a copy of a, v the unit vector of b.
 template <class Rechnung>
 auto MitEinheit(const VektorT& a, const VektorT& b, Rechnung f) {
-  HauptF& h = HauptF::Instanz();
+  Kernteil& h = Kernteil::Instanz();
   Leihvektor u(h);
   Leihvektor v(h);
   u->uebernimmtKomponentenVon(a);
@@ -63,7 +63,7 @@ void VektorT::mal(double x, VektorT& c) const {
 }
 
 void VektorT::LinKomb(double s, const VektorT& b, double t, VektorT& c) const {
-  HauptF& h = HauptF::Instanz();
+  Kernteil& h = Kernteil::Instanz();
   Leihvektor u(h);
   Leihvektor v(h);
   mal(s, *u);
@@ -106,13 +106,13 @@ double VektorT::dist(const VektorT& b) const {
   return u->Norm();
 }
 
-bool VektorT::IstNullvektor() const { return HauptF::IstNull(SkalProd(*this)); }
+bool VektorT::IstNullvektor() const { return Kernteil::IstNull(SkalProd(*this)); }
 
 bool VektorT::istgleich(const VektorT& b) const {
   const double d1 = b.kp[1] - kp[1];
   const double d2 = b.kp[2] - kp[2];
   const double d3 = b.kp[3] - kp[3];
-  return HauptF::IstNull(d1 * d1 + d2 * d2 + d3 * d3);
+  return Kernteil::IstNull(d1 * d1 + d2 * d2 + d3 * d3);
 }
 
 bool VektorT::IstParallelZu(const VektorT& b) const {
@@ -126,7 +126,7 @@ bool VektorT::IstParallelZu(const VektorT& b) const {
 bool VektorT::IstSenkrechtZu(const VektorT& b) const {
   return MitEinheit(*this, b, [](VektorT& u, const VektorT& v) {
     Einheit(u, u);
-    return HauptF::IstNull(u.SkalProd(v));
+    return Kernteil::IstNull(u.SkalProd(v));
   });
 }
 
@@ -141,7 +141,7 @@ bool VektorT::LiegtAufGerade(const VektorT& q, const VektorT& e) const {
 bool VektorT::LiegtInEbene(const VektorT& q, const VektorT& n) const {
   return MitEinheit(*this, n, [&q](VektorT& w, const VektorT& u) {
     w.Richtung(q, w);
-    return HauptF::IstNull(w.SkalProd(u));
+    return Kernteil::IstNull(w.SkalProd(u));
   });
 }
 
@@ -149,7 +149,7 @@ bool VektorT::VGanzzahlig() const {
   const double c1 = std::fabs(kp[1]);
   const double c2 = std::fabs(kp[2]);
   const double c3 = std::fabs(kp[3]);
-  return HauptF::IstNull((c3 - std::floor(c3)) + (c2 - std::floor(c2)) + (c1 - std::floor(c1)));
+  return Kernteil::IstNull((c3 - std::floor(c3)) + (c2 - std::floor(c2)) + (c1 - std::floor(c1)));
 }
 
 void VektorT::VereinfacheRichtung() {
@@ -159,20 +159,20 @@ void VektorT::VereinfacheRichtung() {
   if ((x < 0 && y < 0) || (x < 0 && z < 0) || (y < 0 && z < 0))
     for (int i = 1; i <= 3; ++i) kp[i] = -kp[i];
   for (int i = 1; i <= 3; ++i)
-    if (HauptF::IstNull(kp[i])) kp[i] = 0;
+    if (Kernteil::IstNull(kp[i])) kp[i] = 0;
   // Components beyond the Integer range have no common divisor to find; such
   // a vector keeps its length.
   constexpr double grenze = 2147483648.0;
   const bool darstellbar = std::fabs(x) < grenze && std::fabs(y) < grenze && std::fabs(z) < grenze;
   if (darstellbar && VGanzzahlig()) {
-    const int g = HauptF::ggT(HauptF::ggT(static_cast<int>(x), static_cast<int>(y)), static_cast<int>(z));
+    const int g = Kernteil::ggT(Kernteil::ggT(static_cast<int>(x), static_cast<int>(y)), static_cast<int>(z));
     if (g > 1)
       for (int i = 1; i <= 3; ++i) kp[i] = kp[i] / g;
   }
 }
 
 std::string VektorT::Vektor2String() const {
-  const HauptF& h = HauptF::Instanz();
+  const Kernteil& h = Kernteil::Instanz();
   return "(" + h.z2s(kp[1]) + "|" + h.z2s(kp[2]) + "|" + h.z2s(kp[3]) + ")";
 }
 
@@ -196,13 +196,13 @@ double VektorT::Winkel(const VektorT& b) const {
   const double k = (xy / std::sqrt(xx)) / std::sqrt(yy);
   // The same and the opposite direction alike: rounding puts the quotient on
   // either side of 1 or −1.
-  if (HauptF::IstNull(1 - k)) return 0;
-  if (HauptF::IstNull(1 + k)) return 180;
+  if (Kernteil::IstNull(1 - k)) return 0;
+  if (Kernteil::IstNull(1 + k)) return 180;
   return std::acos(std::clamp(k, -1.0, 1.0)) * 180 / (4 * std::atan(1.0));
 }
 
 void VektorT::Hesseform(const VektorT& b, const VektorT& c, VektorT& n, double& d, bool& ok) const {
-  HauptF& h = HauptF::Instanz();
+  Kernteil& h = Kernteil::Instanz();
   Leihvektor u(h);
   Leihvektor v(h);
   Richtung(b, *u);
@@ -237,7 +237,7 @@ double VektorT::DreiecksFlaeche(const VektorT& b, const VektorT& c) const {
 }
 
 void VektorT::Einlagern() {
-  HauptF& h = HauptF::Instanz();
+  Kernteil& h = Kernteil::Instanz();
   zeiger = h.VLager;
   h.VLager = this;
 }

@@ -4,15 +4,15 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/Kernteil.h"
 #include "platform/Zahltext.h"
-#include "ui/HauptF.h"
 
 using plattform::Str;
 using plattform::Val;
 
-bool HauptF::IstNull(double x) { return std::fabs(x) < 1e-7; }
+bool Kernteil::IstNull(double x) { return std::fabs(x) < 1e-7; }
 
-int HauptF::ggT(int a, int b) {
+int Kernteil::ggT(int a, int b) {
   // Wide enough for the absolute value of the smallest Integer.
   std::int64_t x = std::abs(static_cast<std::int64_t>(a));
   std::int64_t y = std::abs(static_cast<std::int64_t>(b));
@@ -25,7 +25,7 @@ int HauptF::ggT(int a, int b) {
   return static_cast<int>(y);
 }
 
-std::string HauptF::z2s(double x) const {
+std::string Kernteil::z2s(double x) const {
   if (IstNull(x)) return Str(0.0);
   double k = 1;
   for (int i = 0; i < Dezimalen; ++i) k *= 10;
@@ -55,7 +55,7 @@ double Bruchwert(std::string_view text) {
 
 }  // namespace
 
-double HauptF::myval(std::string_view text) {
+double Kernteil::myval(std::string_view text) {
   // Every "+" that is not the last character splits the text, and the parts
   // are added from the right: 1+2+3 is 1 + (2 + 3). A last "+" is dropped
   // with the other characters, which leaves the same value as adding 0.
@@ -72,24 +72,24 @@ double HauptF::myval(std::string_view text) {
   return summe;
 }
 
-bool HauptF::Endlich(std::initializer_list<double> zahlen) {
+bool Kernteil::Endlich(std::initializer_list<double> zahlen) {
   return std::all_of(zahlen.begin(), zahlen.end(), [](double x) { return std::isfinite(x); });
 }
 
-bool HauptF::ErlaubterName(const std::string& name) {
+bool Kernteil::ErlaubterName(const std::string& name) {
   return !name.empty() && name.find(' ') == std::string::npos && name.find(':') == std::string::npos;
 }
 
-int HauptF::VergleicheNamen(std::string_view a, std::string_view b) { return a.compare(b); }
+int Kernteil::VergleicheNamen(std::string_view a, std::string_view b) { return a.compare(b); }
 
-std::string HauptF::Kommafrei(const std::string& text) {
+std::string Kernteil::Kommafrei(const std::string& text) {
   std::string ohne;
   for (char c : text)
     if (c != ',' && c != ' ') ohne += c;
   return ohne;
 }
 
-void HauptF::TeileBeimKomma(const std::string& text, std::string& first, std::string& rest) {
+void Kernteil::TeileBeimKomma(const std::string& text, std::string& first, std::string& rest) {
   const std::size_t c = text.find(',');
   if (c == std::string::npos) {
     first = text;
@@ -101,12 +101,12 @@ void HauptF::TeileBeimKomma(const std::string& text, std::string& first, std::st
   first = std::move(vorne);
 }
 
-void HauptF::Filtern(std::string& text) {
+void Kernteil::Filtern(std::string& text) {
   for (char& c : text)
     if (static_cast<unsigned char>(c) < 32) c = ' ';
 }
 
-std::string HauptF::Ausschnitt(const std::string& text, int a, int b) {
+std::string Kernteil::Ausschnitt(const std::string& text, int a, int b) {
   // Positions outside the text give what lies inside it.
   const int von = std::max(a, 1);
   const int bis = std::min(b, static_cast<int>(text.size()));

@@ -1,10 +1,10 @@
 // The output commands: one figure, all figures, a hint.
 
 #include "core/FiguratT.h"
+#include "descriptions/Beschreibungsteil.h"
 #include "platform/Plattform.h"
-#include "ui/HauptF.h"
 
-void HauptF::ZeigeFigurat(const std::string& name) {
+void Beschreibungsteil::ZeigeFigurat(const std::string& name) {
   if (!ExistiertFigurat(name)) {
     plattform::plattform().MsgBox("Schwerer Fehler in Prozedur ZeigeFigurat");
     return;
@@ -15,12 +15,12 @@ void HauptF::ZeigeFigurat(const std::string& name) {
   if (found) g->Ausgabe();
 }
 
-void HauptF::AlleFiguratZeigen() {
+void Beschreibungsteil::AlleFiguratZeigen() {
   for (FiguratT* g = GListe; g; g = g->Zeiger)
     if (g->Typ != TypKein) g->Ausgabe();
 }
 
-void HauptF::HinweisAusgabe(const std::string& text) {
+void Beschreibungsteil::HinweisAusgabe(const std::string& text) {
   InsInfofenster("Hinweis: " + text);
   InfoAktualisieren();
 }

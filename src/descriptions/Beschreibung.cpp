@@ -8,9 +8,9 @@
 #include "core/FiguratT.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
-#include "ui/HauptF.h"
+#include "descriptions/Beschreibungsteil.h"
 
-void HauptF::BeschreibeEck(const std::string& name, bool& ok) {
+void Beschreibungsteil::BeschreibeEck(const std::string& name, bool& ok) {
   FiguratT* g;
   bool found;
   HoleFigurat(name, g, found);
@@ -27,11 +27,11 @@ namespace {
 std::string Kugelzeile(const char* kugel, bool ok, const VektorT& M, double r) {
   const std::string anfang = std::string("Mittelpunkt und Radius der ") + kugel + " sind ";
   if (!ok) return anfang + "nicht bestimmbar";
-  return anfang + "M= " + M.Vektor2String() + ",    r = " + HauptF::Instanz().z2s(r);
+  return anfang + "M= " + M.Vektor2String() + ",    r = " + Beschreibungsteil::Instanz().z2s(r);
 }
 
 std::string Tetraedertext(const FiguratT& g, const std::array<const FiguratT*, 5>& e) {
-  HauptF& h = HauptF::Instanz();
+  Beschreibungsteil& h = Beschreibungsteil::Instanz();
   const std::string& CR = h.CR;
   const std::string& nA = g.Ecken[1];
   const std::string& nB = g.Ecken[2];
@@ -68,7 +68,7 @@ std::string Tetraedertext(const FiguratT& g, const std::array<const FiguratT*, 5
           ",   L(" + nC + "|" + nA + ") = " + h.z2s(C.dist(A)) + CR;
   text += "L(" + nD + "|" + nA + ") = " + h.z2s(D.dist(A)) + ",   L(" + nD + "|" + nB + ") = " + h.z2s(D.dist(B)) +
           ",   L(" + nD + "|" + nC + ") = " + h.z2s(D.dist(C));
-  if (HauptF::IstNull(V)) return text + CR + " Das Tetraeder ist ausgeartet";
+  if (Beschreibungsteil::IstNull(V)) return text + CR + " Das Tetraeder ist ausgeartet";
 
   Leihvektor M(h);
   text += CR + "Das Volumen des Tetraeders beträgt " + h.z2s(V) + CR;
@@ -95,7 +95,7 @@ std::string Tetraedertext(const FiguratT& g, const std::array<const FiguratT*, 5
 }
 
 std::string Dreiecktext(const FiguratT& g, const std::array<const FiguratT*, 5>& e) {
-  HauptF& h = HauptF::Instanz();
+  Beschreibungsteil& h = Beschreibungsteil::Instanz();
   const std::string& CR = h.CR;
   const std::string& nA = g.Ecken[1];
   const std::string& nB = g.Ecken[2];

@@ -2,30 +2,30 @@
 
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
+#include "descriptions/Beschreibungsteil.h"
 #include "platform/Plattform.h"
 #include "platform/Steuerelement.h"
 #include "platform/Zahltext.h"
-#include "ui/HauptF.h"
 
 namespace {
 
 // The spaced coordinate form of the descriptions, unlike Vektor2String's.
-std::string Koordinaten(const HauptF& h, const VektorT& v) {
+std::string Koordinaten(const Beschreibungsteil& h, const VektorT& v) {
   return "(" + h.z2s(v.kp[1]) + " | " + h.z2s(v.kp[2]) + " | " + h.z2s(v.kp[3]) + ")";
 }
 
 }  // namespace
 
-std::string HauptF::Punktausgabe(const FiguratT& g) const {
+std::string Beschreibungsteil::Punktausgabe(const FiguratT& g) const {
   return g.name + " ist der Punkt mit dem Koordinatentripel " + Koordinaten(*this, *g.v1);
 }
 
-std::string HauptF::Geradenausgabe(const FiguratT& g) const {
+std::string Beschreibungsteil::Geradenausgabe(const FiguratT& g) const {
   return g.name + " ist die Gerade durch den Punkt mit den Koordinaten " + Koordinaten(*this, *g.v1) +
          " und dem Richtungsvektor " + Koordinaten(*this, *g.v2);
 }
 
-std::string HauptF::EbenenAusgabe(const FiguratT& g) const {
+std::string Beschreibungsteil::EbenenAusgabe(const FiguratT& g) const {
   const VektorT& n = *g.v2;
   // The right side from the unrounded components, written in full.
   const double d = g.v1->SkalProd(n);
@@ -34,19 +34,21 @@ std::string HauptF::EbenenAusgabe(const FiguratT& g) const {
          z2s(n.kp[1]) + "x + " + z2s(n.kp[2]) + "y + " + z2s(n.kp[3]) + "z = " + plattform::Str(d);
 }
 
-std::string HauptF::Dreieckausgabe(const FiguratT& g) const {
+std::string Beschreibungsteil::Dreieckausgabe(const FiguratT& g) const {
   return g.name + " ist das Dreieck mit den Ecken " + g.Ecken[1] + ", " + g.Ecken[2] + " und " + g.Ecken[3];
 }
 
-std::string HauptF::Tetraederausgabe(const FiguratT& g) const {
+std::string Beschreibungsteil::Tetraederausgabe(const FiguratT& g) const {
   return g.name + " ist das Tetraeder mit den Ecken " + g.Ecken[1] + ", " + g.Ecken[2] + ", " + g.Ecken[3] +
          " und " + g.Ecken[4];
 }
 
-std::string HauptF::Zahlausgabe(const FiguratT&) const { return ""; }
+std::string Beschreibungsteil::Zahlausgabe(const FiguratT&) const { return ""; }
+
+void Beschreibungsteil::Eingelistet(FiguratT& g) { g.Ausgabe(); }
 
 void FiguratT::Ausgabe() {
-  HauptF& h = HauptF::Instanz();
+  Beschreibungsteil& h = Beschreibungsteil::Instanz();
   std::string text;
   switch (Typ) {
     case TypSammlung: text = name + " ist die Sammlung der Figurat " + Ecken[1]; break;

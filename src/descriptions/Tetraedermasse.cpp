@@ -8,12 +8,12 @@
 #include "core/FiguratT.h"
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
+#include "descriptions/Beschreibungsteil.h"
 #include "platform/Plattform.h"
 #include "platform/Zahltext.h"
-#include "ui/HauptF.h"
 
 bool FiguratT::HoleEcken(int anzahl, std::array<const FiguratT*, 5>& ecke) const {
-  const HauptF& h = HauptF::Instanz();
+  const Beschreibungsteil& h = Beschreibungsteil::Instanz();
   bool alle = true;
   for (int i = 1; i <= anzahl; ++i) {
     bool gefunden = false;
@@ -36,7 +36,7 @@ constexpr int Seite[5][3] = {{0, 0, 0}, {2, 3, 4}, {3, 4, 1}, {4, 1, 2}, {1, 2, 
 // product, with d = 0.
 class Seitenebenen {
  public:
-  Seitenebenen(HauptF& h, const std::array<const FiguratT*, 5>& ecke);
+  Seitenebenen(Beschreibungsteil& h, const std::array<const FiguratT*, 5>& ecke);
   std::array<VektorT*, 5> n{};
   std::array<double, 5> d{};
 
@@ -44,7 +44,7 @@ class Seitenebenen {
   Leihvektor normale_[4];
 };
 
-Seitenebenen::Seitenebenen(HauptF& h, const std::array<const FiguratT*, 5>& ecke)
+Seitenebenen::Seitenebenen(Beschreibungsteil& h, const std::array<const FiguratT*, 5>& ecke)
     : normale_{Leihvektor(h), Leihvektor(h), Leihvektor(h), Leihvektor(h)} {
   for (int p = 1; p <= 4; ++p) {
     n[p] = &*normale_[p - 1];
@@ -72,7 +72,7 @@ void FiguratT::Umkugel(VektorT& M, double& r, bool& ok) const {
     ok = false;  // without corners there is nothing to compute
   if (!ok) return;
 
-  HauptF& h = HauptF::Instanz();
+  Beschreibungsteil& h = Beschreibungsteil::Instanz();
   const VektorT& A = *e[1]->v1;
   const VektorT& B = *e[2]->v1;
   const VektorT& C = *e[3]->v1;
@@ -90,7 +90,7 @@ void FiguratT::Umkugel(VektorT& M, double& r, bool& ok) const {
   rechts->mal(0.5, *rechts);
 
   const double det = x->Det(*y, *z);
-  if (HauptF::IstNull(det)) {
+  if (Beschreibungsteil::IstNull(det)) {
     plattform::plattform().MsgBox("Das Tetraeder ist ausgeartet");
     ok = false;
   } else {
@@ -109,7 +109,7 @@ void FiguratT::Inkugel(VektorT& M, double& r, bool& ok) const {
   ok = HoleEcken(4, e);
   if (!ok) return;
 
-  HauptF& h = HauptF::Instanz();
+  Beschreibungsteil& h = Beschreibungsteil::Instanz();
   Seitenebenen seiten(h, e);
   std::array<VektorT*, 5>& n = seiten.n;
   std::array<double, 5>& d = seiten.d;
@@ -136,7 +136,7 @@ void FiguratT::Inkugel(VektorT& M, double& r, bool& ok) const {
 
   // The rows are differences of unit normals: det depends on the shape alone.
   const double det = x->Det(*y, *z);
-  if (HauptF::IstNull(det)) {
+  if (Beschreibungsteil::IstNull(det)) {
     plattform::plattform().MsgBox("Das Tetraeder ist ausgeartet");
     ok = false;
   } else {
@@ -156,7 +156,7 @@ void FiguratT::TetraHoehen(double& hA, double& hB, double& hC, double& hD, bool&
   ok = HoleEcken(4, e);
   if (!ok) return;
 
-  const Seitenebenen seiten(HauptF::Instanz(), e);
+  const Seitenebenen seiten(Beschreibungsteil::Instanz(), e);
   // The absolute value makes the direction of each normal irrelevant.
   double* hoehe[5] = {nullptr, &hA, &hB, &hC, &hD};
   for (int p = 1; p <= 4; ++p) *hoehe[p] = std::fabs(seiten.n[p]->SkalProd(*e[p]->v1) - seiten.d[p]);

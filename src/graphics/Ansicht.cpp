@@ -3,12 +3,12 @@
 
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
+#include "graphics/Grafikteil.h"
 #include "platform/Zahltext.h"
-#include "ui/HauptF.h"
 
 void GrafikFenster::GraphCanvas_Paint(plattform::Zeichenflaeche&) {
   ZeichneKOS();
-  const VektorT& auge = *HauptF::Instanz().Augenpunkt;
+  const VektorT& auge = *Grafikteil::Instanz().Augenpunkt;
   XAuge().SetzeText(plattform::Str(auge.kp[1]));
   yAuge().SetzeText(plattform::Str(auge.kp[2]));
   zAuge().SetzeText(plattform::Str(auge.kp[3]));
@@ -19,18 +19,18 @@ void GrafikFenster::ZeigeAchsen_Action() { TotalAktualisieren(); }
 // The eye sliders move only the eye point: the display constants stay those
 // of the last restart.
 void GrafikFenster::x_Wert_ValueChanged() {
-  HauptF::Instanz().Augenpunkt->kp[1] = x_Wert().Value();
+  Grafikteil::Instanz().Augenpunkt->kp[1] = x_Wert().Value();
   TotalAktualisieren();
 }
 
 void GrafikFenster::y_Wert_ValueChanged() {
-  HauptF::Instanz().Augenpunkt->kp[2] = y_Wert().Value();
+  Grafikteil::Instanz().Augenpunkt->kp[2] = y_Wert().Value();
   TotalAktualisieren();
 }
 
 void GrafikFenster::z_Wert_ValueChanged() {
   const int z = z_Wert().Value();
-  if (z != 0) HauptF::Instanz().Augenpunkt->kp[3] = z;
+  if (z != 0) Grafikteil::Instanz().Augenpunkt->kp[3] = z;
   TotalAktualisieren();
 }
 
@@ -51,7 +51,7 @@ void GrafikFenster::xOffsetS_ValueChanged() {
 
 void GrafikFenster::AugAbst_ValueChanged() {
   // The second view reads the slider itself, as Value / 10, before each use.
-  HauptF::Instanz().Augenabstand = AugAbst().Value();
+  Grafikteil::Instanz().Augenabstand = AugAbst().Value();
   TotalAktualisieren();
 }
 

@@ -8,7 +8,7 @@
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
-#include "ui/HauptF.h"
+#include "graphics/Grafikteil.h"
 
 void FiguratT::Abbilden() {
   int n = 0;
@@ -21,7 +21,7 @@ void FiguratT::Abbilden() {
       plattform::plattform().MsgBox("Bisher werden nur Tetraeder, Dreiecke, Geraden und Punkte abgebildet");
       return;
   }
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   GrafikFenster& grafik = GrafikFenster::Instanz();
 
   // Corners are held by name and drawn where their figures are now.
@@ -42,7 +42,7 @@ void FiguratT::Abbilden() {
 
   // Each corner's model point P and picture point B, borrowed for the drawing.
   struct Geliehen {
-    explicit Geliehen(HauptF& h) : P(h), B(h) {}
+    explicit Geliehen(Grafikteil& h) : P(h), B(h) {}
     Leihvektor P;
     Leihvektor B;
   };

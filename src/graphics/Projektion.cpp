@@ -9,19 +9,19 @@
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
-#include "ui/HauptF.h"
+#include "graphics/Grafikteil.h"
 
 namespace {
 
 void NulleKleineKomponenten(VektorT& q) {
   for (int i = 1; i <= 3; ++i)
-    if (HauptF::IstNull(q.kp[i])) q.kp[i] = 0;
+    if (Grafikteil::IstNull(q.kp[i])) q.kp[i] = 0;
 }
 
 // What the turns into the picture are made of, bit for bit: a NaN or a
 // signed zero makes turns of its own.
 struct Bildlage {
-  explicit Bildlage(const HauptF& h) : alpha(h.alphaW), beta(h.betaW), s(h.SchnittrichtungV->kp), e(h.Augenpunkt->kp) {}
+  explicit Bildlage(const Grafikteil& h) : alpha(h.alphaW), beta(h.betaW), s(h.SchnittrichtungV->kp), e(h.Augenpunkt->kp) {}
   bool operator==(const Bildlage& b) const { return std::memcmp(this, &b, sizeof b) == 0; }
   double alpha, beta;
   std::array<double, 4> s, e;
@@ -38,14 +38,14 @@ VektorT Gedreht(const Drehung& d, const VektorT& p) {
 // beta about the eye point turned by the first. They are the same for every
 // point of a picture and are made again when what they are made of changes.
 struct Bilddrehung {
-  explicit Bilddrehung(const HauptF& h)
+  explicit Bilddrehung(const Grafikteil& h)
       : lage(h), erste(h.alphaW, *h.SchnittrichtungV), zweite(h.betaW, Gedreht(erste, *h.Augenpunkt)) {}
   Bildlage lage;
   Drehung erste;
   Drehung zweite;
 };
 
-void InsBild(const HauptF& h, VektorT& q) {
+void InsBild(const Grafikteil& h, VektorT& q) {
   static std::optional<Bilddrehung> d;
   if (!d || !(d->lage == Bildlage(h))) d.emplace(h);
   d->erste.Anwenden(q, q);
@@ -56,7 +56,7 @@ void InsBild(const HauptF& h, VektorT& q) {
 
 }  // namespace
 
-void HauptF::CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& alpha, double& beta) {
+void Grafikteil::CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& alpha, double& beta) {
   Leihvektor A(*this);
   Leihvektor B(*this);
   Leihvektor X(*this);
@@ -69,7 +69,7 @@ void HauptF::CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& 
 }
 
 void VektorT::Abbilden(VektorT& q) const {
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   Leihvektor E(h);
   Leihvektor D(h);
   E->uebernimmtKomponentenVon(*h.Augenpunkt);
@@ -85,7 +85,7 @@ void VektorT::Abbilden(VektorT& q) const {
 void VektorT::aAbbilden(VektorT& q) const {
   GrafikFenster& grafik = GrafikFenster::Instanz();
   if (!grafik.DreiDAnzeige().Value()) return;
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   h.Augenabstand = grafik.AugAbst().Value() / 10.0;
   const VektorT& E = *h.Augenpunkt;
   const VektorT& S = *h.SchnittrichtungV;

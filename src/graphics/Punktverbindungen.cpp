@@ -11,8 +11,8 @@
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
+#include "graphics/Grafikteil.h"
 #include "platform/Steuerelement.h"
-#include "ui/HauptF.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ std::size_t Stelle(const std::string& liste, const std::string& name) {
 }  // namespace
 
 void GrafikFenster::ZeigePunktepaare() {
-  const HauptF& h = HauptF::Instanz();
+  const Grafikteil& h = Grafikteil::Instanz();
   // As many names as there are points: the list offers every pair, in the
   // order A:B, A:C, …, B:C, …, and makes each row only when it is read.
   auto namen = std::make_shared<std::vector<std::string>>();
@@ -49,7 +49,7 @@ void GrafikFenster::ZeigePunktepaare() {
 
 void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
   VerbindungEintragen(G1, G2);
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   Leihvektor a(h);
   Leihvektor b(h);
   Leihvektor P1(h);
@@ -70,7 +70,7 @@ void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
 }
 
 void GrafikFenster::ZeichneAlleStrecken() {
-  JederName(HauptF::Instanz().PNListe, [this](const std::string& name) { ZeichneAlleStreckenVon(name); });
+  JederName(Grafikteil::Instanz().PNListe, [this](const std::string& name) { ZeichneAlleStreckenVon(name); });
 }
 
 void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
@@ -79,7 +79,7 @@ void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
 }
 
 void GrafikFenster::ZeichneAlleStreckenVon(const std::string& name) {
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   FiguratT* g;
   bool found;
   h.HoleFigurat(name, g, found);
@@ -119,13 +119,13 @@ void GrafikFenster::StreckeTeilen(const std::string& paar, std::string& A, std::
 void GrafikFenster::StreckeBilden(const std::string& paar) {
   std::string A, B;
   StreckeTeilen(paar, A, B);
-  HauptF::Instanz().Verbinde(A, B);
+  Grafikteil::Instanz().Verbinde(A, B);
 }
 
 void GrafikFenster::StreckeLoeschen(const std::string& paar) {
   std::string A, B;
   StreckeTeilen(paar, A, B);
-  HauptF::Instanz().Trenne(A, B);
+  Grafikteil::Instanz().Trenne(A, B);
 }
 
 void GrafikFenster::verbundenB_Action() {
@@ -142,4 +142,4 @@ void GrafikFenster::getrenntB_Action() {
 }
 
 // "Test": every figure rebuilt from the command list, as "Alles Aktualisieren" does.
-void GrafikFenster::BevelButton1_Action() { HauptF::Instanz().AnweisungslisteAusfuehren(); }
+void GrafikFenster::BevelButton1_Action() { Grafikteil::Instanz().AnweisungslisteAusfuehren(); }

@@ -4,7 +4,7 @@
 
 #include "core/FiguratT.h"
 #include "graphics/GrafikFenster.h"
-#include "ui/HauptF.h"
+#include "graphics/Grafikteil.h"
 
 namespace {
 
@@ -17,14 +17,14 @@ constexpr const char* kBild = "GraphCanvas";
 void GrafikFenster::JederName(const std::string& liste, const std::function<void(const std::string&)>& tue) {
   // A copy: what the walk does may rebuild the list.
   const std::string text = liste;
-  const std::string& cr = HauptF::Instanz().CR;
+  const std::string& cr = Grafikteil::Instanz().CR;
   std::size_t anfang = 0;
   for (std::size_t ende; (ende = text.find(cr, anfang)) != std::string::npos; anfang = ende + cr.size())
     tue(text.substr(anfang, ende - anfang));
 }
 
 void GrafikFenster::JedesFigurat(const std::string& liste, const std::function<void(FiguratT&)>& tue) {
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   JederName(liste, [&](const std::string& name) {
     FiguratT* g;
     bool found;
@@ -34,19 +34,19 @@ void GrafikFenster::JedesFigurat(const std::string& liste, const std::function<v
 }
 
 void GrafikFenster::ZeichneAlles() {
-  JedesFigurat(HauptF::Instanz().NListe, [](FiguratT& g) {
+  JedesFigurat(Grafikteil::Instanz().NListe, [](FiguratT& g) {
     if (g.Typ != TypEbene) g.sichtbar = true;
   });
   Aktualisieren();
 }
 
 void GrafikFenster::ZeichneAllePunkte() {
-  JedesFigurat(HauptF::Instanz().PNListe, [](FiguratT& g) { g.sichtbar = true; });
+  JedesFigurat(Grafikteil::Instanz().PNListe, [](FiguratT& g) { g.sichtbar = true; });
   Aktualisieren();
 }
 
 void GrafikFenster::Aktualisieren() {
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   // A run of the command list draws thousands of times what its end draws
   // again. The window is asked for then: the user may have closed this one.
   if (h.Befehlslauf.Aufschieben(kBild, 1, [] { Instanz().Aktualisieren(); })) return;
@@ -59,28 +59,28 @@ void GrafikFenster::Aktualisieren() {
 }
 
 void GrafikFenster::RadiereAllePunkte() {
-  JedesFigurat(HauptF::Instanz().PNListe, [](FiguratT& g) { g.sichtbar = false; });
+  JedesFigurat(Grafikteil::Instanz().PNListe, [](FiguratT& g) { g.sichtbar = false; });
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlles() {
-  JedesFigurat(HauptF::Instanz().NListe, [](FiguratT& g) { g.sichtbar = false; });
+  JedesFigurat(Grafikteil::Instanz().NListe, [](FiguratT& g) { g.sichtbar = false; });
   RadiereAlleStrecken();
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleFigurat() {
-  JedesFigurat(HauptF::Instanz().NListe, [](FiguratT& g) { g.sichtbar = false; });
+  JedesFigurat(Grafikteil::Instanz().NListe, [](FiguratT& g) { g.sichtbar = false; });
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleStrecken() {
-  JedesFigurat(HauptF::Instanz().PNListe, [](FiguratT& g) { g.verbundenmit.clear(); });
+  JedesFigurat(Grafikteil::Instanz().PNListe, [](FiguratT& g) { g.verbundenmit.clear(); });
   TotalAktualisieren();
 }
 
 void GrafikFenster::TotalAktualisieren() {
-  if (HauptF::Instanz().Befehlslauf.Aufschieben(kBild, 2, [] { Instanz().TotalAktualisieren(); })) return;
+  if (Grafikteil::Instanz().Befehlslauf.Aufschieben(kBild, 2, [] { Instanz().TotalAktualisieren(); })) return;
   // The refresh clears the picture and lets Paint draw the axes first.
   GraphCanvas().Refresh();
   Aktualisieren();

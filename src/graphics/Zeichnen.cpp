@@ -7,8 +7,8 @@
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
+#include "graphics/Grafikteil.h"
 #include "platform/Zahltext.h"
-#include "ui/HauptF.h"
 
 using plattform::ZuGanzzahl;
 
@@ -97,7 +97,7 @@ void GrafikFenster::Kante(const VektorT& A, const VektorT& B) { Linie(PixelX(A),
 
 void GrafikFenster::ZeichneKOS() {
   if (!ZeigeAchsen().Value()) return;
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   Leihvektor o(h);
   Leihvektor e(h);
   const bool anaglyph = DreiDAnzeige().Value();
@@ -176,7 +176,7 @@ void GrafikFenster::ZeichneGerade(int Ansicht, const VektorT& A, const VektorT& 
 int GrafikFenster::Offset(int prozent, int groesse) { return ZuGanzzahl((prozent * groesse) / 100.0); }
 
 void GrafikFenster::InitGrafik() {
-  HauptF& h = HauptF::Instanz();
+  Grafikteil& h = Grafikteil::Instanz();
   // The vectors of an earlier set-up go back first, so that restarts make no new records.
   for (VektorT** v : {&Ex, &Ey, &Ez, &O}) {
     if (*v) (*v)->Einlagern();

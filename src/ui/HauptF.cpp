@@ -11,7 +11,7 @@ using plattform::Bevel;
 using plattform::Bind;
 using plattform::Farbe;
 
-HauptF::HauptF() : plattform::Fenster(Klasse) {}
+HauptF::HauptF() = default;
 
 HauptF::~HauptF() = default;
 

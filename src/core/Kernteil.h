@@ -1,0 +1,123 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Fenster.h"
+#include "platform/Plattform.h"
+
+class FiguratT;
+class VektorT;
+
+// The geometric core's part of the main window, the program-wide context: the
+// figure list, the name lists, the pools and the numbers. Each subsystem's part
+// derives from the one below it; the main window HauptF is the last of them.
+class Kernteil : public plattform::Fenster {
+ public:
+  static constexpr const char* Klasse = "HauptF";
+  // The main window as this part. Only HauptF::Instanz makes it, and the
+  // program and every test make it so before anything else runs.
+  static Kernteil& Instanz() {
+    if (plattform::Fenster* f = plattform::plattform().FindeFenster(Klasse)) return static_cast<Kernteil&>(*f);
+    throw std::logic_error("das Hauptfenster ist noch nicht gemacht");
+  }
+
+  Kernteil();
+  ~Kernteil() override;
+
+  // Properties.
+  FiguratT* GListe = nullptr;  // head of the figure list
+  std::string NListe;
+  std::string PNListe;
+  std::string ErwNListe;  // rows of the figure list box
+  std::string oPNListe;
+  std::string gNListe;
+  std::array<bool, 501> VerbrauchteNr{};  // automatic numbers in use
+  std::string DNListe;
+  std::string EckNListe;
+  std::string oEckNliste;
+  std::string CR;  // the line separator, character 13
+  int Dezimalen = 0;  // decimals of number output, 1 to 6
+  FiguratT* GLager = nullptr;  // figure pool
+  VektorT* VLager = nullptr;   // vector pool
+  std::string gPNListe;
+  std::string mSoEckNListe;
+
+  // Numbers, tolerance and names (Zahlen.cpp).
+  // The one tolerance of the program: |x| < 1e-7.
+  static bool IstNull(double x);
+  static int ggT(int a, int b);
+  // x rounded to Dezimalen decimals, 0 for a value that passes IstNull.
+  std::string z2s(double x) const;
+  // A typed number: decimal comma or point, fractions 5/7, mixed numbers 7+1/5.
+  static double myval(std::string_view text);
+  // Whether typed numbers can be used. One that is not finite, an overflow
+  // such as 400 nines, has no plain decimal to be written back as: it is
+  // refused where it is typed, with this message.
+  static bool Endlich(std::initializer_list<double> zahlen);
+  static constexpr const char* ZuGrosseZahl = "Die eingegebene Zahl ist zu groß";
+  static bool ErlaubterName(const std::string& name);
+  // The one comparison of names, for order, equality and the "G_" prefix alike.
+  static int VergleicheNamen(std::string_view a, std::string_view b);
+  static std::string Kommafrei(const std::string& text);
+  static void TeileBeimKomma(const std::string& text, std::string& first, std::string& rest);
+  static void Filtern(std::string& text);
+  static std::string Ausschnitt(const std::string& text, int a, int b);
+
+  // Pools, arena and automatic numbers (Lager.cpp).
+  void ErschaffeV(VektorT*& v);
+  void ErschaffeG(FiguratT*& g);
+  void AlleFiguratLoeschen();
+  // GListe := the origin "O" at (0, 0, 0), not entered and not described;
+  // the records of the list before go back to the pool.
+  void ErzeugeUrsprung();
+  int FreieNr();
+  void BefreieNr(int n);
+  // n for an automatic name "G_" + n, 0 for every other name.
+  static int AutomatischeNummer(const std::string& name);
+
+  // Figure list and name lists (Figuratliste.cpp).
+  // g := the figure of the name; found := there is one. A const context only
+  // reads the figure; one that changes it looks it up without const.
+  void HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const;
+  void HoleFigurat(const std::string& name, FiguratT*& g, bool& found);
+  // The same, with found as the result.
+  bool HoleFigurat(const std::string& name, const FiguratT*& g) const;
+  bool HoleFigurat(const std::string& name, FiguratT*& g);
+  int FiguratTypNr(const std::string& name) const;
+  bool ExistiertFigurat(const std::string& name) const;
+  void HoleVektor(int selector, const std::string& name, VektorT& v) const;
+  void LoescheFigurat(const std::string& name);
+  void ErzeugeNamenListen();
+  static std::string Typname(int code);
+  void PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n);
+
+ protected:
+  // A figure g is being entered into the list, not yet linked: the
+  // descriptions write its one-line description.
+  virtual void Eingelistet(FiguratT& g) = 0;
+
+  // Every record ever made; lists and pools only point into these.
+  std::vector<std::unique_ptr<VektorT>> vektorArena_;
+  std::vector<std::unique_ptr<FiguratT>> figuratArena_;
+
+ private:
+  VektorT* NeuerVektor();
+  FiguratT* NeuesFigurat();
+  // Every record of the figure list into the pool, the list then empty.
+  void FiguratlisteEinlagern();
+  // The records behind the list head by name, in list order: lookups and the
+  // place of a new figure without walking the list. Kept by Einlisten,
+  // LoescheFigurat and the operations that start a new list.
+  std::map<std::string, FiguratT*, std::less<>> figuratIndex_;
+  // The lookup behind both HoleFigurat.
+  FiguratT* FindeFigurat(const std::string& name, bool& found) const;
+  friend class FiguratT;
+};
