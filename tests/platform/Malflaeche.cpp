@@ -95,6 +95,26 @@ TEST(Malflaeche, CirclesAtEveryPlaceAndEdgeAsThePainterDrawsThem) {
   });
 }
 
+TEST(Malflaeche, LinesDrawnAgainAsThePainterDrawsThem) {
+  // Points inside, near the edges and outside; each line back and forth,
+  // with a label or a circle, another colour or another pen now and then.
+  const int xs[] = {-40, 0, 2, 3, 4, 5, 7, 50, 151, 292, 294, 295, 296, 299, 300, 340};
+  const int ys[] = {-40, 0, 3, 4, 5, 6, 81, 120, 193, 194, 195, 196, 199, 200, 260};
+  Vergleiche([&](Zeichenflaeche& g) {
+    g.SetzeTextgroesse(10);
+    int n = 0;
+    for (int i = 0; i < 900; ++i) {
+      const int a = (i * 7) % 16, b = (i * 11 + 3) % 15, c = (i * 5 + 9) % 16, d = (i * 13) % 15;
+      if (i % 97 == 0) g.SetzeStiftbreite(1 + (i / 97) % 3);
+      if (i % 31 == 0) g.SetzeFarbe((i / 31) % 2 ? 255 : 0, 51, 0);
+      g.Linie(xs[a], ys[b], xs[c], ys[d]);
+      if (i % 5 == 0) g.Text("P" + std::to_string(++n), xs[c], ys[d]);
+      if (i % 7 == 0) g.Oval(xs[a] - 3, ys[b] - 3, 6, 6);
+      g.Linie(xs[c], ys[d], xs[a], ys[b]);
+    }
+  });
+}
+
 TEST(Malflaeche, LabelsAsThePainterDrawsThem) {
   // A line separator breaks the text layout's line, not the painter's.
   const std::string texte[] = {"P1",

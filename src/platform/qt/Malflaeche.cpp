@@ -2,6 +2,8 @@
 
 #include <QTextLayout>
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
 #include "platform/qt/QtPeers.h"
 
@@ -53,12 +55,14 @@ void Malflaeche::SetzeFarbe(int rot, int gruen, int blau) {
   if (farbe == farbe_) return;
   farbe_ = farbe;
   stiftAlt_ = true;
+  ++lauf_;
 }
 
 void Malflaeche::SetzeStiftbreite(int breite) {
   if (breite == breite_) return;
   breite_ = breite;
   stiftAlt_ = true;
+  ++lauf_;
 }
 
 void Malflaeche::SetzeTextgroesse(int groesse) {
@@ -126,7 +130,29 @@ void Malflaeche::Stempeln(const Stempel& s, int x, int y) {
   Geaendert();
 }
 
+bool Malflaeche::SchonGezogen(int x1, int y1, int x2, int y2) {
+  // Where the painter cuts a line at the picture's edge, the pixels depend on
+  // the end it starts from; inside they do not.
+  const int rand = std::max(breite_, 1) + 2;
+  const QRect innen = QRect(QPoint(0, 0), bild_.size()).adjusted(rand, rand, -rand, -rand);
+  if (!innen.contains(x1, y1) || !innen.contains(x2, y2) || bild_.width() > 0xffff || bild_.height() > 0xffff)
+    return false;
+  if (std::pair(x2, y2) < std::pair(x1, y1)) {
+    std::swap(x1, x2);
+    std::swap(y1, y2);
+  }
+  const std::uint64_t linie =
+      std::uint64_t(x1) << 48 | std::uint64_t(y1) << 32 | std::uint64_t(x2) << 16 | std::uint64_t(y2);
+  auto [platz, neu] = linien_.try_emplace(linie, lauf_);
+  if (neu || platz->second != lauf_) {
+    platz->second = lauf_;
+    return false;
+  }
+  return true;
+}
+
 void Malflaeche::Linie(int x1, int y1, int x2, int y2) {
+  if (SchonGezogen(x1, y1, x2, y2)) return;
   Maler().drawLine(x1, y1, x2, y2);
   Geaendert();
 }
@@ -205,6 +231,7 @@ void Malflaeche::Loeschen() {
 
 void Malflaeche::Beenden() {
   if (maler_.isActive()) maler_.end();
+  linien_.clear();
 }
 
 void Malflaeche::Geaendert() {

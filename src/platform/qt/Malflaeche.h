@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -75,6 +76,10 @@ class Malflaeche : public Zeichenflaeche {
   // the painter would shape the text each time. None for a label laid out each time.
   const QList<QGlyphRun>* Glyphen(const std::string& text);
   void Stempeln(const Stempel& s, int x, int y);
+  // Whether the line lies where it was drawn already in this run of one
+  // colour and pen: drawing it again would set none of its pixels anew. A
+  // connection between two points is drawn from both of them.
+  bool SchonGezogen(int x1, int y1, int x2, int y2);
   void Geaendert();
 
   QImage& bild_;
@@ -88,6 +93,10 @@ class Malflaeche : public Zeichenflaeche {
   QFont schrift_;
   bool stiftAlt_ = false;
   bool schriftAlt_ = false;
+  // The lines drawn since the picture was cleared, with the run of one colour
+  // and pen they were last drawn in; every change of either begins a new run.
+  std::unordered_map<std::uint64_t, unsigned> linien_;
+  unsigned lauf_ = 0;
   // Where the stamps are taken, with a painter of its own.
   QImage vorlage_;
   QPainter vorlageMaler_;
