@@ -71,7 +71,6 @@ void Malflaeche::SetzeTextgroesse(int groesse) {
   schrift_.setPixelSize(pixel);
   schriftAlt_ = true;
   texte_.clear();
-  texteVorher_.clear();
 }
 
 void Malflaeche::Einrichten(QPainter& p, const QColor& farbe) const {
@@ -172,35 +171,31 @@ const Stempel* Malflaeche::Ovalstempel(int breite, int hoehe) {
 
 const QList<QGlyphRun>* Malflaeche::Glyphen(const std::string& text) {
   if (text.size() > LaengsterGemerkterText) return nullptr;
-  auto platz = texte_.find(text);
-  if (platz == texte_.end()) {
-    if (auto vorher = texteVorher_.extract(text)) {
-      platz = texte_.insert(std::move(vorher)).position;
-    } else {
-      QTextLayout satz(Anzeigetext(text), schrift_, &bild_);
-      QTextOption art;
-      art.setTextDirection(maler_.layoutDirection());
-      art.setWrapMode(QTextOption::NoWrap);
-      satz.setTextOption(art);
-      satz.beginLayout();
-      const QTextLine zeile = satz.createLine();
-      const bool eineZeile = !satz.createLine().isValid();
-      satz.endLayout();
-      std::optional<QList<QGlyphRun>> glyphen;
-      // A line separator begins a new line of the layout, not of the painter.
-      if (eineZeile) {
-        glyphen = zeile.glyphRuns();
-        // From the line's top left corner to its base line.
-        for (QGlyphRun& lauf : *glyphen) {
-          QList<QPointF> orte = lauf.positions();
-          for (QPointF& ort : orte) ort.ry() -= zeile.ascent();
-          lauf.setPositions(orte);
-        }
+  auto [platz, neu] = texte_.try_emplace(text);
+  Glyphenzeile& z = platz->second;
+  z.bild = bilder_;
+  if (neu) {
+    QTextLayout satz(Anzeigetext(text), schrift_, &bild_);
+    QTextOption art;
+    art.setTextDirection(maler_.layoutDirection());
+    art.setWrapMode(QTextOption::NoWrap);
+    satz.setTextOption(art);
+    satz.beginLayout();
+    const QTextLine zeile = satz.createLine();
+    const bool eineZeile = !satz.createLine().isValid();
+    satz.endLayout();
+    // A line separator begins a new line of the layout, not of the painter.
+    if (eineZeile) {
+      z.glyphen = zeile.glyphRuns();
+      // From the line's top left corner to its base line.
+      for (QGlyphRun& lauf : *z.glyphen) {
+        QList<QPointF> orte = lauf.positions();
+        for (QPointF& ort : orte) ort.ry() -= zeile.ascent();
+        lauf.setPositions(orte);
       }
-      platz = texte_.emplace(text, std::move(glyphen)).first;
     }
   }
-  return platz->second ? &*platz->second : nullptr;
+  return z.glyphen ? &*z.glyphen : nullptr;
 }
 
 void Malflaeche::Oval(int links, int oben, int breite, int hoehe) {
@@ -224,8 +219,8 @@ void Malflaeche::Text(const std::string& text, int x, int y) {
 void Malflaeche::Loeschen() {
   Beenden();
   bild_.fill(Qt::white);
-  texteVorher_ = std::move(texte_);
-  texte_.clear();
+  std::erase_if(texte_, [this](const auto& t) { return t.second.bild != bilder_; });
+  ++bilder_;
   Geaendert();
 }
 

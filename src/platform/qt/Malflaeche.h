@@ -102,11 +102,15 @@ class Malflaeche : public Zeichenflaeche {
   QPainter vorlageMaler_;
   // Circles by width, height and pen width; None: drawn each time.
   std::map<std::tuple<int, int, int>, std::optional<Stempel>> ovale_;
-  // The glyphs of the labels at the current text size, of this picture and
-  // of the one before: a label gone from the picture is forgotten at the
-  // next clearing.
-  std::unordered_map<std::string, std::optional<QList<QGlyphRun>>> texte_;
-  std::unordered_map<std::string, std::optional<QList<QGlyphRun>>> texteVorher_;
+  // The glyphs of the labels at the current text size, with the picture
+  // that last drew them: a label gone from the picture is forgotten at the
+  // clearing after the next.
+  struct Glyphenzeile {
+    std::optional<QList<QGlyphRun>> glyphen;
+    unsigned bild = 0;
+  };
+  std::unordered_map<std::string, Glyphenzeile> texte_;
+  unsigned bilder_ = 0;  // the pictures cleared so far
 };
 
 }  // namespace plattform::qt
