@@ -63,12 +63,9 @@ void VektorT::mal(double x, VektorT& c) const {
 }
 
 void VektorT::LinKomb(double s, const VektorT& b, double t, VektorT& c) const {
-  Kernteil& h = Kernteil::Instanz();
-  Leihvektor u(h);
-  Leihvektor v(h);
-  mal(s, *u);
-  b.mal(t, *v);
-  u->plus(*v, c);
+  // Each component of c is made from the same components of a and b alone,
+  // so c may be either without a temporary.
+  for (int i = 1; i <= 3; ++i) c.kp[i] = s * kp[i] + t * b.kp[i];
 }
 
 void VektorT::Richtung(const VektorT& b, VektorT& c) const { LinKomb(1, b, -1, c); }

@@ -21,7 +21,8 @@ void NulleKleineKomponenten(VektorT& q) {
 // What the turns into the picture are made of, bit for bit: a NaN or a
 // signed zero makes turns of its own.
 struct Bildlage {
-  explicit Bildlage(const Grafikteil& h) : alpha(h.alphaW), beta(h.betaW), s(h.SchnittrichtungV->kp), e(h.Augenpunkt->kp) {}
+  explicit Bildlage(const Grafikteil& h)
+      : alpha(h.alphaW), beta(h.betaW), s(h.SchnittrichtungV->kp), e(h.Augenpunkt->kp) {}
   bool operator==(const Bildlage& b) const { return std::memcmp(this, &b, sizeof b) == 0; }
   double alpha, beta;
   std::array<double, 4> s, e;
@@ -58,13 +59,12 @@ void InsBild(const Grafikteil& h, VektorT& q) {
 
 void Grafikteil::CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& alpha, double& beta) {
   Leihvektor A(*this);
-  Leihvektor B(*this);
-  Leihvektor X(*this);
   A->Vektor(0, 0, 1);
-  B->uebernimmtKomponentenVon(eye);
-  X->Vektor(1, 0, 0);
-  B->kreuz(*A, S);
+  // The cross product reads the eye point before it writes S, which may be the eye point.
+  eye.kreuz(*A, S);
   alpha = eye.Winkel(*A);
+  Leihvektor X(*this);
+  X->Vektor(1, 0, 0);
   beta = S.Winkel(*X);
 }
 
