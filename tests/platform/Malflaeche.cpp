@@ -112,6 +112,16 @@ TEST(Malflaeche, LinesDrawnAgainAsThePainterDrawsThem) {
       if (i % 7 == 0) g.Oval(xs[a] - 3, ys[b] - 3, 6, 6);
       g.Linie(xs[c], ys[d], xs[a], ys[b]);
     }
+    // Many in one run, each again after all the others.
+    g.SetzeFarbe(0, 0, 0);
+    for (int runde = 0; runde < 2; ++runde)
+      for (int i = 0; i < 700; ++i) {
+        const int x1 = 5 + i % 290, y1 = 5 + i / 290 * 60, x2 = 150, y2 = 190 - (i * 7) % 180;
+        if (runde == 0)
+          g.Linie(x1, y1, x2, y2);
+        else
+          g.Linie(x2, y2, x1, y1);
+      }
   });
 }
 

@@ -47,6 +47,29 @@ void Stempel::Setzen(uchar* pixel, qsizetype zeilenlaenge, QSize groesse, int x,
   }
 }
 
+bool Linienlauf::Eintragen(std::uint64_t linie) {
+  if (2 * (belegt_ + 1) > plaetze_.size()) Wachsen();
+  const std::size_t maske = plaetze_.size() - 1;
+  // Fibonacci hashing spreads the packed coordinates over the table.
+  for (std::size_t i = (linie * 0x9e3779b97f4a7c15u) >> 32 & maske;; i = (i + 1) & maske) {
+    Platz& p = plaetze_[i];
+    if (p.lauf != lauf_) {
+      p = {linie, lauf_};
+      ++belegt_;
+      return false;
+    }
+    if (p.linie == linie) return true;
+  }
+}
+
+void Linienlauf::Wachsen() {
+  const std::vector<Platz> alt =
+      std::exchange(plaetze_, std::vector<Platz>(std::max<std::size_t>(256, 2 * plaetze_.size())));
+  belegt_ = 0;
+  for (const Platz& p : alt)
+    if (p.lauf == lauf_) Eintragen(p.linie);
+}
+
 Malflaeche::Malflaeche(QImage& bild, std::function<bool()> neuzeichnen)
     : bild_(bild), neuzeichnen_(std::move(neuzeichnen)) {}
 
@@ -55,14 +78,14 @@ void Malflaeche::SetzeFarbe(int rot, int gruen, int blau) {
   if (farbe == farbe_) return;
   farbe_ = farbe;
   stiftAlt_ = true;
-  ++lauf_;
+  linien_.Neu();
 }
 
 void Malflaeche::SetzeStiftbreite(int breite) {
   if (breite == breite_) return;
   breite_ = breite;
   stiftAlt_ = true;
-  ++lauf_;
+  linien_.Neu();
 }
 
 void Malflaeche::SetzeTextgroesse(int groesse) {
@@ -142,12 +165,7 @@ bool Malflaeche::SchonGezogen(int x1, int y1, int x2, int y2) {
   }
   const std::uint64_t linie =
       std::uint64_t(x1) << 48 | std::uint64_t(y1) << 32 | std::uint64_t(x2) << 16 | std::uint64_t(y2);
-  auto [platz, neu] = linien_.try_emplace(linie, lauf_);
-  if (neu || platz->second != lauf_) {
-    platz->second = lauf_;
-    return false;
-  }
-  return true;
+  return linien_.Eintragen(linie);
 }
 
 void Malflaeche::Linie(int x1, int y1, int x2, int y2) {
@@ -226,7 +244,7 @@ void Malflaeche::Loeschen() {
 
 void Malflaeche::Beenden() {
   if (maler_.isActive()) maler_.end();
-  linien_.clear();
+  linien_.Neu();
 }
 
 void Malflaeche::Geaendert() {

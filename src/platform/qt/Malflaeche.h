@@ -44,6 +44,30 @@ class Stempel {
   std::vector<Lauf> laeufe_;
 };
 
+// The lines drawn in the current run of one colour and pen. An open table
+// whose entries of earlier runs count as free: a new run begins at once, and
+// the table makes no allocation once it has grown to a picture's lines.
+class Linienlauf {
+ public:
+  // Whether the line was entered in this run already; it is afterwards.
+  bool Eintragen(std::uint64_t linie);
+  // The next lines begin a new run.
+  void Neu() {
+    ++lauf_;
+    belegt_ = 0;
+  }
+
+ private:
+  struct Platz {
+    std::uint64_t linie = 0;
+    std::uint64_t lauf = 0;  // the run that entered it
+  };
+  void Wachsen();
+  std::vector<Platz> plaetze_;  // a power of two of them, at most half taken
+  std::uint64_t lauf_ = 1;
+  std::size_t belegt_ = 0;
+};
+
 class Malflaeche : public Zeichenflaeche {
  public:
   // `neuzeichnen` asks the widget to show the picture again, and says
@@ -93,10 +117,8 @@ class Malflaeche : public Zeichenflaeche {
   QFont schrift_;
   bool stiftAlt_ = false;
   bool schriftAlt_ = false;
-  // The lines drawn since the picture was cleared, with the run of one colour
-  // and pen they were last drawn in; every change of either begins a new run.
-  std::unordered_map<std::uint64_t, unsigned> linien_;
-  unsigned lauf_ = 0;
+  // The lines of this run of one colour and pen, since the picture was cleared.
+  Linienlauf linien_;
   // Where the stamps are taken, with a painter of its own.
   QImage vorlage_;
   QPainter vorlageMaler_;
