@@ -226,6 +226,9 @@ void Malflaeche::Oval(int links, int oben, int breite, int hoehe) {
 }
 
 void Malflaeche::Text(const std::string& text, int x, int y) {
+  // The glyphs' edges are blended with what lies beneath, even in the same
+  // colour: a line drawn again after them might set some of its pixels anew.
+  linien_.Neu();
   QPainter& p = Maler();
   if (const QList<QGlyphRun>* glyphen = Glyphen(text))
     for (const QGlyphRun& lauf : *glyphen) p.drawGlyphRun(QPointF(x, y), lauf);

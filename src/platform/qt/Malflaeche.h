@@ -44,7 +44,8 @@ class Stempel {
   std::vector<Lauf> laeufe_;
 };
 
-// The lines drawn in the current run of one colour and pen. An open table
+// The lines drawn in the current run of one colour and pen, without a label
+// between them. An open table
 // whose entries of earlier runs count as free: a new run begins at once, and
 // the table makes no allocation once it has grown to a picture's lines.
 class Linienlauf {
@@ -101,8 +102,8 @@ class Malflaeche : public Zeichenflaeche {
   const QList<QGlyphRun>* Glyphen(const std::string& text);
   void Stempeln(const Stempel& s, int x, int y);
   // Whether the line lies where it was drawn already in this run of one
-  // colour and pen: drawing it again would set none of its pixels anew. A
-  // connection between two points is drawn from both of them.
+  // colour and pen without a label: drawing it again would set none of its
+  // pixels anew. A connection between two points is drawn from both of them.
   bool SchonGezogen(int x1, int y1, int x2, int y2);
   void Geaendert();
 
@@ -125,8 +126,8 @@ class Malflaeche : public Zeichenflaeche {
   // Circles by width, height and pen width; None: drawn each time.
   std::map<std::tuple<int, int, int>, std::optional<Stempel>> ovale_;
   // The glyphs of the labels at the current text size, with the picture
-  // that last drew them: a label gone from the picture is forgotten at the
-  // clearing after the next.
+  // that last drew them: a label that a picture left out is forgotten when
+  // that picture is cleared.
   struct Glyphenzeile {
     std::optional<QList<QGlyphRun>> glyphen;
     unsigned bild = 0;
