@@ -1,168 +1,198 @@
-// Re-executing, saving and loading command lists of growing length on the Qt
-// backend under offscreen, list boxes and description text included, each
-// step up to the widgets' own delayed layout and painting: milliseconds per
-// run and per command, a full redraw of the graphics window and a refill of
-// its pair list, and the peak memory of the process so far. The lengths may
-// be given as arguments.
+// What a user waits for on a long command list, on one platform and one
+// list, in a process of its own so that the peak memory is that of this list
+// alone:
+//
+//   bench_befehle qt|speicher mischung|konstruktion ANZAHL
+//
+// qt is the program's own Qt platform (offscreen unless QT_QPA_PLATFORM says
+// otherwise), speicher the platform in memory; both answer their dialogs from
+// a script. Each step is brought up to the widgets, their delayed layout and
+// painting included. One line per step: its name, how often it ran and the
+// fastest run in milliseconds; then the points and the peak memory.
+// bench/Messtabelle.py runs every case and prints the table.
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QApplication>
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
-#include <vector>
 
-#include "commands/Befehlsarten.h"
+#include "Befehlslisten.h"
+#include "core/FiguratT.h"
 #include "graphics/GrafikFenster.h"
-#include "platform/Zahltext.h"
 #include "platform/headless/HeadlessPlattform.h"
 #include "platform/qt/QtPlattform.h"
 #include "ui/App.h"
 #include "ui/HauptF.h"
 
-namespace {
+namespace messung {
 
-// A realistic list with explicit names, in blocks of 20 commands that build
-// on each other: points from numbers, as intersections and as mirror images,
-// planes, lines, feet, rotations, a triangle, measures, descriptions, a hint
-// and drawing commands. Three points in 20 commands: the graphics window's
-// pair list offers every pair of them.
-std::string Befehlsliste(int anzahl) {
-  std::string text;
-  int n = 0;
-  auto zeile = [&](int K, const std::string& neu, const std::string& a1 = "", const std::string& a2 = "",
-                   const std::string& a3 = "") {
-    if (n == anzahl) return;
-    ++n;
-    text += "<" + std::to_string(n) + ">    " + HauptF::BText(K, neu, a1, a2, a3) + "\r";
-  };
-  auto zahl = [](double x) { return plattform::Str(x); };
-  zeile(KennungPunkt, "P-2", "(3|-2|5)");
-  zeile(KennungPunkt, "P-1", "(-4|1|2)");
-  for (int i = 0; n < anzahl; ++i) {
-    const std::string s = std::to_string(i);
-    const std::string p = "P" + s, p1 = "P" + std::to_string(i - 1), p2 = "P" + std::to_string(i - 2);
-    zeile(KennungPunkt, p,
-          "(" + zahl(i % 17 - 8.5) + "|" + zahl((i * 7) % 11 - 5.25) + "|" + zahl((i * i) % 13 - 6.5) + ")");
-    zeile(KennungEbene, "E" + s, "1x + " + std::to_string(i % 5 + 1) + "y + -2z = " + std::to_string(i % 7));
-    zeile(KennungEbenePPP, "F" + s, p, p1, p2);
-    zeile(KennungGeradePP, "g" + s, p, p1);
-    zeile(KennungGeradePR, "h" + s, p2, "g" + s);
-    zeile(KennungSchnitt, "s" + s, "E" + s, "F" + s);
-    zeile(KennungLotfusspunkt, "l" + s, "g" + s, "E" + s);
-    zeile(KennungSpiegelbild, "m" + s, "h" + s, "F" + s);
-    zeile(KennungDrehen, "r" + s, "g" + s, "22,5", "h" + s);
-    zeile(KennungSchnitt, "q" + s, "g" + s, "E" + s);
-    zeile(KennungSpiegelbild, "u" + s, p2, "F" + s);
-    zeile(KennungDreieck, "T" + s, p, p1, p2);
-    zeile(KennungWinkel, "", "g" + s, "E" + s);
-    zeile(KennungAbstand, "", p, "F" + s);
-    zeile(KennungBeschreibe, "", "T" + s);
-    zeile(KennungHinweis, "", "", "Block " + s + " ist fertig");
-    zeile(KennungZeige, "", "s" + s);
-    zeile(KennungZeichne, "", "T" + s);
-    zeile(KennungVerbinde, "", p, p1);
-    if (i % 10 == 9)
-      zeile(KennungZeichneAllePunkte, "");
-    else
-      zeile(KennungZeichne, "", "g" + s);
-  }
-  return text;
+// The widgets take what the model holds, lay out and paint, as they do
+// before the user sees the next picture.
+void Zeigen() {
+  plattform::plattform().Abgleichen();
+  if (QCoreApplication::instance()) QApplication::processEvents();
 }
+
+// One step each, as the user starts it, kept out of line so that callgrind
+// counts each alone: --toggle-collect='messung::Laden*'.
+
+[[gnu::noinline]] void Laden(plattform::headless::SkriptDialoge& dialoge, const std::string& datei) {
+  dialoge.WaehleDatei(datei);
+  HauptF::Instanz().LadeFile();
+  Zeigen();
+}
+
+[[gnu::noinline]] void Wiederholen() {
+  HauptF::Instanz().AnweisungslisteAusfuehren();
+  Zeigen();
+}
+
+[[gnu::noinline]] void Neuzeichnen() {
+  GrafikFenster::Instanz().TotalAktualisieren();
+  Zeigen();
+}
+
+[[gnu::noinline]] void Paarliste() {
+  GrafikFenster::Instanz().ZeigePunktepaare();
+  Zeigen();
+}
+
+// The middle row dragged from the command list onto the delete field: the
+// command goes onto the undo stack and the list is executed again.
+[[gnu::noinline]] void Loeschen() {
+  HauptF& h = HauptF::Instanz();
+  auto& liste = h.ProtokollBox();
+  const auto zeile = liste.BenutzerZiehtZeile(liste.ListCount() / 2);
+  if (!zeile) {
+    std::fprintf(stderr, "die mittlere Zeile laesst sich nicht ziehen\n");
+    std::exit(1);
+  }
+  h.LoeschF().BenutzerLaesstFallen(*zeile);
+  h.LoeschF().BenutzerMausVerlaesst();
+  Zeigen();
+}
+
+// The menu item that takes the last deleted command back into the list.
+[[gnu::noinline]] void Restore() {
+  plattform::plattform().BenutzerWaehltMenue("UndoItem");
+  Zeigen();
+}
+
+[[gnu::noinline]] void Speichern(plattform::headless::SkriptDialoge& dialoge, const std::string& datei) {
+  dialoge.WaehleDatei(datei);
+  HauptF::Instanz().SpeichereProtokoll();
+  Zeigen();
+}
+
+}  // namespace messung
+
+namespace {
 
 double Millisekunden(std::chrono::steady_clock::time_point seit) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - seit).count();
 }
 
-// The widgets take what the model holds, lay out and paint, as they do
-// before the user sees the next picture.
-void Zeigen(plattform::qt::QtPlattform& qt) {
-  qt.Abgleichen();
-  QApplication::processEvents();
+// At once, so that a run stopped for taking too long still tells what it measured.
+void Ausgabe(const char* name, int runden, double schnellste) {
+  std::printf("%s %d %.3f\n", name, runden, schnellste);
+  std::fflush(stdout);
 }
 
-double SpitzeMiB() {
+// The fastest of so many runs: the first one warms the pools.
+template <class Schritt>
+void Miss(const char* name, int runden, Schritt schritt) {
+  double schnellste = 1e300;
+  for (int i = 0; i < runden; ++i) {
+    const auto t = std::chrono::steady_clock::now();
+    schritt();
+    schnellste = std::min(schnellste, Millisekunden(t));
+  }
+  Ausgabe(name, runden, schnellste);
+}
+
+long Punkte() {
+  long n = 0;
+  for (const FiguratT* g = HauptF::Instanz().GListe; g; g = g->Zeiger) n += g->Typ == TypPunkt;
+  return n;
+}
+
+long SpitzeKiB() {
   rusage r{};
   getrusage(RUSAGE_SELF, &r);
-  return static_cast<double>(r.ru_maxrss) / 1024.0;
+  return r.ru_maxrss;
+}
+
+int Aufruf(const char* programm) {
+  std::fprintf(stderr, "Aufruf: %s qt|speicher mischung|konstruktion ANZAHL\n", programm);
+  return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  plattform::qt::QtPlattform qt(argc, argv);
+  if (argc != 4) return Aufruf(argv[0]);
+  const bool qt = std::strcmp(argv[1], "qt") == 0;
+  const bool mischung = std::strcmp(argv[2], "mischung") == 0;
+  const int anzahl = std::atoi(argv[3]);
+  if ((!qt && std::strcmp(argv[1], "speicher") != 0) || (!mischung && std::strcmp(argv[2], "konstruktion") != 0) ||
+      anzahl < 1)
+    return Aufruf(argv[0]);
+
+  std::unique_ptr<plattform::Plattform> plattform;
+  if (qt) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    plattform = std::make_unique<plattform::qt::QtPlattform>(argc, argv);
+  } else {
+    plattform = std::make_unique<plattform::headless::HeadlessPlattform>();
+  }
   auto skript = std::make_unique<plattform::headless::SkriptDialoge>();
   plattform::headless::SkriptDialoge& dialoge = *skript;
-  qt.SetzeDialoge(std::move(skript));
+  plattform->SetzeDialoge(std::move(skript));
   App app;
   Starte(app);
-  qt.Abgleichen();
-  HauptF& h = HauptF::Instanz();
+  messung::Zeigen();
 
-  const auto ordner = std::filesystem::temp_directory_path() / "figurat_bench";
+  // A folder of its own, so that cases may run side by side.
+  const auto ordner = std::filesystem::temp_directory_path() / ("figurat_bench_" + std::to_string(getpid()));
   std::filesystem::create_directories(ordner);
   const std::string datei = (ordner / "liste.txt").string();
-  const std::string gespeichert = (ordner / "gespeichert.txt").string();
+  if (!plattform->Dateidienst().Schreibe(datei, (mischung ? bench::Mischung : bench::Konstruktion)(anzahl) + "\n"))
+    return 1;
 
-  std::vector<int> laengen;
-  for (int i = 1; i < argc; ++i) laengen.push_back(std::atoi(argv[i]));
-  if (laengen.empty()) laengen = {100, 1000, 5000, 10000, 12666};
-
-  std::printf("%8s  %7s  %22s  %22s  %22s  %14s  %12s  %10s\n", "Befehle", "Punkte", "Wiederholen ms (je B.)",
-              "Speichern ms (je B.)", "Laden ms (je B.)", "Neuzeichnen ms", "Paarliste ms", "Spitze MiB");
-  for (int anzahl : laengen) {
-    if (!qt.Dateidienst().Schreibe(datei, Befehlsliste(anzahl) + "\n")) return 1;
-    h.AllesLoeschen();
-    Zeigen(qt);
-
+  Miss("Laden", 1, [&] { messung::Laden(dialoge, datei); });
+  Miss("Wiederholen", 3, messung::Wiederholen);
+  Miss("Neuzeichnen", 3, messung::Neuzeichnen);
+  Miss("Paarliste", 3, messung::Paarliste);
+  // Each deleted command comes back at the end, so that the list keeps its length.
+  double loeschen = 1e300, restore = 1e300;
+  for (int i = 0; i < 3; ++i) {
     auto t = std::chrono::steady_clock::now();
-    dialoge.WaehleDatei(datei);
-    h.LadeFile();
-    Zeigen(qt);
-    const double laden = Millisekunden(t);
-
-    // The best of three runs, as the first one warms the pools.
-    double wiederholen = 1e300;
-    for (int lauf = 0; lauf < 3; ++lauf) {
-      t = std::chrono::steady_clock::now();
-      h.AnweisungslisteAusfuehren();
-      Zeigen(qt);
-      wiederholen = std::min(wiederholen, Millisekunden(t));
-    }
-
-    double neuzeichnen = 1e300, paarliste = 1e300;
-    for (int lauf = 0; lauf < 3; ++lauf) {
-      t = std::chrono::steady_clock::now();
-      GrafikFenster::Instanz().TotalAktualisieren();
-      Zeigen(qt);
-      neuzeichnen = std::min(neuzeichnen, Millisekunden(t));
-      t = std::chrono::steady_clock::now();
-      GrafikFenster::Instanz().ZeigePunktepaare();
-      Zeigen(qt);
-      paarliste = std::min(paarliste, Millisekunden(t));
-    }
-
+    messung::Loeschen();
+    loeschen = std::min(loeschen, Millisekunden(t));
     t = std::chrono::steady_clock::now();
-    dialoge.WaehleDatei(gespeichert);
-    h.SpeichereProtokoll();
-    const double speichern = Millisekunden(t);
-
-    const auto meldungen = dialoge.NimmMeldungen();
-    if (!meldungen.empty()) {
-      std::fprintf(stderr, "unerwartete Meldung: %s\n", meldungen.front().c_str());
-      return 1;
-    }
-    // The graphics window's pair list holds every pair of these points.
-    const auto punkte = std::count(h.PNListe.begin(), h.PNListe.end(), '\r');
-    std::printf("%8d  %7ld  %10.1f (%9.4f)  %10.1f (%9.4f)  %10.1f (%9.4f)  %14.1f  %12.2f  %10.0f\n", anzahl,
-                static_cast<long>(punkte), wiederholen, wiederholen / anzahl, speichern, speichern / anzahl, laden,
-                laden / anzahl, neuzeichnen, paarliste, SpitzeMiB());
-    std::fflush(stdout);
+    messung::Restore();
+    restore = std::min(restore, Millisekunden(t));
   }
+  Ausgabe("Loeschen", 3, loeschen);
+  Ausgabe("Restore", 3, restore);
+  Miss("Speichern", 3, [&] { messung::Speichern(dialoge, (ordner / "gespeichert.txt").string()); });
+  std::printf("Punkte %ld\nSpitze_KiB %ld\n", Punkte(), SpitzeKiB());
+
+  // A step that asks must find its answer in the script; a message is shown on stderr.
+  const auto meldungen = dialoge.NimmMeldungen();
+  for (const auto& m : meldungen) std::fprintf(stderr, "Meldung: %s\n", m.c_str());
   std::filesystem::remove_all(ordner);
+  if (dialoge.OhneAntwort()) {
+    std::fprintf(stderr, "ein Dialog fand keine Antwort\n");
+    return 1;
+  }
   return 0;
 }
