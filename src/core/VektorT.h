@@ -14,7 +14,7 @@ constexpr double KeinWinkel = 666;
 class VektorT {
  public:
   std::array<double, 4> kp{};  // kp[1], kp[2], kp[3]: x, y, z
-  VektorT* zeiger = nullptr;  // the next vector while this one lies in the pool
+  VektorT* zeiger = nullptr;   // the next vector while this one lies in the pool
 
   // c := a + b; c may be a or b.
   void plus(const VektorT& b, VektorT& c) const;
