@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "core/FiguratT.h"
@@ -16,9 +17,13 @@
 
 namespace {
 
-// Whether the list holds the name as one whole entry: "AB," does not hold "B".
-std::size_t Stelle(const std::string& liste, const std::string& name) {
-  return ("," + liste).find("," + name + ",");
+// Where the list holds the name as one whole entry: "AB," does not hold "B".
+std::size_t Stelle(std::string_view liste, std::string_view name) {
+  for (std::size_t p = liste.find(name); p != std::string_view::npos; p = liste.find(name, p + 1)) {
+    const std::size_t ende = p + name.size();
+    if ((p == 0 || liste[p - 1] == ',') && ende < liste.size() && liste[ende] == ',') return p;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace
@@ -87,11 +92,13 @@ void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
 void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g) {
   Grafikteil& h = Grafikteil::Instanz();
   // A copy: drawing enters the connection again.
-  std::string rest = g.verbundenmit;
+  const std::string liste = g.verbundenmit;
+  std::string_view rest = liste;
+  std::string partner;
   while (rest.size() > 1) {
     const std::size_t komma = rest.find(',');
-    const std::string partner = rest.substr(0, komma);
-    rest = komma == std::string::npos ? std::string() : rest.substr(komma + 1);
+    partner.assign(rest.substr(0, komma));
+    rest = komma == std::string_view::npos ? std::string_view() : rest.substr(komma + 1);
     // A comma inside a name leaves pieces that may be empty; no figure is
     // called by the empty name, whatever the list head is called.
     if (partner.empty()) continue;
