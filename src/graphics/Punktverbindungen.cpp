@@ -29,11 +29,17 @@ std::size_t Stelle(std::string_view liste, std::string_view name) {
 }  // namespace
 
 void GrafikFenster::ZeigePunktepaare() {
-  const Grafikteil& h = Grafikteil::Instanz();
   // As many names as there are points: the list offers every pair, in the
-  // order A:B, A:C, …, B:C, …, and makes each row only when it is read.
+  // order A:B, A:C, …, B:C, …, and makes each row only when it is read. The
+  // names come from the point name list, read in one sweep, not from a walk
+  // along the records spread over memory.
+  Grafikteil& h = Grafikteil::Instanz();
+  h.ErzeugeNamenListen();
   auto namen = std::make_shared<std::vector<std::string>>();
-  JederName(h.PNListe, [&](const std::string& name) { namen->push_back(name); });
+  const std::string& punkte = h.PNListe;
+  for (std::size_t anfang = 0, ende; (ende = punkte.find(h.CR, anfang)) != std::string::npos;
+       anfang = ende + h.CR.size())
+    namen->push_back(punkte.substr(anfang, ende - anfang));
   const std::size_t n = namen->size();
   // anfang[j]: the row of the first pair whose first point is j.
   auto anfang = std::make_shared<std::vector<std::size_t>>();
@@ -75,7 +81,7 @@ void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
 }
 
 void GrafikFenster::ZeichneAlleStrecken() {
-  JederName(Grafikteil::Instanz().PNListe, [this](const std::string& name) { ZeichneAlleStreckenVon(name); });
+  JederPunkt([this](FiguratT& g) { ZeichneAlleStreckenVon(g); });
 }
 
 void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
@@ -83,14 +89,10 @@ void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
   if (Stelle(G2.verbundenmit, G1.name) == std::string::npos) G2.verbundenmit += G1.name + ",";
 }
 
-void GrafikFenster::ZeichneAlleStreckenVon(const std::string& name) {
+void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g) {
   Grafikteil& h = Grafikteil::Instanz();
-  FiguratT* g;
-  bool found;
-  h.HoleFigurat(name, g, found);
-  if (!found) return;
   // A copy: drawing enters the connection again.
-  const std::string liste = g->verbundenmit;
+  const std::string liste = g.verbundenmit;
   std::string_view rest = liste;
   std::string partner;
   while (rest.size() > 1) {
@@ -101,8 +103,7 @@ void GrafikFenster::ZeichneAlleStreckenVon(const std::string& name) {
     // called by the empty name, whatever the list head is called.
     if (partner.empty()) continue;
     FiguratT* p;
-    h.HoleFigurat(partner, p, found);
-    if (found) VerbindePunkte(*g, *p);
+    if (h.HoleFigurat(partner, p)) VerbindePunkte(g, *p);
   }
 }
 
