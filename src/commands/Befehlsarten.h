@@ -117,8 +117,6 @@ struct Befehlsart {
     // It has no operands: the menu runs it at once, and typed it becomes the
     // chosen kind, so that "Ausführen" runs it again.
     Sofort = 1u << 3,
-    // Its operation walks the name lists, which a replay makes current before it.
-    Namenslisten = 1u << 4,
   };
 
   int Kennung;

@@ -117,9 +117,8 @@ void Befehlsteil::Befehlslisteeinlesen(const std::string& text) {
     letzter = b;
   }
 
+  // The run ends with the name lists and the figure list box.
   AktuellerBZeiger = BListe;
   BefehlslisteAbarbeiten();
-  ErzeugeNamenListen();
-  FiguratLB().SetzeInhalt(ErwNListe);
   ZeigeBefehlsliste();
 }

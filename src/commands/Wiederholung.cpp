@@ -30,13 +30,10 @@ void Befehlsteil::AnweisungslisteAusfuehren() {
 void Befehlsteil::BefehlslisteAbarbeiten() {
   Aufschub::Lauf lauf(Befehlslauf);
   for (BefehlT* c = AktuellerBZeiger; c; c = c->Zeiger) {
-    // The figure list box shows the end of the run; some drawing commands
-    // work from the name lists.
-    const Befehlsart* art = Befehlsart::Zu(c->Kennung);
-    if (art && art->Hat(Befehlsart::Namenslisten)) ErzeugeNamenListen();
     AktuellerBZeiger = c;
     BefehlAusfuehren(*c);
   }
+  // The figure list box shows the end of the run.
   ErzeugeNamenListen();
   FiguratLB().SetzeInhalt(ErwNListe);
   GrafikFenster::Instanz().Aktualisieren();

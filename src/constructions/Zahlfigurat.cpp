@@ -25,7 +25,7 @@ void Konstruktionsteil::ErzeugePunkt(const std::string& name, double x, double y
     // The very record becomes the point, in its place in the list, the
     // origin at the head included; it is not described again.
     g->v1->Vektor(x, y, z);
-    g->Typ = TypPunkt;
+    AendereTyp(*g, TypPunkt);
     g->verbundenmit.clear();
     ok = true;
     return;

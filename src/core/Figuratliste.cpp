@@ -2,6 +2,7 @@
 // another's geometry, the lookups by name, and the name lists rebuilt from it.
 
 #include <iterator>
+#include <string_view>
 
 #include "core/FiguratT.h"
 #include "core/Kernteil.h"
@@ -20,10 +21,11 @@ void FiguratT::Einlisten() {
   if (0 < n && n < 500) h.VerbrauchteNr[n] = true;
   // Behind the last record whose name sorts before this one; the head itself is never compared.
   FiguratT* p = kopf;
-  auto danach = h.figuratIndex_.lower_bound(name);
-  if (danach != h.figuratIndex_.begin()) p = std::prev(danach)->second;
+  auto danach = h.figurReihe_.lower_bound(name);
+  if (danach != h.figurReihe_.begin()) p = std::prev(danach)->second;
   // Written before the figure is linked; it reads only the record itself.
   h.Eingelistet(*this);
+  h.namenlistenAktuell_ = false;
   if (ersetztKopf) {
     Zeiger = kopf->Zeiger;
     h.GListe = this;
@@ -31,7 +33,10 @@ void FiguratT::Einlisten() {
   } else {
     Zeiger = p->Zeiger;
     p->Zeiger = this;
-    h.figuratIndex_.emplace_hint(danach, name, this);
+    // The hashed key is a view of the ordered one.
+    auto reihe = h.figurReihe_.emplace_hint(danach, name, this);
+    if (auto [eintrag, neu] = h.figuratIndex_.emplace(reihe->first, Kernteil::Indexeintrag{reihe, 0}); neu)
+      h.Einreihen(eintrag->second);
   }
 }
 
@@ -46,9 +51,9 @@ void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
 FiguratT* Kernteil::FindeFigurat(const std::string& name, bool& found) const {
   found = true;
   if (VergleicheNamen(GListe->name, name) == 0) return GListe;
-  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second;
+  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second.reihe->second;
   found = false;
-  return figuratIndex_.empty() ? GListe : figuratIndex_.rbegin()->second;
+  return figurReihe_.empty() ? GListe : figurReihe_.rbegin()->second;
 }
 
 void Kernteil::HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const {
@@ -95,36 +100,40 @@ void Kernteil::LoescheFigurat(const std::string& name) {
   const int n = AutomatischeNummer(name);
   if (0 < n && n < 500) VerbrauchteNr[n] = false;
   // The head is never compared, so it is never deleted.
-  auto it = figuratIndex_.find(name);
-  if (it == figuratIndex_.end()) {
+  auto eintrag = figuratIndex_.find(name);
+  if (eintrag == figuratIndex_.end()) {
     plattform::plattform().MsgBox("Fehler beim Loeschen");
     return;
   }
-  FiguratT* p = it == figuratIndex_.begin() ? GListe : std::prev(it)->second;
+  const auto it = eintrag->second.reihe;
+  FiguratT* p = it == figurReihe_.begin() ? GListe : std::prev(it)->second;
   FiguratT* d = it->second;
-  figuratIndex_.erase(it);
+  Ausreihen(eintrag->second);
+  namenlistenAktuell_ = false;
+  // The hashed key views the ordered one: it goes first.
+  figuratIndex_.erase(eintrag);
+  figurReihe_.erase(it);
   p->Zeiger = d->Zeiger;
   d->Einlagern();
 }
 
-std::string Kernteil::Typname(int code) {
-  const char* wort = nullptr;
-  switch (code) {
-    case TypSammlung: wort = "Sammlung"; break;
-    case TypTetraeder: wort = "Tetraeder"; break;
-    case TypDreieck: wort = "Dreieck"; break;
-    case TypStrecke: wort = "Strecke"; break;
-    case TypLeer: wort = "leeres Figurat"; break;
-    case TypPunkt: wort = "Punkt"; break;
-    case TypGerade: wort = "Gerade"; break;
-    case TypEbene: wort = "Ebene"; break;
-    case TypRaum: wort = "Raum"; break;
-    default: return "";
-  }
-  return std::string(15, ' ') + wort;
-}
-
 namespace {
+
+// The type word of a code, the empty text for a code without one.
+std::string_view Typwort(int code) {
+  switch (code) {
+    case TypSammlung: return "Sammlung";
+    case TypTetraeder: return "Tetraeder";
+    case TypDreieck: return "Dreieck";
+    case TypStrecke: return "Strecke";
+    case TypLeer: return "leeres Figurat";
+    case TypPunkt: return "Punkt";
+    case TypGerade: return "Gerade";
+    case TypEbene: return "Ebene";
+    case TypRaum: return "Raum";
+    default: return {};
+  }
+}
 
 // Characters, not bytes, so that a name with umlauts keeps the column.
 std::size_t Zeichenzahl(const std::string& text) {
@@ -134,37 +143,86 @@ std::size_t Zeichenzahl(const std::string& text) {
   return n;
 }
 
-// The row of the figure list box: the name, blanks up to column 14 but at
-// least one, then the type word; the name alone for a code without a word.
-std::string Listenzeile(const FiguratT& g) {
-  const std::string wort = Kernteil::Typname(g.Typ);
-  if (wort.empty()) return g.name;
+// The row of the figure list box, appended to text: the name, blanks up to
+// column 14 but at least one, then the type word; the name alone for a code
+// without a word.
+void HaengeListenzeileAn(std::string& text, const FiguratT& g) {
+  text += g.name;
+  const std::string_view wort = Typwort(g.Typ);
+  if (wort.empty()) return;
   const std::size_t laenge = Zeichenzahl(g.name);
-  const std::size_t luecke = laenge < 13 ? 14 - laenge : 1;
-  return g.name + std::string(luecke, ' ') + wort.substr(15);
+  text.append(laenge < 13 ? 14 - laenge : 1, ' ');
+  text += wort;
 }
 
 }  // namespace
 
+std::string Kernteil::Typname(int code) {
+  const std::string_view wort = Typwort(code);
+  return wort.empty() ? std::string() : std::string(15, ' ').append(wort);
+}
+
+FiguratT* Kernteil::ErstesFigurat() const { return GListe->Typ == TypKein ? GListe->Zeiger : GListe; }
+
+std::vector<FiguratT*>& Kernteil::Seite(const FiguratT& g) { return g.Typ == TypPunkt ? punkte_ : anderefiguren_; }
+
+void Kernteil::Einreihen(Indexeintrag& e) {
+  std::vector<FiguratT*>& seite = Seite(*e.reihe->second);
+  e.platz = seite.size();
+  seite.push_back(e.reihe->second);
+}
+
+void Kernteil::Ausreihen(const Indexeintrag& e) {
+  // The last of its side takes its place.
+  std::vector<FiguratT*>& seite = Seite(*e.reihe->second);
+  FiguratT* letzter = seite.back();
+  seite[e.platz] = letzter;
+  figuratIndex_.find(letzter->name)->second.platz = e.platz;
+  seite.pop_back();
+}
+
+void Kernteil::AendereTyp(FiguratT& g, int typ) {
+  namenlistenAktuell_ = false;
+  // The head has no entry.
+  const auto eintrag = figuratIndex_.find(g.name);
+  const bool eingereiht = eintrag != figuratIndex_.end() && eintrag->second.reihe->second == &g;
+  if (eingereiht) Ausreihen(eintrag->second);
+  g.Typ = typ;
+  if (eingereiht) Einreihen(eintrag->second);
+}
+
+void Kernteil::JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue) {
+  if (GListe->Typ != TypKein) tue(*GListe);
+  for (FiguratT* g : anderefiguren_) tue(*g);
+  for (FiguratT* g : punkte_) tue(*g);
+}
+
+void Kernteil::JederPunktUngeordnet(const std::function<void(FiguratT&)>& tue) {
+  if (GListe->Typ == TypPunkt) tue(*GListe);
+  for (FiguratT* g : punkte_) tue(*g);
+}
+
 void Kernteil::ErzeugeNamenListen() {
+  if (namenlistenAktuell_) return;
+  namenlistenAktuell_ = true;
   for (std::string* liste : {&NListe, &ErwNListe, &PNListe, &gNListe, &gPNListe, &oPNListe, &oEckNliste,
                              &mSoEckNListe, &EckNListe, &DNListe})
     liste->clear();
-  const FiguratT* r = GListe;
-  if (r->Typ == TypKein) r = r->Zeiger;  // the anonymous head
-  for (; r; r = r->Zeiger) {
-    const std::string zeile = r->name + CR;
-    NListe += zeile;
-    ErwNListe += Listenzeile(*r) + CR;
+  for (const FiguratT* r = ErstesFigurat(); r; r = r->Zeiger) {
+    // Appended piece by piece: no text is made for a row.
+    auto zeile = [this, r](std::string& liste) { liste.append(r->name).append(CR); };
+    zeile(NListe);
+    HaengeListenzeileAn(ErwNListe, *r);
+    ErwNListe += CR;
     const int t = r->Typ;
-    if (t == TypPunkt) PNListe += zeile;
-    if (t == TypGerade) gNListe += zeile;
-    if (t == TypPunkt || t == TypGerade) gPNListe += zeile;
-    if (t == TypGerade || t == TypEbene) oPNListe += zeile;
-    if (t == TypPunkt || t == TypGerade || t == TypEbene) oEckNliste += zeile;
-    if (t == TypPunkt || t == TypGerade || t == TypEbene || t == TypSammlung) mSoEckNListe += zeile;
-    if (t == TypDreieck || t == TypTetraeder) EckNListe += zeile;
-    if (t == TypDreieck) DNListe += zeile;
+    if (t == TypPunkt) zeile(PNListe);
+    if (t == TypGerade) zeile(gNListe);
+    if (t == TypPunkt || t == TypGerade) zeile(gPNListe);
+    if (t == TypGerade || t == TypEbene) zeile(oPNListe);
+    if (t == TypPunkt || t == TypGerade || t == TypEbene) zeile(oEckNliste);
+    if (t == TypPunkt || t == TypGerade || t == TypEbene || t == TypSammlung) zeile(mSoEckNListe);
+    if (t == TypDreieck || t == TypTetraeder) zeile(EckNListe);
+    if (t == TypDreieck) zeile(DNListe);
   }
 }
 

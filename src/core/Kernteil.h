@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Fenster.h"
@@ -95,6 +97,17 @@ class Kernteil : public plattform::Fenster {
   bool ExistiertFigurat(const std::string& name) const;
   void HoleVektor(int selector, const std::string& name, VektorT& v) const;
   void LoescheFigurat(const std::string& name);
+  // A listed record becomes one of the type typ, in its place in the list.
+  void AendereTyp(FiguratT& g, int typ);
+  // The first record the name lists hold: the head, or the one behind an anonymous head.
+  FiguratT* ErstesFigurat() const;
+  // Every record the name lists hold, in no particular order: for what
+  // touches each figure alone, and much faster than along the list.
+  void JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue);
+  // The points among them.
+  void JederPunktUngeordnet(const std::function<void(FiguratT&)>& tue);
+  // The name lists as the figure list stands; rebuilt only when it changed
+  // since they were last built, so that every caller may ask for them.
   void ErzeugeNamenListen();
   static std::string Typname(int code);
   void PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n);
@@ -113,10 +126,32 @@ class Kernteil : public plattform::Fenster {
   FiguratT* NeuesFigurat();
   // Every record of the figure list into the pool, the list then empty.
   void FiguratlisteEinlagern();
-  // The records behind the list head by name, in list order: lookups and the
-  // place of a new figure without walking the list. Kept by Einlisten,
-  // LoescheFigurat and the operations that start a new list.
-  std::map<std::string, FiguratT*, std::less<>> figuratIndex_;
+  // The records behind the list head, without walking the list. Kept by
+  // Einlisten, LoescheFigurat and the operations that start a new list.
+  // By name in name order, for the place of a new figure;
+  using Figurreihe = std::map<std::string, FiguratT*, std::less<>>;
+  Figurreihe figurReihe_;
+  // hashed by that name, for the lookups, with the place on its side;
+  struct Indexeintrag {
+    Figurreihe::iterator reihe;
+    std::size_t platz;
+  };
+  std::unordered_map<std::string_view, Indexeintrag> figuratIndex_;
+  // and side by side in no order, for the walks that touch each figure alone:
+  // the records of a list are spread over memory, and one after the other
+  // each waits for the one before. The points stand apart, as the drawing
+  // commands walk them most: a listed record changes its type only through
+  // AendereTyp.
+  std::vector<FiguratT*> punkte_;
+  std::vector<FiguratT*> anderefiguren_;
+  // The side of a record: the points or the others.
+  std::vector<FiguratT*>& Seite(const FiguratT& g);
+  // The record of the entry onto the end of its side, and off it again.
+  void Einreihen(Indexeintrag& e);
+  void Ausreihen(const Indexeintrag& e);
+  // Whether the name lists show the figure list as it stands; cleared by
+  // whatever enters or removes a record or changes its type.
+  bool namenlistenAktuell_ = false;
   // The lookup behind both HoleFigurat.
   FiguratT* FindeFigurat(const std::string& name, bool& found) const;
   friend class FiguratT;

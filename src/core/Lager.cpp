@@ -73,7 +73,11 @@ void Kernteil::FiguratlisteEinlagern() {
     r = weiter;
   }
   GListe = nullptr;
+  namenlistenAktuell_ = false;
   figuratIndex_.clear();
+  figurReihe_.clear();
+  punkte_.clear();
+  anderefiguren_.clear();
 }
 
 void Kernteil::AlleFiguratLoeschen() {

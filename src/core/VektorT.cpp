@@ -63,12 +63,9 @@ void VektorT::mal(double x, VektorT& c) const {
 }
 
 void VektorT::LinKomb(double s, const VektorT& b, double t, VektorT& c) const {
-  Kernteil& h = Kernteil::Instanz();
-  Leihvektor u(h);
-  Leihvektor v(h);
-  mal(s, *u);
-  b.mal(t, *v);
-  u->plus(*v, c);
+  // Each component of c is made from the same components of a and b alone,
+  // so c may be either without a temporary.
+  for (int i = 1; i <= 3; ++i) c.kp[i] = s * kp[i] + t * b.kp[i];
 }
 
 void VektorT::Richtung(const VektorT& b, VektorT& c) const { LinKomb(1, b, -1, c); }
@@ -242,26 +239,27 @@ void VektorT::Einlagern() {
   h.VLager = this;
 }
 
-void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const {
-  Kernteil& h = Kernteil::Instanz();
-  Leihvektor u(h);
-  Einheit(axis, *u);
-  const double k1 = u->kp[1];
-  const double k2 = u->kp[2];
-  const double k3 = u->kp[3];
+void VektorT::Punktdrehung(double w, const VektorT& axis, VektorT& q) const { Drehung(w, axis).Anwenden(*this, q); }
+
+Drehung::Drehung(double w, const VektorT& axis) {
+  VektorT u;
+  Einheit(axis, u);
+  const double k1 = u.kp[1];
+  const double k2 = u.kp[2];
+  const double k3 = u.kp[3];
   // Whole turns first: a huge angle would overflow on its way to radians.
   const double phi = ((std::fmod(w, 360) * 4) * std::atan(1.0)) / 180;
   const double C = std::cos(phi);
   const double S = std::sin(phi);
-  Leihvektor r1(h);
-  Leihvektor r2(h);
-  Leihvektor r3(h);
-  r1->Vektor(C + k1 * k1 * (1 - C), k1 * k2 * (1 - C) - k3 * S, k1 * k3 * (1 - C) + k2 * S);
-  r2->Vektor(k1 * k2 * (1 - C) + k3 * S, C + k2 * k2 * (1 - C), k2 * k3 * (1 - C) - k1 * S);
-  r3->Vektor(k1 * k3 * (1 - C) - k2 * S, k2 * k3 * (1 - C) + k1 * S, C + k3 * k3 * (1 - C));
-  // The turned point is built in u and copied last, so q may be p or the axis.
-  u->kp[1] = SkalProd(*r1);
-  u->kp[2] = SkalProd(*r2);
-  u->kp[3] = SkalProd(*r3);
-  u->mal(1, q);
+  r1_.Vektor(C + k1 * k1 * (1 - C), k1 * k2 * (1 - C) - k3 * S, k1 * k3 * (1 - C) + k2 * S);
+  r2_.Vektor(k1 * k2 * (1 - C) + k3 * S, C + k2 * k2 * (1 - C), k2 * k3 * (1 - C) - k1 * S);
+  r3_.Vektor(k1 * k3 * (1 - C) - k2 * S, k2 * k3 * (1 - C) + k1 * S, C + k3 * k3 * (1 - C));
+}
+
+void Drehung::Anwenden(const VektorT& p, VektorT& q) const {
+  // All three from p before q is written, so q may be p.
+  const double x = p.SkalProd(r1_);
+  const double y = p.SkalProd(r2_);
+  const double z = p.SkalProd(r3_);
+  q.Vektor(x, y, z);
 }

@@ -67,7 +67,8 @@ class VektorT {
   void uebernimmtKomponentenVon(const VektorT& b);
   void Einlagern();
   // q := p turned by w degrees, right-handed, about the axis through the
-  // origin; q may be p or the axis, which must not be null.
+  // origin; q may be p or the axis, which must not be null. Drehung does the
+  // same for many points.
   void Punktdrehung(double w, const VektorT& axis, VektorT& q) const;
 
   // ---- Operations of the constructions: src/constructions ----
@@ -92,4 +93,15 @@ class VektorT {
   // q := the picture point seen from the anaglyph's shifted eye, while the
   // anaglyph is on; otherwise q stays as it was.
   void aAbbilden(VektorT& q) const;
+};
+
+// The turn of Punktdrehung as its three rows, made once for turning many points.
+class Drehung {
+ public:
+  Drehung(double w, const VektorT& axis);
+  // q := p turned; q may be p.
+  void Anwenden(const VektorT& p, VektorT& q) const;
+
+ private:
+  VektorT r1_, r2_, r3_;
 };

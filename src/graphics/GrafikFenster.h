@@ -132,7 +132,8 @@ class GrafikFenster : public plattform::Fenster {
   void ZeichneAlleStrecken();
   void ZeichneAlles();
   void VerbindungEintragen(FiguratT& G1, FiguratT& G2);
-  void ZeichneAlleStreckenVon(const std::string& name);
+  // The segments from the point g to the points named in its connections.
+  void ZeichneAlleStreckenVon(FiguratT& g);
   void ZeichneAllePunkte();
   void VerbindungTrennen(FiguratT& G1, FiguratT& G2);
   // Splits "A:B" at its first colon; without a colon A and B stay as they were.
@@ -151,10 +152,11 @@ class GrafikFenster : public plattform::Fenster {
   void TotalAktualisieren();
 
  private:
-  // Walks a name list of the main window, CR after each name.
-  static void JederName(const std::string& liste, const std::function<void(const std::string&)>& tue);
-  // The figures of a name list that exist; names without a figure are passed over.
-  static void JedesFigurat(const std::string& liste, const std::function<void(FiguratT&)>& tue);
+  // Every figure the name lists hold, in the order of the figure list, for
+  // where the order shows: the figures and segments drawn.
+  static void JedesFigurat(const std::function<void(FiguratT&)>& tue);
+  // The points among them.
+  static void JederPunkt(const std::function<void(FiguratT&)>& tue);
   plattform::Zeichenflaeche& Grafik();
   void Ansichtsfarbe(int Ansicht);
   double PixelX(const VektorT& p) const;

@@ -2,6 +2,10 @@
 // the origin, turned into the xy plane, and the anaglyph's second view from
 // an eye shifted sideways.
 
+#include <array>
+#include <cstring>
+#include <optional>
+
 #include "core/Leihgaben.h"
 #include "core/VektorT.h"
 #include "graphics/GrafikFenster.h"
@@ -14,14 +18,40 @@ void NulleKleineKomponenten(VektorT& q) {
     if (Grafikteil::IstNull(q.kp[i])) q.kp[i] = 0;
 }
 
-// The two rotations that take the picture plane of the eye point the display
-// constants were computed for into the xy plane. T holds a copy of the eye
-// point and is turned with the picture.
-void InsBild(const Grafikteil& h, VektorT& q, VektorT& T) {
-  q.Punktdrehung(h.alphaW, *h.SchnittrichtungV, q);
+// What the turns into the picture are made of, bit for bit: a NaN or a
+// signed zero makes turns of its own.
+struct Bildlage {
+  explicit Bildlage(const Grafikteil& h)
+      : alpha(h.alphaW), beta(h.betaW), s(h.SchnittrichtungV->kp), e(h.Augenpunkt->kp) {}
+  bool operator==(const Bildlage& b) const { return std::memcmp(this, &b, sizeof b) == 0; }
+  double alpha, beta;
+  std::array<double, 4> s, e;
+};
+
+VektorT Gedreht(const Drehung& d, const VektorT& p) {
+  VektorT q;
+  d.Anwenden(p, q);
+  return q;
+}
+
+// The two turns that take the picture plane of the eye point the display
+// constants were computed for into the xy plane: by alpha about S, then by
+// beta about the eye point turned by the first. They are the same for every
+// point of a picture and are made again when what they are made of changes.
+struct Bilddrehung {
+  explicit Bilddrehung(const Grafikteil& h)
+      : lage(h), erste(h.alphaW, *h.SchnittrichtungV), zweite(h.betaW, Gedreht(erste, *h.Augenpunkt)) {}
+  Bildlage lage;
+  Drehung erste;
+  Drehung zweite;
+};
+
+void InsBild(const Grafikteil& h, VektorT& q) {
+  static std::optional<Bilddrehung> d;
+  if (!d || !(d->lage == Bildlage(h))) d.emplace(h);
+  d->erste.Anwenden(q, q);
   NulleKleineKomponenten(q);
-  T.Punktdrehung(h.alphaW, *h.SchnittrichtungV, T);
-  q.Punktdrehung(h.betaW, T, q);
+  d->zweite.Anwenden(q, q);
   NulleKleineKomponenten(q);
 }
 
@@ -29,13 +59,12 @@ void InsBild(const Grafikteil& h, VektorT& q, VektorT& T) {
 
 void Grafikteil::CalcDarstellungskonstanten(const VektorT& eye, VektorT& S, double& alpha, double& beta) {
   Leihvektor A(*this);
-  Leihvektor B(*this);
-  Leihvektor X(*this);
   A->Vektor(0, 0, 1);
-  B->uebernimmtKomponentenVon(eye);
-  X->Vektor(1, 0, 0);
-  B->kreuz(*A, S);
+  // The cross product reads the eye point before it writes S, which may be the eye point.
+  eye.kreuz(*A, S);
   alpha = eye.Winkel(*A);
+  Leihvektor X(*this);
+  X->Vektor(1, 0, 0);
   beta = S.Winkel(*X);
 }
 
@@ -50,7 +79,7 @@ void VektorT::Abbilden(VektorT& q) const {
   // leaves it out.
   const double t = -E->SkalProd(*E) / E->SkalProd(*D);
   E->LinKomb(1, *D, t, q);
-  InsBild(h, q, *E);
+  InsBild(h, q);
 }
 
 void VektorT::aAbbilden(VektorT& q) const {
@@ -61,7 +90,6 @@ void VektorT::aAbbilden(VektorT& q) const {
   const VektorT& E = *h.Augenpunkt;
   const VektorT& S = *h.SchnittrichtungV;
   Leihvektor L(h);
-  Leihvektor T(h);
   Leihvektor D(h);
   // The shifted eye, Augenabstand units along −S.
   E.LinKomb(1, S, (-1 / S.Norm()) * h.Augenabstand, *L);
@@ -69,6 +97,5 @@ void VektorT::aAbbilden(VektorT& q) const {
   // The same picture plane as the unshifted eye's.
   const double t = -E.SkalProd(*L) / E.SkalProd(*D);
   L->LinKomb(1, *D, t, q);
-  T->uebernimmtKomponentenVon(E);
-  InsBild(h, q, *T);
+  InsBild(h, q);
 }

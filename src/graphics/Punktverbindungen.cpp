@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "core/FiguratT.h"
@@ -16,19 +17,29 @@
 
 namespace {
 
-// Whether the list holds the name as one whole entry: "AB," does not hold "B".
-std::size_t Stelle(const std::string& liste, const std::string& name) {
-  return ("," + liste).find("," + name + ",");
+// Where the list holds the name as one whole entry: "AB," does not hold "B".
+std::size_t Stelle(std::string_view liste, std::string_view name) {
+  for (std::size_t p = liste.find(name); p != std::string_view::npos; p = liste.find(name, p + 1)) {
+    const std::size_t ende = p + name.size();
+    if ((p == 0 || liste[p - 1] == ',') && ende < liste.size() && liste[ende] == ',') return p;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace
 
 void GrafikFenster::ZeigePunktepaare() {
-  const Grafikteil& h = Grafikteil::Instanz();
   // As many names as there are points: the list offers every pair, in the
-  // order A:B, A:C, …, B:C, …, and makes each row only when it is read.
+  // order A:B, A:C, …, B:C, …, and makes each row only when it is read. The
+  // names come from the point name list, read in one sweep, not from a walk
+  // along the records spread over memory.
+  Grafikteil& h = Grafikteil::Instanz();
+  h.ErzeugeNamenListen();
   auto namen = std::make_shared<std::vector<std::string>>();
-  JederName(h.PNListe, [&](const std::string& name) { namen->push_back(name); });
+  const std::string& punkte = h.PNListe;
+  for (std::size_t anfang = 0, ende; (ende = punkte.find(h.CR, anfang)) != std::string::npos;
+       anfang = ende + h.CR.size())
+    namen->push_back(punkte.substr(anfang, ende - anfang));
   const std::size_t n = namen->size();
   // anfang[j]: the row of the first pair whose first point is j.
   auto anfang = std::make_shared<std::vector<std::size_t>>();
@@ -70,7 +81,7 @@ void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
 }
 
 void GrafikFenster::ZeichneAlleStrecken() {
-  JederName(Grafikteil::Instanz().PNListe, [this](const std::string& name) { ZeichneAlleStreckenVon(name); });
+  JederPunkt([this](FiguratT& g) { ZeichneAlleStreckenVon(g); });
 }
 
 void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
@@ -78,24 +89,21 @@ void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
   if (Stelle(G2.verbundenmit, G1.name) == std::string::npos) G2.verbundenmit += G1.name + ",";
 }
 
-void GrafikFenster::ZeichneAlleStreckenVon(const std::string& name) {
+void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g) {
   Grafikteil& h = Grafikteil::Instanz();
-  FiguratT* g;
-  bool found;
-  h.HoleFigurat(name, g, found);
-  if (!found) return;
   // A copy: drawing enters the connection again.
-  std::string rest = g->verbundenmit;
+  const std::string liste = g.verbundenmit;
+  std::string_view rest = liste;
+  std::string partner;
   while (rest.size() > 1) {
     const std::size_t komma = rest.find(',');
-    const std::string partner = rest.substr(0, komma);
-    rest = komma == std::string::npos ? std::string() : rest.substr(komma + 1);
+    partner.assign(rest.substr(0, komma));
+    rest = komma == std::string_view::npos ? std::string_view() : rest.substr(komma + 1);
     // A comma inside a name leaves pieces that may be empty; no figure is
     // called by the empty name, whatever the list head is called.
     if (partner.empty()) continue;
     FiguratT* p;
-    h.HoleFigurat(partner, p, found);
-    if (found) VerbindePunkte(*g, *p);
+    if (h.HoleFigurat(partner, p)) VerbindePunkte(g, *p);
   }
 }
 

@@ -14,34 +14,26 @@ constexpr const char* kBild = "GraphCanvas";
 
 }  // namespace
 
-void GrafikFenster::JederName(const std::string& liste, const std::function<void(const std::string&)>& tue) {
-  // A copy: what the walk does may rebuild the list.
-  const std::string text = liste;
-  const std::string& cr = Grafikteil::Instanz().CR;
-  std::size_t anfang = 0;
-  for (std::size_t ende; (ende = text.find(cr, anfang)) != std::string::npos; anfang = ende + cr.size())
-    tue(text.substr(anfang, ende - anfang));
+void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
+  // What tue does never enters or deletes a figure.
+  for (FiguratT* g = Grafikteil::Instanz().ErstesFigurat(); g; g = g->Zeiger) tue(*g);
 }
 
-void GrafikFenster::JedesFigurat(const std::string& liste, const std::function<void(FiguratT&)>& tue) {
-  Grafikteil& h = Grafikteil::Instanz();
-  JederName(liste, [&](const std::string& name) {
-    FiguratT* g;
-    bool found;
-    h.HoleFigurat(name, g, found);
-    if (found) tue(*g);
+void GrafikFenster::JederPunkt(const std::function<void(FiguratT&)>& tue) {
+  JedesFigurat([&tue](FiguratT& g) {
+    if (g.Typ == TypPunkt) tue(g);
   });
 }
 
 void GrafikFenster::ZeichneAlles() {
-  JedesFigurat(Grafikteil::Instanz().NListe, [](FiguratT& g) {
+  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
     if (g.Typ != TypEbene) g.sichtbar = true;
   });
   Aktualisieren();
 }
 
 void GrafikFenster::ZeichneAllePunkte() {
-  JedesFigurat(Grafikteil::Instanz().PNListe, [](FiguratT& g) { g.sichtbar = true; });
+  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = true; });
   Aktualisieren();
 }
 
@@ -52,30 +44,30 @@ void GrafikFenster::Aktualisieren() {
   if (h.Befehlslauf.Aufschieben(kBild, 1, [] { Instanz().Aktualisieren(); })) return;
   h.ErzeugeNamenListen();
   ZeigePunktepaare();
-  JedesFigurat(h.NListe, [](FiguratT& g) {
+  JedesFigurat([](FiguratT& g) {
     if (g.sichtbar) g.Abbilden();
   });
   ZeichneAlleStrecken();
 }
 
 void GrafikFenster::RadiereAllePunkte() {
-  JedesFigurat(Grafikteil::Instanz().PNListe, [](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = false; });
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlles() {
-  JedesFigurat(Grafikteil::Instanz().NListe, [](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
   RadiereAlleStrecken();
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleFigurat() {
-  JedesFigurat(Grafikteil::Instanz().NListe, [](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleStrecken() {
-  JedesFigurat(Grafikteil::Instanz().PNListe, [](FiguratT& g) { g.verbundenmit.clear(); });
+  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.verbundenmit.clear(); });
   TotalAktualisieren();
 }
 

@@ -55,4 +55,41 @@ TEST_F(Figuratindex, AgreesWithTheWalkThroughEnteringDeletingAndRestarting) {
   Meldungen();
 }
 
+TEST_F(Figuratindex, TheIndexTheWalksAndTheNameListsFollowEveryChange) {
+  const std::vector<std::string> namen = {"A", "B", "O", "a", "G_3", "Z9", "M", "Ä", "langer_Name_mit_20_Z"};
+  const int typen[] = {TypPunkt, TypGerade, TypEbene, TypDreieck, TypTetraeder, TypSammlung, TypLeer, TypStrecke,
+                       TypRaum};
+  for (unsigned saat : {3u, 11u}) {
+    std::mt19937 zufall(saat);
+    for (int schritt = 0; schritt < 300; ++schritt) {
+      const std::string& name = namen[zufall() % namen.size()];
+      switch (zufall() % 8) {
+        case 0:
+          if (h().ExistiertFigurat(name) && name != h().GListe->name) h().LoescheFigurat(name);
+          break;
+        case 1: {
+          // While a load runs, a point takes over the record of its name, the origin at the head included.
+          bool ok;
+          h().destruktiv = true;
+          h().ErzeugePunkt(name, schritt, 1, 2, ok);
+          h().destruktiv = false;
+          break;
+        }
+        case 2:
+          if (zufall() % 4 == 0) {
+            h().AlleFiguratLoeschen();
+            Punkt("O", 0, 0, 0);
+          } else if (zufall() % 4 == 0) {
+            h().ErzeugeUrsprung();
+          }
+          break;
+        default: Figur(name, typen[zufall() % std::size(typen)]); break;
+      }
+      PruefeGegenDieListe(namen);
+      if (HasFailure()) FAIL() << "Saat " << saat << ", Schritt " << schritt;
+    }
+  }
+  Meldungen();
+}
+
 }  // namespace

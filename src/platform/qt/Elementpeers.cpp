@@ -19,6 +19,7 @@
 
 #include "platform/Zeichenflaeche.h"
 #include "platform/qt/Listenansicht.h"
+#include "platform/qt/Malflaeche.h"
 #include "platform/qt/QtPeers.h"
 
 namespace plattform::qt {
@@ -314,83 +315,21 @@ class Peer<Separator> final : public Artpeer<Separator, QFrame> {
 
 // Canvas
 
-// Draws straight into the persistent picture, without antialiasing.
-class Flaeche : public Zeichenflaeche {
- public:
-  Flaeche(QImage& bild, QtElementPeer& peer) : bild_(bild), peer_(peer) {
-    stift_.setWidth(1);
-    stift_.setColor(Qt::black);
-  }
-  ~Flaeche() override { Beenden(); }
-  void SetzeFarbe(int rot, int gruen, int blau) override {
-    stift_.setColor(QColor(rot, gruen, blau));
-    if (maler_.isActive()) maler_.setPen(stift_);
-  }
-  void SetzeStiftbreite(int breite) override {
-    stift_.setWidth(breite);
-    if (maler_.isActive()) maler_.setPen(stift_);
-  }
-  void SetzeTextgroesse(int groesse) override {
-    schrift_.setPixelSize(groesse > 0 ? groesse : 12);
-    if (maler_.isActive()) maler_.setFont(schrift_);
-  }
-  void Linie(int x1, int y1, int x2, int y2) override {
-    Maler().drawLine(x1, y1, x2, y2);
-    Neuzeichnen();
-  }
-  void Oval(int links, int oben, int breite, int hoehe) override {
-    Maler().drawEllipse(links, oben, breite, hoehe);
-    Neuzeichnen();
-  }
-  void Text(const std::string& text, int x, int y) override {
-    Maler().drawText(x, y, Anzeigetext(text));
-    Neuzeichnen();
-  }
-  void Loeschen() override {
-    Beenden();
-    bild_.fill(Qt::white);
-    Neuzeichnen();
-  }
-  void Beenden() {
-    if (maler_.isActive()) maler_.end();
-  }
-
- private:
-  QPainter& Maler() {
-    if (!maler_.isActive()) {
-      maler_.begin(&bild_);
-      maler_.setRenderHint(QPainter::Antialiasing, false);
-      maler_.setRenderHint(QPainter::TextAntialiasing, false);
-      maler_.setPen(stift_);
-      maler_.setBrush(Qt::NoBrush);
-      maler_.setFont(schrift_);
-    }
-    return maler_;
-  }
-  // The picture changed.
-  void Neuzeichnen() {
-    if (QWidget* w = peer_.Widget()) w->update();
-  }
-  QImage& bild_;
-  QtElementPeer& peer_;
-  QPainter maler_;
-  QPen stift_;
-  QFont schrift_;
-};
-
 // The canvas widget shows the persistent picture.
 class Leinwand : public QWidget {
  public:
-  Leinwand(QWidget* eltern, const QImage& bild) : QWidget(eltern), bild_(bild) {}
+  Leinwand(QWidget* eltern, const QImage& bild, Malflaeche& flaeche) : QWidget(eltern), bild_(bild), flaeche_(flaeche) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.drawImage(0, 0, bild_);
+    flaeche_.Gezeigt();
   }
 
  private:
   const QImage& bild_;
+  Malflaeche& flaeche_;
 };
 
 template <>
@@ -404,7 +343,11 @@ class Peer<Canvas> final : public Artpeer<Canvas, Leinwand> {
     if (!flaeche_) {
       bild_ = QImage(groesse, QImage::Format_RGB32);
       bild_.fill(Qt::white);
-      flaeche_ = std::make_unique<Flaeche>(bild_, *this);
+      flaeche_ = std::make_unique<Malflaeche>(bild_, [this] {
+        QWidget* w = Widget();
+        if (w) w->update();
+        return w != nullptr;
+      });
     } else if (bild_.size() != groesse) {
       // A canvas made larger or smaller keeps its picture.
       flaeche_->Beenden();
@@ -419,7 +362,7 @@ class Peer<Canvas> final : public Artpeer<Canvas, Leinwand> {
  protected:
   QWidget* WidgetAnlegen(QWidget* eltern) override {
     Grafik();
-    auto* w = new Leinwand(eltern, bild_);
+    auto* w = new Leinwand(eltern, bild_, *flaeche_);
     w->setFocusPolicy(Qt::NoFocus);
     return w;
   }
@@ -431,7 +374,7 @@ class Peer<Canvas> final : public Artpeer<Canvas, Leinwand> {
  private:
   // The persistent picture and the surface drawing on it.
   QImage bild_;
-  std::unique_ptr<Flaeche> flaeche_;
+  std::unique_ptr<Malflaeche> flaeche_;
 };
 
 // Check box
