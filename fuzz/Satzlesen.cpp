@@ -1,6 +1,6 @@
-// One line of a command-list file: its kind by the key phrases, and its
-// reading into a command by every kind. A sentence the program writes for a
-// command it read reads back to the same command.
+// One line of a command-list file: its kind by the key phrases, the same as
+// trying every kind, and its reading into a command by every kind. A sentence
+// the program writes for a command it read reads back to the same command.
 //
 // One started program serves every input. Reading changes nothing but the two
 // command records it reads into, and these are made blank before each input,
@@ -44,6 +44,23 @@ void Leeren(BefehlT& b) {
   b.Vektor->Vektor(0, 0, 0);
 }
 
+// The kind found the plain way: every kind whose key phrase occurs is read,
+// from the highest down, and the first whose sentence rebuilds the line wins;
+// without one, the highest kind whose phrase occurs.
+int SatzartDurchProbieren(const HauptF& h, const std::string& zeile, BefehlT& b) {
+  int hoechste = 0;
+  const auto& alle = Befehlsart::Alle();
+  for (auto art = alle.rbegin(); art != alle.rend(); ++art) {
+    if (zeile.find(h.BefehlsSchluessel[art->Kennung]) == std::string::npos) continue;
+    if (hoechste == 0) hoechste = art->Kennung;
+    Leeren(b);
+    bool ok;
+    b.Zeile2Befehl(zeile, art->Kennung, ok);
+    if (ok && HauptF::BText(art->Kennung, b.NeuG, b.AltG1, b.AltG2, b.AltG3) == zeile) return art->Kennung;
+  }
+  return hoechste;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
@@ -58,6 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
   const int erkannt = h.Satzart(zeile);
   Pruefe(erkannt == 0 || Befehlsart::Zu(erkannt) != nullptr);
+  Pruefe(erkannt == SatzartDurchProbieren(h, zeile, *b));
+  Leeren(*b);
   for (const Befehlsart& art : Befehlsart::Alle()) {
     bool ok;
     b->Zeile2Befehl(zeile, art.Kennung, ok);

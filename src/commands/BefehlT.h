@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 class VektorT;
 
@@ -34,5 +35,5 @@ class BefehlT {
   void Einfuegen(int n);
   // Reads a command-list line of kind K into this record. When the line does
   // not fit the kind: a beep, ok False, and the record unchanged.
-  void Zeile2Befehl(const std::string& line, int K, bool& ok);
+  void Zeile2Befehl(std::string_view line, int K, bool& ok);
 };

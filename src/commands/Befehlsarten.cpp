@@ -3,6 +3,9 @@
 
 #include "commands/Befehlsarten.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 #include "commands/BefehlT.h"
 #include "commands/Befehlsteil.h"
 #include "core/FiguratT.h"
@@ -275,19 +278,44 @@ const Befehlsart* Befehlsart::Zu(int K) {
   return K >= 0 && K <= 60 ? nachKennung[K] : nullptr;
 }
 
+namespace {
+
+// The sentence of a command with these fields, piece by piece: the list's
+// text is made of thousands of them, without a string for each.
+template <class Stueck>
+void Satzstuecke(int Kennung, std::string_view NeuG, std::string_view AltG1, std::string_view AltG2,
+                 std::string_view AltG3, Stueck&& stueck) {
+  if (const Befehlsart* art = Befehlsart::Zu(Kennung))
+    art->Satzstuecke(NeuG, {{{}, AltG1, AltG2, AltG3}}, stueck);
+  else
+    stueck(std::string_view(" "));
+}
+
+}  // namespace
+
+const std::vector<const Befehlsart*>& Befehlsart::MitKopf(std::string_view satz) {
+  auto kopf = [](std::string_view satz) {
+    const std::size_t p = satz.find(':');
+    if (p != std::string_view::npos) return satz.substr(0, p + 1);
+    return satz.ends_with(' ') ? satz.substr(0, satz.size() - 1) : satz;
+  };
+  // Every first fixed piece holds the colon of its sentence's head, or is the
+  // whole sentence but the closing blank; the pieces live as long as the program.
+  static const auto nachKopf = [&kopf] {
+    std::unordered_map<std::string_view, std::vector<const Befehlsart*>> index;
+    for (const Befehlsart& a : tabelle) index[kopf(a.vorn)].push_back(&a);
+    return index;
+  }();
+  static const std::vector<const Befehlsart*> keine;
+  const auto it = nachKopf.find(kopf(satz));
+  return it == nachKopf.end() ? keine : it->second;
+}
+
 std::string Befehlsteil::BText(int Kennung, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                                const std::string& AltG3) {
-  const Befehlsart* art = Befehlsart::Zu(Kennung);
-  if (!art) return " ";
-  const std::string* felder[] = {nullptr, &AltG1, &AltG2, &AltG3};
   std::string satz;
-  if (art->Hat(Befehlsart::Definition)) satz = NeuG;
-  satz += art->vorn;
-  for (int i = 0; i < art->Felderzahl(); ++i) {
-    satz += *felder[art->teile[i].feld];
-    satz += art->teile[i].danach;
-  }
-  return satz + " ";
+  Satzstuecke(Kennung, NeuG, AltG1, AltG2, AltG3, [&satz](std::string_view stueck) { satz += stueck; });
+  return satz;
 }
 
 void Befehlsteil::ErzeugeBefehlsSchluessel() {
@@ -299,14 +327,40 @@ void Befehlsteil::ErzeugeBefehlsSchluessel() {
 }
 
 void Befehlsteil::ZeigeBefehlsliste() {
-  Protokoll.clear();
+  // Measured first, so that the text of a long list takes no more room than it needs.
+  std::size_t laenge = 0;
   int n = 1;
   for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
-    Protokoll += "<" + std::to_string(n) + ">    ";
-    Protokoll += BText(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3);
+    laenge += std::string_view("<>    ").size() + std::to_string(n).size() + CR.size();
+    Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
+                [&laenge](std::string_view stueck) { laenge += stueck.size(); });
+  }
+  Protokoll = std::string();
+  Protokoll.reserve(laenge);
+  n = 1;
+  for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
+    Protokoll += '<';
+    Protokoll += std::to_string(n);
+    Protokoll += ">    ";
+    Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
+                [this](std::string_view stueck) { Protokoll += stueck; });
     Protokoll += CR;
   }
-  ProtokollBox().SetzeInhalt(Protokoll);
+  // The box takes its rows from the text when it shows them, cut at every CR
+  // as a fill cuts them: a long list is not held a second time, row by row.
+  std::vector<std::size_t> anfaenge;
+  anfaenge.reserve(static_cast<std::size_t>(n));
+  for (std::size_t a = 0; a < Protokoll.size();) {
+    anfaenge.push_back(a);
+    const std::size_t cr = Protokoll.find('\r', a);
+    a = cr == std::string::npos ? Protokoll.size() : cr + 1;
+  }
+  const auto zeilen = static_cast<plattform::Zeilennr>(anfaenge.size());
+  ProtokollBox().SetzeZeilen(zeilen, [this, anfaenge = std::move(anfaenge)](plattform::Zeilennr i) {
+    const std::string_view text(Protokoll);
+    const std::size_t a = std::min(anfaenge[static_cast<std::size_t>(i)], text.size());
+    return std::string(text.substr(a, text.find('\r', a) - a));
+  });
 }
 
 void Befehlsteil::ZeigeLetztenBefehl() {

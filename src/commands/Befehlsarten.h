@@ -2,6 +2,8 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class BefehlT;
 class FiguratT;
@@ -138,8 +140,25 @@ struct Befehlsart {
 
   bool Hat(Merkmal m) const { return (merkmale & m) != 0; }
   int Felderzahl() const;
+  // The sentence of a command of this kind, piece by piece: stueck gets the
+  // name (of a definition), the fixed pieces and the fields feld[1] to
+  // feld[3] in sentence order, and the closing blank.
+  template <class Stueck>
+  void Satzstuecke(std::string_view NeuG, const std::array<std::string_view, 4>& feld, Stueck&& stueck) const {
+    if (Hat(Definition)) stueck(NeuG);
+    stueck(std::string_view(vorn));
+    for (int i = 0, n = Felderzahl(); i < n; ++i) {
+      stueck(feld[teile[i].feld]);
+      stueck(std::string_view(teile[i].danach));
+    }
+    stueck(std::string_view(" "));
+  }
   // The row of kind K, nothing for a kind outside the table.
   static const Befehlsart* Zu(int K);
+  // The rows whose sentences begin like satz: its head is the text up to its
+  // first colon, or all of it but the closing blank when it has none. The
+  // head of a definition's sentence is taken behind the name.
+  static const std::vector<const Befehlsart*>& MitKopf(std::string_view satz);
   // The row of the command that the input kind k records: the numeric bars
   // record points and planes, every other input kind its own kind.
   static const Befehlsart* ZurEingabe(int k);

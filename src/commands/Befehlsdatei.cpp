@@ -1,6 +1,8 @@
 // The command-list file: the numbered text of the list, one line per command.
 // Loading appends the file's commands and executes the whole list.
 
+#include <algorithm>
+
 #include "commands/BefehlT.h"
 #include "commands/Befehlsteil.h"
 #include "platform/Plattform.h"
@@ -64,11 +66,17 @@ void Befehlsteil::Befehlslisteeinlesen(const std::string& text) {
   while (letzter && letzter->Zeiger) letzter = letzter->Zeiger;
 
   // Lines end at CR, at LF or at both; reading stops where no ">" follows.
+  // The next CR and LF are each searched for again only once they lie behind.
   std::size_t pos = 0;
   std::size_t naechstesGroesser = text.find('>');
+  std::size_t cr = text.find('\r');
+  std::size_t lf = text.find('\n');
   while (naechstesGroesser != std::string::npos) {
-    const std::size_t ende = text.find_first_of("\r\n", pos);
-    std::string line = text.substr(pos, ende == std::string::npos ? std::string::npos : ende - pos);
+    if (cr < pos) cr = text.find('\r', pos);
+    if (lf < pos) lf = text.find('\n', pos);
+    const std::size_t ende = std::min(cr, lf);
+    std::string_view line =
+        std::string_view(text).substr(pos, ende == std::string::npos ? std::string::npos : ende - pos);
     pos = ende == std::string::npos ? text.size() : ende + 1;
     if (ende != std::string::npos && text[ende] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
     if (naechstesGroesser < pos) naechstesGroesser = text.find('>', pos);
@@ -77,7 +85,7 @@ void Befehlsteil::Befehlslisteeinlesen(const std::string& text) {
     const std::size_t g = line.find('>');
     if (g != std::string::npos && g > 0) {
       const std::size_t a = line.find_first_not_of(' ', g + 1);
-      line = a == std::string::npos ? std::string() : line.substr(a);
+      line = a == std::string::npos ? std::string_view() : line.substr(a);
     }
     const int K = Satzart(line);
     if (K == 0) {  // no kind's key phrase: the line is left out

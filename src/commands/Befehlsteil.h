@@ -56,7 +56,7 @@ class Befehlsteil : public Grafikteil {
   static void Zeile2Vektor(std::string_view text, VektorT& v, bool& ok);
   static void Gleichung2GleichungsFeld(std::string_view text, std::array<double, 5>& G, bool& ok);
   // The kind of a command-list line by its key phrases, 0 when no kind's phrase occurs.
-  int Satzart(const std::string& zeile) const;
+  int Satzart(std::string_view zeile) const;
   // Records a command at the end of the list and shows the lists anew.
   void Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                    const std::string& AltG3);

@@ -95,9 +95,19 @@ bool LiesSatz(std::string_view line, int K, Gelesen& g) {
   return ok;
 }
 
+// Whether the line is the very sentence the kind writes for what was read from it.
+bool IstSatz(std::string_view line, const Befehlsart& art, const Gelesen& g) {
+  bool gleich = true;
+  art.Satzstuecke(g.name, g.feld, [&](std::string_view stueck) {
+    gleich = gleich && line.starts_with(stueck);
+    if (gleich) line.remove_prefix(stueck.size());
+  });
+  return gleich && line.empty();
+}
+
 }  // namespace
 
-void BefehlT::Zeile2Befehl(const std::string& line, int K, bool& ok) {
+void BefehlT::Zeile2Befehl(std::string_view line, int K, bool& ok) {
   Gelesen g;
   ok = LiesSatz(line, K, g);
   if (!ok) {
@@ -156,19 +166,25 @@ void Befehlsteil::Gleichung2GleichungsFeld(std::string_view text, std::array<dou
   ok = Endlich({G[1], G[2], G[3], G[4]});
 }
 
-int Befehlsteil::Satzart(const std::string& zeile) const {
+int Befehlsteil::Satzart(std::string_view zeile) const {
   // A key phrase can stand inside a name or a hint: of the kinds whose phrase
   // occurs, the highest whose reading rebuilds the very same sentence wins.
+  // Only the kinds whose sentences begin like the line can rebuild it.
   int hoechste = 0;
+  auto probiere = [&](std::string_view satz, bool definition) {
+    for (const Befehlsart* art : Befehlsart::MitKopf(satz)) {
+      if (art->Hat(Befehlsart::Definition) != definition || art->Kennung <= hoechste) continue;
+      if (zeile.find(BefehlsSchluessel[art->Kennung]) == npos) continue;
+      Gelesen g;
+      if (LiesSatz(zeile, art->Kennung, g) && IstSatz(zeile, *art, g)) hoechste = art->Kennung;
+    }
+  };
+  probiere(zeile, false);
+  if (const std::size_t nachName = zeile.find(' '); nachName != npos) probiere(zeile.substr(nachName), true);
+  if (hoechste > 0) return hoechste;
+  // No sentence of its own: the highest kind whose phrase occurs.
   const auto& alle = Befehlsart::Alle();
-  for (auto art = alle.rbegin(); art != alle.rend(); ++art) {
-    const int K = art->Kennung;
-    if (zeile.find(BefehlsSchluessel[K]) == npos) continue;
-    if (hoechste == 0) hoechste = K;
-    Gelesen g;
-    if (LiesSatz(zeile, K, g) && BText(K, std::string(g.name), std::string(g.feld[1]), std::string(g.feld[2]),
-                                       std::string(g.feld[3])) == zeile)
-      return K;
-  }
-  return hoechste;
+  for (auto art = alle.rbegin(); art != alle.rend(); ++art)
+    if (zeile.find(BefehlsSchluessel[art->Kennung]) != npos) return art->Kennung;
+  return 0;
 }

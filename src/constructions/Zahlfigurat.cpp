@@ -1,5 +1,8 @@
 // Points and planes from typed numbers.
 
+#include <cmath>
+#include <optional>
+
 #include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
 #include "core/VektorT.h"
@@ -60,22 +63,43 @@ void Konstruktionsteil::ErzeugeEbeneG(const std::string& name, double a, double 
 }
 
 void Konstruktionsteil::EbenenPunkt(double a, double b, double c, double d, VektorT& p) {
-  // The last whole-number point of the cube from −9 to 9 that solves the
-  // equation exactly, so that a typed plane gets a readable support point.
+  // The last whole-number point of the cube from −9 to 9, in the order of
+  // x, y, z, that solves the equation exactly, so that a typed plane gets a
+  // readable support point. Searched from the last one back.
+  auto summe = [&](int i, int j, int k) { return (a * i + b * j) + c * k; };
+  // Without an overflow the rounded sum of a row of i and j rises with k for
+  // c > 0 and falls for c < 0, so that the k solving it lie together and
+  // halving finds the last of them; with c = 0 it is the same for every k.
+  const bool geordnet = 9 * (std::fabs(a) + std::fabs(b) + std::fabs(c)) < 1e300;
+  auto letztesK = [&](int i, int j) -> std::optional<int> {
+    if (!geordnet) {
+      for (int k = 9; k >= -9; --k)
+        if (summe(i, j, k) == d) return k;
+      return std::nullopt;
+    }
+    if (c == 0) return summe(i, j, 9) == d ? std::optional(9) : std::nullopt;
+    // The k up to the last solution are those whose sum has not passed d.
+    auto davor = [&](int k) { return c > 0 ? summe(i, j, k) <= d : summe(i, j, k) >= d; };
+    if (!davor(-9)) return std::nullopt;
+    int unten = -9;  // has not passed d
+    int oben = 10;  // has passed it, or lies behind the cube
+    while (oben - unten > 1) {
+      const int mitte = (unten + oben) / 2;
+      (davor(mitte) ? unten : oben) = mitte;
+    }
+    return summe(i, j, unten) == d ? std::optional(unten) : std::nullopt;
+  };
   double x = 0;
   double y = 0;
   double z = 0;
   bool gefunden = false;
-  for (int i = -9; i <= 9; ++i)
-    for (int j = -9; j <= 9; ++j)
-      for (int k = -9; k <= 9; ++k) {
-        const double s = (a * i + b * j) + c * k;
-        if (s == d) {
-          x = i;
-          y = j;
-          z = k;
-          gefunden = true;
-        }
+  for (int i = 9; i >= -9 && !gefunden; --i)
+    for (int j = 9; j >= -9 && !gefunden; --j)
+      if (const std::optional<int> k = letztesK(i, j)) {
+        x = i;
+        y = j;
+        z = *k;
+        gefunden = true;
       }
   if (!gefunden) {
     if (a != 0)

@@ -1,6 +1,7 @@
 // Numbers, the tolerance and the rules for names.
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -25,15 +26,52 @@ int Kernteil::ggT(int a, int b) {
   return static_cast<int>(y);
 }
 
+namespace {
+
+// n / 10^stellen written out, without zeros behind the point.
+std::string Dezimaltext(std::int64_t n, int stellen) {
+  if (n == 0) return "0";
+  char puffer[24];
+  const auto ende = std::to_chars(puffer, puffer + sizeof puffer, n < 0 ? -n : n).ptr;
+  std::string_view ziffern(puffer, static_cast<std::size_t>(ende - puffer));
+  std::size_t nachkomma = static_cast<std::size_t>(stellen);
+  while (nachkomma > 0 && ziffern.back() == '0') {
+    ziffern.remove_suffix(1);
+    --nachkomma;
+  }
+  std::string text = n < 0 ? "-" : "";
+  if (ziffern.size() <= nachkomma) {
+    text += "0.";
+    text.append(nachkomma - ziffern.size(), '0');
+    text += ziffern;
+  } else {
+    text += ziffern.substr(0, ziffern.size() - nachkomma);
+    if (nachkomma > 0) {
+      text += '.';
+      text += ziffern.substr(ziffern.size() - nachkomma);
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string Kernteil::z2s(double x) const {
   if (IstNull(x)) return Str(0.0);
+  const int stellen = std::max(Dezimalen, 0);
   double k = 1;
-  for (int i = 0; i < Dezimalen; ++i) k *= 10;
+  for (int i = 0; i < stellen; ++i) k *= 10;
   // From 2^53 / k on the spacing of the Doubles exceeds 1 / k: x is itself
   // the Double nearest to its rounded value, and x · k would overflow near
   // the end of the range.
   if (std::fabs(x) >= 9007199254740992.0 / k) return Str(x);
-  return Str(std::round(x * k) / k);
+  const double n = std::round(x * k);
+  // Up to 15 digits a decimal and its nearest Double name each other: the
+  // shortest digits of n / k are those of n with the point Dezimalen places
+  // from the right, less the zeros at the end. Every number described is
+  // written so, without a search for its digits (10^stellen is exact up to 10^22).
+  if (stellen <= 22 && std::fabs(n) < 1e15) return Dezimaltext(static_cast<std::int64_t>(n), stellen);
+  return Str(n / k);
 }
 
 namespace {

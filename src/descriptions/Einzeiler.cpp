@@ -9,29 +9,45 @@
 
 namespace {
 
-// The spaced coordinate form of the descriptions, unlike Vektor2String's.
-std::string Koordinaten(const Beschreibungsteil& h, const VektorT& v) {
-  return "(" + h.z2s(v.kp[1]) + " | " + h.z2s(v.kp[2]) + " | " + h.z2s(v.kp[3]) + ")";
+// The spaced coordinate form of the descriptions, unlike Vektor2String's,
+// appended to the sentence: every figure entered is described.
+void Koordinaten(std::string& text, const Beschreibungsteil& h, const VektorT& v) {
+  text += '(';
+  text += h.z2s(v.kp[1]);
+  text += " | ";
+  text += h.z2s(v.kp[2]);
+  text += " | ";
+  text += h.z2s(v.kp[3]);
+  text += ')';
 }
 
 }  // namespace
 
 std::string Beschreibungsteil::Punktausgabe(const FiguratT& g) const {
-  return g.name + " ist der Punkt mit dem Koordinatentripel " + Koordinaten(*this, *g.v1);
+  std::string text = g.name + " ist der Punkt mit dem Koordinatentripel ";
+  Koordinaten(text, *this, *g.v1);
+  return text;
 }
 
 std::string Beschreibungsteil::Geradenausgabe(const FiguratT& g) const {
-  return g.name + " ist die Gerade durch den Punkt mit den Koordinaten " + Koordinaten(*this, *g.v1) +
-         " und dem Richtungsvektor " + Koordinaten(*this, *g.v2);
+  std::string text = g.name + " ist die Gerade durch den Punkt mit den Koordinaten ";
+  Koordinaten(text, *this, *g.v1);
+  text += " und dem Richtungsvektor ";
+  Koordinaten(text, *this, *g.v2);
+  return text;
 }
 
 std::string Beschreibungsteil::EbenenAusgabe(const FiguratT& g) const {
   const VektorT& n = *g.v2;
+  std::string text = g.name + " ist die Ebene durch den Punkt mit den Koordinaten ";
+  Koordinaten(text, *this, *g.v1);
+  text += " und mit dem Normalenvektor ";
+  Koordinaten(text, *this, n);
   // The right side from the unrounded components, written in full.
   const double d = g.v1->SkalProd(n);
-  return g.name + " ist die Ebene durch den Punkt mit den Koordinaten " + Koordinaten(*this, *g.v1) +
-         " und mit dem Normalenvektor " + Koordinaten(*this, n) + CR + g.name + " hat die Gleichung " +
-         z2s(n.kp[1]) + "x + " + z2s(n.kp[2]) + "y + " + z2s(n.kp[3]) + "z = " + plattform::Str(d);
+  text += CR + g.name + " hat die Gleichung " + z2s(n.kp[1]) + "x + " + z2s(n.kp[2]) + "y + " + z2s(n.kp[3]) +
+          "z = " + plattform::Str(d);
+  return text;
 }
 
 std::string Beschreibungsteil::Dreieckausgabe(const FiguratT& g) const {

@@ -92,9 +92,16 @@ void EditFeld::Anwenden(const Eigenschaften& e) {
   if (e.text) SetzeText(*e.text);
 }
 
-void EditFeld::SetzeText(std::string text) {
+void EditFeld::SetzeText(std::string_view text) {
   if (text_ == text) return;
-  text_ = std::move(text);
+  // A longer text gets an eighth more room than it needs, not twice the old:
+  // the next line put in front still fits.
+  if (text.size() > text_.capacity()) {
+    std::string neu;
+    neu.reserve(text.size() + text.size() / 8);
+    text_ = std::move(neu);
+  }
+  text_.assign(text);
   Geaendert();
 }
 

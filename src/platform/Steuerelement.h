@@ -147,7 +147,9 @@ class EditFeld : public Steuerelement {
  public:
   EditFeld(std::string name, Fenster& f) : Steuerelement(Art::EditFeld, std::move(name), f) {}
   const std::string& Text() const { return text_; }
-  void SetzeText(std::string text);
+  // Replaced in the room the text has, where it fits: a long text replaced
+  // by one as long, or a little longer, is not held twice on the way.
+  void SetzeText(std::string_view text);
   bool ReadOnly() const { return readOnly_; }
   void SetzeReadOnly(bool nurLesen);
   bool MultiLine() const { return multiLine_; }

@@ -19,22 +19,31 @@ std::string Str(double x) {
   if (fehler != std::errc()) return "0";
   const std::string_view form(puffer, static_cast<std::size_t>(ende - puffer));  // -d.ddde±xx
   const std::size_t e = form.find('e');
-  std::string ziffern;
+  // At most 17 digits; numbers are written for every figure described, so
+  // the text is made in one piece.
+  char ziffern[24];
+  std::size_t anzahl = 0;
   for (char c : form.substr(0, e))
-    if (c >= '0' && c <= '9') ziffern += c;
+    if (c >= '0' && c <= '9') ziffern[anzahl++] = c;
   int exponent = 0;
   const std::string_view hoch = form.substr(e + (form[e + 1] == '+' ? 2 : 1));
   std::from_chars(hoch.data(), hoch.data() + hoch.size(), exponent);
   // The point stands behind this many digits.
   const long punkt = exponent + 1L;
-  const long anzahl = static_cast<long>(ziffern.size());
-  std::string text = x < 0 ? "-" : "";
-  if (punkt <= 0)
-    text += "0." + std::string(static_cast<std::size_t>(-punkt), '0') + ziffern;
-  else if (punkt >= anzahl)
-    text += ziffern + std::string(static_cast<std::size_t>(punkt - anzahl), '0');
-  else
-    text += ziffern.substr(0, static_cast<std::size_t>(punkt)) + "." + ziffern.substr(static_cast<std::size_t>(punkt));
+  std::string text;
+  if (x < 0) text += '-';
+  if (punkt <= 0) {
+    text += "0.";
+    text.append(static_cast<std::size_t>(-punkt), '0');
+    text.append(ziffern, anzahl);
+  } else if (punkt >= static_cast<long>(anzahl)) {
+    text.append(ziffern, anzahl);
+    text.append(static_cast<std::size_t>(punkt) - anzahl, '0');
+  } else {
+    text.append(ziffern, static_cast<std::size_t>(punkt));
+    text += '.';
+    text.append(ziffern + punkt, anzahl - static_cast<std::size_t>(punkt));
+  }
   return text;
 }
 

@@ -1,5 +1,8 @@
 // Points and planes from typed numbers.
 
+#include <cmath>
+#include <random>
+
 #include "constructions/Konstruktion.h"
 
 namespace {
@@ -32,6 +35,52 @@ TEST_F(Zahlfigurat, SupportPointIsTheLastWholeNumberSolutionInTheCube) {
   }
   h().PP2G(*Mit("A", TypPunkt, {1, 2, 3}).v1, *Mit("B", TypPunkt, {3, 2, 1}).v1, *p);
   ErwarteVektor(*p, {-2, 0, 2}, 0);
+  p->Einlagern();
+}
+
+TEST_F(Zahlfigurat, SupportPointIsTheOneTryingEveryPointOfTheCubeFinds) {
+  auto probiert = [](double a, double b, double c, double d) {
+    V3 punkt = {0, 0, 0};
+    bool gefunden = false;
+    for (int i = -9; i <= 9; ++i)
+      for (int j = -9; j <= 9; ++j)
+        for (int k = -9; k <= 9; ++k)
+          if ((a * i + b * j) + c * k == d) {
+            punkt = {double(i), double(j), double(k)};
+            gefunden = true;
+          }
+    if (!gefunden) {
+      if (a != 0)
+        punkt.x = d / a;
+      else if (b != 0)
+        punkt.y = d / b;
+      else
+        punkt.z = d / c;
+    }
+    return punkt;
+  };
+  // Whole and decimal coefficients of both signs, some so small or so large
+  // against the others that they vanish in the sum, some that overflow it;
+  // right sides that a point of the cube gives, and others.
+  const double koeffizienten[] = {0, 1, -1, 2, -3, 7, 0.1, -0.2, 0.3, 1.0 / 3, -2.5, 1e-17, -1e-20, 1e16, -3e17, 1e308};
+  std::mt19937 zufall(3);
+  auto irgendein = [&] { return koeffizienten[zufall() % std::size(koeffizienten)]; };
+  auto ganz = [&] { return static_cast<int>(zufall() % 19) - 9; };
+  VektorT* p;
+  h().ErschaffeV(p);
+  for (int n = 0; n < 4000; ++n) {
+    const double a = irgendein(), b = irgendein(), c = irgendein();
+    if (a == 0 && b == 0 && c == 0) continue;
+    double d = (a * ganz() + b * ganz()) + c * ganz();
+    if (n % 4 == 0) d = irgendein() + ganz();
+    if (std::isnan(d)) continue;
+    SCOPED_TRACE(testing::Message() << a << "x + " << b << "y + " << c << "z = " << d);
+    h().EbenenPunkt(a, b, c, d, *p);
+    const V3 soll = probiert(a, b, c, d);
+    ASSERT_EQ(p->kp[1], soll.x);
+    ASSERT_EQ(p->kp[2], soll.y);
+    ASSERT_EQ(p->kp[3], soll.z);
+  }
   p->Einlagern();
 }
 

@@ -70,6 +70,26 @@ TEST_F(Zahlen, Z2sWritesEveryFiniteValueAsAPlainDecimalThatReadsBack) {
   EXPECT_EQ(h().z2s(2e302).size(), 303u);
 }
 
+TEST_F(Zahlen, Z2sWritesTheShortestDigitsOfTheRoundedValue) {
+  // Below 10^15 the digits come from the rounded whole number n = x · 10^d,
+  // above it from the Double n / 10^d: both give what Str gives for it.
+  std::mt19937_64 zufall(5);
+  std::uniform_real_distribution<double> mantisse(1, 10);
+  std::uniform_int_distribution<int> exponent(-8, 16);
+  for (int d = 1; d <= 6; ++d) {
+    h().Dezimalen = d;
+    const double k = std::pow(10.0, d);
+    std::vector<double> werte = {1e15 / k, -1e15 / k, std::nextafter(1e15 / k, 0.0), 0.5 / k, -0.5 / k, 1.5 / k};
+    for (int i = 0; i < 20000; ++i)
+      werte.push_back((i % 2 ? -1 : 1) * mantisse(zufall) * std::pow(10.0, exponent(zufall)));
+    for (double x : werte) {
+      if (HauptF::IstNull(x) || std::fabs(x) * k >= 9007199254740992.0) continue;
+      ASSERT_EQ(h().z2s(x), plattform::Str(std::round(x * k) / k)) << x << " mit " << d;
+    }
+  }
+  h().Dezimalen = 6;
+}
+
 TEST_F(Zahlen, MyvalReadsTypedNumbers) {
   struct Fall { const char* text; double wert; };
   for (Fall f : {Fall{"2,5", 2.5}, {"2.5", 2.5}, {"5/7", 5.0 / 7}, {"7+1/5", 7.2}, {"-3/4", -0.75}, {"1,5/2", 0.75},

@@ -448,6 +448,53 @@ TEST_P(Kontrakt, LongLinesAreShownCutWhileTheModelKeepsThemWhole) {
   }
 }
 
+TEST_P(Kontrakt, AReadOnlyFieldShowsEveryTextPutInFrontOfWhatItShows) {
+  if (!IstQt()) GTEST_SKIP() << "the model keeps the text as set";
+  auto& feld = F().Element<EditFeld>("Text");
+  auto* w = W<QPlainTextEdit>("Text");
+  auto zeigt = [&](const std::string& text, const QString& soll) {
+    feld.SetzeText(text);
+    P().Abgleichen();
+    EXPECT_EQ(w->toPlainText(), soll);
+    // As after setting the whole text: the start in view.
+    EXPECT_EQ(w->textCursor().position(), 0);
+    EXPECT_EQ(w->verticalScrollBar()->value(), 0);
+  };
+  auto alsQt = [](const std::string& text) { return QString::fromStdString(text).replace('\r', '\n'); };
+  // A text far longer than one piece of the document's.
+  std::string text;
+  for (int i = 0; i < 20000; ++i) text += "Zeile " + std::to_string(i) + (i % 7 ? "\r" : "\r\n");
+  QString soll = alsQt(text);
+  zeigt(text, soll);
+  for (int i = 0; i < 300; ++i) {
+    const std::string block = "\rBlock " + std::to_string(i) + "\rzweite Zeile\r";
+    text = block + text;
+    soll = alsQt(block) + soll;
+    zeigt(text, soll);
+  }
+  // A line cut where it is shown, in front and behind.
+  const std::string lang(2500, 'x');
+  const QString gekuerzt = QString(2000, 'x') + QChar(0x2026);
+  text = lang + "\r" + text + lang;
+  soll = gekuerzt + "\n" + soll + gekuerzt;
+  zeigt(text, soll);
+  text = "\n" + text;
+  soll = "\n" + soll;
+  zeigt(text, soll);
+  // Put in front within a line, taken away, changed behind: the field shows it all the same.
+  zeigt("vorn" + text, "vorn" + soll);
+  zeigt(text, soll);
+  zeigt("A\rB\r" + text.substr(0, text.size() - lang.size()) + "Ende",
+        "A\nB\n" + soll.chopped(gekuerzt.size()) + "Ende");
+  // The document holds a few paragraphs for the 23,800 lines.
+  EXPECT_LT(w->document()->blockCount(), 1000);
+  // Editable, the field shows its text in full lines, and read-only again the same.
+  feld.SetzeReadOnly(false);
+  zeigt("eins\rzwei", "eins\nzwei");
+  feld.SetzeReadOnly(true);
+  zeigt("null\reins\rzwei", "null\neins\nzwei");
+}
+
 TEST_P(Kontrakt, TypingKeysAndReturn) {
   Tippe("Feld", "ab");
   EXPECT_EQ(F().Element<EditFeld>("Feld").Text(), "ab");

@@ -11,8 +11,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 
 #include "platform/Zeichenflaeche.h"
 #include "platform/qt/Listenansicht.h"
@@ -80,6 +83,7 @@ class Peer<EditFeld> final : public Artpeer<EditFeld, QWidget> {
  protected:
   QWidget* WidgetAnlegen(QWidget* eltern) override {
     mehrzeilig_ = modell_.MultiLine();
+    gezeigt_.reset();
     if (mehrzeilig_) {
       auto* t = new QPlainTextEdit(eltern);
       t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -104,11 +108,16 @@ class Peer<EditFeld> final : public Artpeer<EditFeld, QWidget> {
   void Eigenes() override {
     if (mehrzeilig_) {
       auto* t = static_cast<QPlainTextEdit*>(Anzeige());
-      // A field the user may edit shows all of its text: it gives back what it shows.
-      QString soll = modell_.ReadOnly() ? Anzeigetext(modell_.Text()) : ZuQt(modell_.Text());
-      if (t->toPlainText() != soll) {
-        QSignalBlocker still(t);
-        t->setPlainText(soll);
+      if (modell_.ReadOnly()) {
+        ZeigeLesetext(*t);
+      } else {
+        // A field the user may edit shows all of its text: it gives back what it shows.
+        gezeigt_.reset();
+        QString soll = ZuQt(modell_.Text());
+        if (t->toPlainText() != soll) {
+          QSignalBlocker still(t);
+          t->setPlainText(soll);
+        }
       }
       t->setReadOnly(modell_.ReadOnly());
     } else {
@@ -128,7 +137,54 @@ class Peer<EditFeld> final : public Artpeer<EditFeld, QWidget> {
   }
 
  private:
+  // The model's text in a read-only field. What was put in front of the text
+  // shown goes into the document by itself, as a command list's run puts a
+  // description in front of thousands; a new text goes in piece by piece,
+  // the last piece first, so that it is never held whole as the widget's text.
+  void ZeigeLesetext(QPlainTextEdit& t) {
+    const std::string& text = modell_.Text();
+    if (gezeigt_ && *gezeigt_ == text) return;
+    const std::string_view neu(text);
+    auto zeilenende = [](char c) { return c == '\r' || c == '\n'; };
+    if (!gezeigt_ && t.toPlainText() == Anzeigetext(neu)) {
+      // A widget that was editable may show the very text already.
+      gezeigtUmbrueche_ = std::count_if(neu.begin(), neu.end(), zeilenende);
+      gezeigt_ = text;
+      return;
+    }
+    QSignalBlocker still(&t);
+    std::size_t vorn = gezeigt_ && neu.ends_with(*gezeigt_) ? neu.size() - gezeigt_->size() : 0;
+    if (vorn == 0 || vorn == neu.size() || !zeilenende(neu[vorn - 1])) {
+      t.setPlainText(QString());
+      gezeigtUmbrueche_ = 0;
+      vorn = neu.size();
+    }
+    // Without undo, and with the cursor at the start, as after setting the whole text.
+    QTextDocument* d = t.document();
+    d->setUndoRedoEnabled(false);
+    QTextCursor c(d);
+    c.beginEditBlock();
+    // Each piece begins behind a line break, so that every line is shown as in the whole text.
+    constexpr std::size_t Stueck = 1 << 16;
+    for (std::size_t ende = vorn; ende > 0;) {
+      std::size_t anfang = 0;
+      if (ende > Stueck) {
+        const std::size_t umbruch = neu.find_last_of("\r\n", ende - Stueck);
+        if (umbruch != std::string_view::npos) anfang = umbruch + 1;
+      }
+      c.setPosition(0);
+      c.insertText(Lesetext(neu.substr(anfang, ende - anfang), gezeigtUmbrueche_));
+      ende = anfang;
+    }
+    c.endEditBlock();
+    d->setUndoRedoEnabled(true);
+    t.moveCursor(QTextCursor::Start);
+    gezeigt_ = text;
+  }
+
   bool mehrzeilig_ = false;  // of the widget made
+  std::optional<std::string> gezeigt_;  // what a read-only widget shows, once known
+  qsizetype gezeigtUmbrueche_ = 0;  // its line breaks
 };
 
 // Static text

@@ -60,6 +60,15 @@ QString Anzeigetext(std::string_view text) {
   }
 }
 
+QString Lesetext(std::string_view text, qsizetype& umbrueche) {
+  QString t = Anzeigetext(text);
+  // The last line break of the whole text ends a paragraph.
+  QChar* zeichen = t.data();
+  for (qsizetype i = t.size(); i-- > 0;)
+    if (zeichen[i] == u'\n' && umbrueche++ % AbsatzZeilen != 0) zeichen[i] = QChar::LineSeparator;
+  return t;
+}
+
 std::string VonQt(const QString& text) {
   QString t = text;
   t.replace('\n', '\r');

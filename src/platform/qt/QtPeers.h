@@ -33,6 +33,14 @@ std::size_t Zeichengrenze(std::string_view text, std::size_t laenge);
 // The text as a widget shows it: every line longer than LaengsteZeile cut at
 // a character and marked with "…". The model keeps the whole text.
 QString Anzeigetext(std::string_view text);
+// The text as a read-only field shows it: Anzeigetext, its line breaks within
+// paragraphs of AbsatzZeilen lines. A document pays for each paragraph, and a
+// field may hold a million lines. The paragraphs are counted from the end, so
+// that a text put in front of one shown leaves the paragraphs behind it as
+// they are: umbrueche is the number of line breaks behind the text, and
+// becomes the number from the text's first on.
+constexpr qsizetype AbsatzZeilen = 32;
+QString Lesetext(std::string_view text, qsizetype& umbrueche);
 
 class FensterWidget;
 
