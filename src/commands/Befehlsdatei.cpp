@@ -12,8 +12,13 @@ bool Befehlsteil::SpeichereProtokoll() {
   plattform::Plattform& p = plattform::plattform();
   const auto pfad = p.Dialogdienst().DateiSpeichern("FiguratDaten", "text");
   if (!pfad) return false;
-  // One line: the text, then the line end of the write.
-  if (!p.Dateidienst().Schreibe(*pfad, Protokoll + "\n")) {
+  // One line: the text, then the line end of the write; made in one piece,
+  // as the text of a long list is megabytes.
+  std::string inhalt;
+  inhalt.reserve(Protokoll.size() + 1);
+  inhalt += Protokoll;
+  inhalt += '\n';
+  if (!p.Dateidienst().Schreibe(*pfad, inhalt)) {
     p.MsgBox("Die Datei konnte nicht gespeichert werden");
     return false;
   }

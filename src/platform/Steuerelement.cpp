@@ -94,6 +94,7 @@ void EditFeld::Anwenden(const Eigenschaften& e) {
 
 void EditFeld::SetzeText(std::string_view text) {
   if (text_ == text) return;
+  if (!text.ends_with(std::string_view(text_).substr(text_.size() - gleichesEnde_))) gleichesEnde_ = 0;
   // A longer text gets an eighth more room than it needs, not twice the old:
   // the next line put in front still fits.
   if (text.size() > text_.capacity()) {
@@ -119,7 +120,10 @@ void EditFeld::SetFocus() { Besitzer().SetzeFokus(this); }
 
 bool EditFeld::HatFokus() const { return Besitzer().Fokus() == this; }
 
-void EditFeld::BenutzerSetztText(std::string text) { text_ = std::move(text); }
+void EditFeld::BenutzerSetztText(std::string text) {
+  text_ = std::move(text);
+  gleichesEnde_ = 0;
+}
 
 bool EditFeld::BenutzerTaste(const std::string& taste) {
   Ereignis e;
@@ -129,6 +133,7 @@ bool EditFeld::BenutzerTaste(const std::string& taste) {
 
 void EditFeld::BenutzerLaesstFallen(const std::string& text) {
   text_ = text;
+  gleichesEnde_ = 0;
   Geaendert();
 }
 

@@ -150,6 +150,11 @@ class EditFeld : public Steuerelement {
   // Replaced in the room the text has, where it fits: a long text replaced
   // by one as long, or a little longer, is not held twice on the way.
   void SetzeText(std::string_view text);
+  // For the backend: how much of the text's end is still the end of the text
+  // its widget last took, so that a text put in front of a long one goes
+  // into the widget by itself.
+  std::size_t GleichesEnde() const { return gleichesEnde_; }
+  void TextGenommen() { gleichesEnde_ = text_.size(); }
   bool ReadOnly() const { return readOnly_; }
   void SetzeReadOnly(bool nurLesen);
   bool MultiLine() const { return multiLine_; }
@@ -170,6 +175,7 @@ class EditFeld : public Steuerelement {
 
  private:
   std::string text_;
+  std::size_t gleichesEnde_ = 0;
   bool readOnly_ = false;
   bool multiLine_ = false;
 };

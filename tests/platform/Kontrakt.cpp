@@ -484,9 +484,18 @@ TEST_P(Kontrakt, AReadOnlyFieldShowsEveryTextPutInFrontOfWhatItShows) {
   // Put in front within a line, taken away, changed behind: the field shows it all the same.
   zeigt("vorn" + text, "vorn" + soll);
   zeigt(text, soll);
-  zeigt("A\rB\r" + text.substr(0, text.size() - lang.size()) + "Ende",
-        "A\nB\n" + soll.chopped(gekuerzt.size()) + "Ende");
-  // The document holds a few paragraphs for the 23,800 lines.
+  text = "A\rB\r" + text.substr(0, text.size() - lang.size()) + "Ende";
+  soll = "A\nB\n" + soll.chopped(gekuerzt.size()) + "Ende";
+  zeigt(text, soll);
+  // Several texts before the widget takes one: only the last counts.
+  feld.SetzeText("O\r" + text);
+  zeigt(text, soll);
+  zeigt("P\r" + text, "P\n" + soll);
+  // The beginning of what it shows changed, and a line put in front of that.
+  zeigt("Z\rQ\r" + text, "Z\nQ\n" + soll);
+  feld.SetzeText("O\r" + text);
+  zeigt("Q\r" + text + "R", "Q\n" + soll + "R");
+  // The document holds a few paragraphs for some 24,000 lines.
   EXPECT_LT(w->document()->blockCount(), 1000);
   // Editable, the field shows its text in full lines, and read-only again the same.
   feld.SetzeReadOnly(false);

@@ -142,48 +142,49 @@ class Peer<EditFeld> final : public Artpeer<EditFeld, QWidget> {
   // description in front of thousands; a new text goes in piece by piece,
   // the last piece first, so that it is never held whole as the widget's text.
   void ZeigeLesetext(QPlainTextEdit& t) {
-    const std::string& text = modell_.Text();
-    if (gezeigt_ && *gezeigt_ == text) return;
-    const std::string_view neu(text);
+    const std::string_view neu(modell_.Text());
+    // Whether the text shown is still the end of the model's.
+    const bool dahinter = gezeigt_ && modell_.GleichesEnde() == *gezeigt_;
+    if (dahinter && neu.size() == *gezeigt_) return;
     auto zeilenende = [](char c) { return c == '\r' || c == '\n'; };
     if (!gezeigt_ && t.toPlainText() == Anzeigetext(neu)) {
       // A widget that was editable may show the very text already.
       gezeigtUmbrueche_ = std::count_if(neu.begin(), neu.end(), zeilenende);
-      gezeigt_ = text;
-      return;
-    }
-    QSignalBlocker still(&t);
-    std::size_t vorn = gezeigt_ && neu.ends_with(*gezeigt_) ? neu.size() - gezeigt_->size() : 0;
-    if (vorn == 0 || vorn == neu.size() || !zeilenende(neu[vorn - 1])) {
-      t.setPlainText(QString());
-      gezeigtUmbrueche_ = 0;
-      vorn = neu.size();
-    }
-    // Without undo, and with the cursor at the start, as after setting the whole text.
-    QTextDocument* d = t.document();
-    d->setUndoRedoEnabled(false);
-    QTextCursor c(d);
-    c.beginEditBlock();
-    // Each piece begins behind a line break, so that every line is shown as in the whole text.
-    constexpr std::size_t Stueck = 1 << 16;
-    for (std::size_t ende = vorn; ende > 0;) {
-      std::size_t anfang = 0;
-      if (ende > Stueck) {
-        const std::size_t umbruch = neu.find_last_of("\r\n", ende - Stueck);
-        if (umbruch != std::string_view::npos) anfang = umbruch + 1;
+    } else {
+      QSignalBlocker still(&t);
+      std::size_t vorn = dahinter ? neu.size() - *gezeigt_ : 0;
+      if (vorn == 0 || vorn == neu.size() || !zeilenende(neu[vorn - 1])) {
+        t.setPlainText(QString());
+        gezeigtUmbrueche_ = 0;
+        vorn = neu.size();
       }
-      c.setPosition(0);
-      c.insertText(Lesetext(neu.substr(anfang, ende - anfang), gezeigtUmbrueche_));
-      ende = anfang;
+      // Without undo, and with the cursor at the start, as after setting the whole text.
+      QTextDocument* d = t.document();
+      d->setUndoRedoEnabled(false);
+      QTextCursor c(d);
+      c.beginEditBlock();
+      // Each piece begins behind a line break, so that every line is shown as in the whole text.
+      constexpr std::size_t Stueck = 1 << 16;
+      for (std::size_t ende = vorn; ende > 0;) {
+        std::size_t anfang = 0;
+        if (ende > Stueck) {
+          const std::size_t umbruch = neu.find_last_of("\r\n", ende - Stueck);
+          if (umbruch != std::string_view::npos) anfang = umbruch + 1;
+        }
+        c.setPosition(0);
+        c.insertText(Lesetext(neu.substr(anfang, ende - anfang), gezeigtUmbrueche_));
+        ende = anfang;
+      }
+      c.endEditBlock();
+      d->setUndoRedoEnabled(true);
+      t.moveCursor(QTextCursor::Start);
     }
-    c.endEditBlock();
-    d->setUndoRedoEnabled(true);
-    t.moveCursor(QTextCursor::Start);
-    gezeigt_ = text;
+    gezeigt_ = neu.size();
+    modell_.TextGenommen();
   }
 
   bool mehrzeilig_ = false;  // of the widget made
-  std::optional<std::string> gezeigt_;  // what a read-only widget shows, once known
+  std::optional<std::size_t> gezeigt_;  // the length of the text a read-only widget shows, once known
   qsizetype gezeigtUmbrueche_ = 0;  // its line breaks
 };
 
