@@ -26,8 +26,13 @@ class Kernteil : public plattform::Fenster {
   static constexpr const char* Klasse = "HauptF";
   // The main window as this part. Only HauptF::Instanz makes it, and the
   // program and every test make it so before anything else runs.
+  // Every operation asks for it, so the window found is kept.
   static Kernteil& Instanz() {
-    if (plattform::Fenster* f = plattform::plattform().FindeFenster(Klasse)) return static_cast<Kernteil&>(*f);
+    if (gefunden_ && gefunden_->Registriert()) return *gefunden_;
+    if (plattform::Fenster* f = plattform::plattform().FindeFenster(Klasse)) {
+      gefunden_ = static_cast<Kernteil*>(f);
+      return *gefunden_;
+    }
     throw std::logic_error("das Hauptfenster ist noch nicht gemacht");
   }
 
@@ -122,6 +127,8 @@ class Kernteil : public plattform::Fenster {
   std::vector<std::unique_ptr<FiguratT>> figuratArena_;
 
  private:
+  // The main window Instanz found last; it counts while the platform holds it.
+  static inline Kernteil* gefunden_ = nullptr;
   VektorT* NeuerVektor();
   FiguratT* NeuesFigurat();
   // Every record of the figure list into the pool, the list then empty.

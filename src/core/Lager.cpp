@@ -10,7 +10,9 @@
 
 Kernteil::Kernteil() : plattform::Fenster(Klasse) {}
 
-Kernteil::~Kernteil() = default;
+Kernteil::~Kernteil() {
+  if (gefunden_ == this) gefunden_ = nullptr;
+}
 
 VektorT* Kernteil::NeuerVektor() {
   vektorArena_.push_back(std::make_unique<VektorT>());
