@@ -139,7 +139,7 @@ bool SichtbarGetippt(Befehlsteil& h, Felder& f, const Typen&) {
   FiguratT* g;
   if (!h.Gefunden(f.AltG1, g)) return false;
   h.AktuelleKennung = sichtbar ? KennungZeichne : KennungRadiere;
-  g->sichtbar = sichtbar;
+  g->SetzeSichtbar(sichtbar);
   if (sichtbar)
     G().Aktualisieren();
   else
@@ -150,7 +150,7 @@ bool SichtbarGetippt(Befehlsteil& h, Felder& f, const Typen&) {
 template <bool sichtbar>
 void SichtbarWiederholt(Befehlsteil& h, const BefehlT& b, const Typen&) {
   FiguratT* g;
-  if (h.Gefunden(b.AltG1, g)) g->sichtbar = sichtbar;
+  if (h.Gefunden(b.AltG1, g)) g->SetzeSichtbar(sichtbar);
 }
 
 using S = Sammlungsfall;

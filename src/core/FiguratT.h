@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 class VektorT;
@@ -30,7 +31,10 @@ class FiguratT {
   // of a segment; 1 of a collection: its member names joined by commas.
   std::array<std::string, 5> Ecken;
   std::string verbundenmit;  // names of the points joined to this one, each followed by a comma
-  bool sichtbar = false;
+
+  // Whether the picture shows this figure.
+  bool Sichtbar() const;
+  void SetzeSichtbar(bool ja);
 
   // Enters this record, which is in no list, into the figure list under its name.
   void Einlisten();
@@ -80,4 +84,13 @@ class FiguratT {
 
   // Draws the figure in the graphics window by its type, in one view or both.
   void Abbilden();
+
+ private:
+  // What SetzeSichtbar said, and when by the list's clock: a later show or
+  // hide of all figures of a kind overrides it while the record is listed.
+  bool sichtbar_ = false;
+  std::uint64_t sichtbarStand_ = 0;
+  // On a side of the list, behind its head.
+  bool gereiht_ = false;
+  friend class Kernteil;
 };

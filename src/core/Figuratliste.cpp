@@ -28,6 +28,7 @@ void FiguratT::Einlisten() {
   h.namenlistenAktuell_ = false;
   if (ersetztKopf) {
     Zeiger = kopf->Zeiger;
+    h.HalteSichtbarkeitFest(*this);
     h.GListe = this;
     kopf->Einlagern();
   } else {
@@ -167,14 +168,20 @@ FiguratT* Kernteil::ErstesFigurat() const { return GListe->Typ == TypKein ? GLis
 std::vector<FiguratT*>& Kernteil::Seite(const FiguratT& g) { return g.Typ == TypPunkt ? punkte_ : anderefiguren_; }
 
 void Kernteil::Einreihen(Indexeintrag& e) {
-  std::vector<FiguratT*>& seite = Seite(*e.reihe->second);
+  FiguratT& g = *e.reihe->second;
+  HalteSichtbarkeitFest(g);
+  g.gereiht_ = true;
+  std::vector<FiguratT*>& seite = Seite(g);
   e.platz = seite.size();
-  seite.push_back(e.reihe->second);
+  seite.push_back(&g);
 }
 
 void Kernteil::Ausreihen(const Indexeintrag& e) {
+  FiguratT& g = *e.reihe->second;
+  HalteSichtbarkeitFest(g);
+  g.gereiht_ = false;
   // The last of its side takes its place.
-  std::vector<FiguratT*>& seite = Seite(*e.reihe->second);
+  std::vector<FiguratT*>& seite = Seite(g);
   FiguratT* letzter = seite.back();
   seite[e.platz] = letzter;
   figuratIndex_.find(letzter->name)->second.platz = e.platz;
@@ -183,6 +190,7 @@ void Kernteil::Ausreihen(const Indexeintrag& e) {
 
 void Kernteil::AendereTyp(FiguratT& g, int typ) {
   namenlistenAktuell_ = false;
+  HalteSichtbarkeitFest(g);
   // The head has no entry.
   const auto eintrag = figuratIndex_.find(g.name);
   const bool eingereiht = eintrag != figuratIndex_.end() && eintrag->second.reihe->second == &g;
@@ -200,6 +208,48 @@ void Kernteil::JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue)
 void Kernteil::JederPunktUngeordnet(const std::function<void(FiguratT&)>& tue) {
   if (GListe->Typ == TypPunkt) tue(*GListe);
   for (FiguratT* g : punkte_) tue(*g);
+}
+
+bool FiguratT::Sichtbar() const { return Kernteil::Instanz().SichtbarkeitVon(*this); }
+
+void FiguratT::SetzeSichtbar(bool ja) {
+  sichtbar_ = ja;
+  sichtbarStand_ = ++Kernteil::Instanz().sichtbarUhr_;
+}
+
+void Kernteil::SetzeSichtbarkeit(Figurenkreis kreis, bool ja) {
+  sammelsicht_[static_cast<std::size_t>(kreis)] = {++sichtbarUhr_, ja};
+}
+
+// As the walks over every record, or every point, that the name lists hold
+// would reach it: the sides whatever their type, the head unless anonymous.
+bool Kernteil::ImKreis(const FiguratT& g, Figurenkreis kreis) const {
+  if (!g.gereiht_ && g.Typ == TypKein) return false;
+  switch (kreis) {
+    case Figurenkreis::Alle: return true;
+    case Figurenkreis::Punkte: return g.Typ == TypPunkt;
+    case Figurenkreis::OhneEbenen: return g.Typ != TypEbene;
+  }
+  return false;
+}
+
+bool Kernteil::SichtbarkeitVon(const FiguratT& g) const {
+  bool ja = g.sichtbar_;
+  if (!g.gereiht_ && &g != GListe) return ja;
+  std::uint64_t stand = g.sichtbarStand_;
+  for (Figurenkreis kreis : {Figurenkreis::Alle, Figurenkreis::Punkte, Figurenkreis::OhneEbenen}) {
+    const Sammelsicht& s = sammelsicht_[static_cast<std::size_t>(kreis)];
+    if (s.stand > stand && ImKreis(g, kreis)) {
+      stand = s.stand;
+      ja = s.ja;
+    }
+  }
+  return ja;
+}
+
+void Kernteil::HalteSichtbarkeitFest(FiguratT& g) {
+  g.sichtbar_ = SichtbarkeitVon(g);
+  g.sichtbarStand_ = ++sichtbarUhr_;
 }
 
 void Kernteil::ErzeugeNamenListen() {

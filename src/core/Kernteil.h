@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -111,6 +112,11 @@ class Kernteil : public plattform::Fenster {
   void JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue);
   // The points among them.
   void JederPunktUngeordnet(const std::function<void(FiguratT&)>& tue);
+  // The figures a show or hide of all reaches.
+  enum class Figurenkreis { Alle, Punkte, OhneEbenen };
+  // Shows or hides every figure of the kreis that the name lists hold now, in
+  // one step however many there are: a command list may do it every few lines.
+  void SetzeSichtbarkeit(Figurenkreis kreis, bool ja);
   // The name lists as the figure list stands; rebuilt only when it changed
   // since they were last built, so that every caller may ask for them.
   void ErzeugeNamenListen();
@@ -156,6 +162,19 @@ class Kernteil : public plattform::Fenster {
   // The record of the entry onto the end of its side, and off it again.
   void Einreihen(Indexeintrag& e);
   void Ausreihen(const Indexeintrag& e);
+  // The clock of the visibility stamps, and the last show or hide of all of
+  // each kreis.
+  struct Sammelsicht {
+    std::uint64_t stand = 0;
+    bool ja = false;
+  };
+  std::uint64_t sichtbarUhr_ = 0;
+  std::array<Sammelsicht, 3> sammelsicht_;
+  bool SichtbarkeitVon(const FiguratT& g) const;
+  bool ImKreis(const FiguratT& g, Figurenkreis kreis) const;
+  // g keeps its visibility as it stands in its own fields: before it enters
+  // or leaves the list or its head, or changes its type.
+  void HalteSichtbarkeitFest(FiguratT& g);
   // Whether the name lists show the figure list as it stands; cleared by
   // whatever enters or removes a record or changes its type.
   bool namenlistenAktuell_ = false;

@@ -62,7 +62,8 @@ void FiguratT::Einlagern() {
   Kernteil& h = Kernteil::Instanz();
   name.clear();
   verbundenmit.clear();
-  sichtbar = false;
+  sichtbar_ = false;
+  gereiht_ = false;
   Zeiger = h.GLager;
   h.GLager = this;
 }
@@ -101,6 +102,7 @@ void Kernteil::AlleFiguratLoeschen() {
   }
   kopf->Typ = TypKein;
   kopf->Zeiger = nullptr;
+  HalteSichtbarkeitFest(*kopf);
   GListe = kopf;
 }
 
@@ -112,6 +114,7 @@ void Kernteil::ErzeugeUrsprung() {
   ErschaffeG(o);
   o->name = std::string("O");  // the plain assignment trips a false -Wrestrict in GCC 12
   o->Typ = TypPunkt;  // at (0, 0, 0), as every record from the pool
+  HalteSichtbarkeitFest(*o);
   GListe = o;
 }
 

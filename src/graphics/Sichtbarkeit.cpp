@@ -26,14 +26,12 @@ void GrafikFenster::JederPunkt(const std::function<void(FiguratT&)>& tue) {
 }
 
 void GrafikFenster::ZeichneAlles() {
-  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
-    if (g.Typ != TypEbene) g.sichtbar = true;
-  });
+  Grafikteil::Instanz().SetzeSichtbarkeit(Kernteil::Figurenkreis::OhneEbenen, true);
   Aktualisieren();
 }
 
 void GrafikFenster::ZeichneAllePunkte() {
-  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = true; });
+  Grafikteil::Instanz().SetzeSichtbarkeit(Kernteil::Figurenkreis::Punkte, true);
   Aktualisieren();
 }
 
@@ -45,24 +43,24 @@ void GrafikFenster::Aktualisieren() {
   h.ErzeugeNamenListen();
   ZeigePunktepaare();
   JedesFigurat([](FiguratT& g) {
-    if (g.sichtbar) g.Abbilden();
+    if (g.Sichtbar()) g.Abbilden();
   });
   ZeichneAlleStrecken();
 }
 
 void GrafikFenster::RadiereAllePunkte() {
-  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().SetzeSichtbarkeit(Kernteil::Figurenkreis::Punkte, false);
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlles() {
-  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().SetzeSichtbarkeit(Kernteil::Figurenkreis::Alle, false);
   RadiereAlleStrecken();
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleFigurat() {
-  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().SetzeSichtbarkeit(Kernteil::Figurenkreis::Alle, false);
   TotalAktualisieren();
 }
 

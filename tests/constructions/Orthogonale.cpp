@@ -83,7 +83,7 @@ TEST_F(Orthogonale, TranslationKeepsTheStoredDirection) {
 
 TEST_F(Orthogonale, CloneCopiesTypeAndVectorsOnly) {
   FiguratT& P = *Fig("P");
-  P.sichtbar = true;
+  P.SetzeSichtbar(true);
   P.verbundenmit = "O,";
   bool ok = false;
   h().KloneFigurat("K", "P", ok);
@@ -91,7 +91,7 @@ TEST_F(Orthogonale, CloneCopiesTypeAndVectorsOnly) {
   ASSERT_NE(Fig("K"), nullptr);
   EXPECT_EQ(Fig("K")->Typ, TypPunkt);
   ErwarteVektor(*Fig("K")->v1, {1, 1, 1}, 0);
-  EXPECT_FALSE(Fig("K")->sichtbar);
+  EXPECT_FALSE(Fig("K")->Sichtbar());
   EXPECT_EQ(Fig("K")->verbundenmit, "");
 
   h().KloneFigurat("k", "g", ok);

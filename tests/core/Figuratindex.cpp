@@ -1,6 +1,7 @@
 // The index beside the figure list must give what the walk from the head gives.
 
 #include <random>
+#include <unordered_map>
 
 #include "support/Figurat.h"
 
@@ -88,6 +89,76 @@ TEST_F(Figuratindex, TheIndexTheWalksAndTheNameListsFollowEveryChange) {
       PruefeGegenDieListe(namen);
       if (HasFailure()) FAIL() << "Saat " << saat << ", Schritt " << schritt;
     }
+  }
+  Meldungen();
+}
+
+// Showing or hiding all figures of a kind is one step; what each figure shows
+// must be what setting the flag of every such figure, one by one, gives.
+TEST_F(Figuratindex, ShowAndHideAllAgreeWithSettingEveryFigure) {
+  using Kreis = Kernteil::Figurenkreis;
+  const std::vector<std::string> namen = {"A", "B", "O", "a", "G_3", "Z9", "M"};
+  const int typen[] = {TypPunkt, TypGerade, TypEbene, TypDreieck, TypSammlung, TypLeer};
+  std::mt19937 zufall(1);
+  // The flags as the walks over the list would have set them.
+  std::unordered_map<const FiguratT*, bool> erwartet;
+  for (int schritt = 0; schritt < 3000; ++schritt) {
+    const std::string& name = namen[zufall() % namen.size()];
+    switch (zufall() % 9) {
+      case 0:
+        if (h().ExistiertFigurat(name) && name != h().GListe->name) h().LoescheFigurat(name);
+        break;
+      case 1: {
+        bool ok;
+        h().destruktiv = true;  // takes over the record, a changed type included
+        h().ErzeugePunkt(name, schritt, 1, 2, ok);
+        h().destruktiv = false;
+        break;
+      }
+      case 2:
+        // Every record leaves the list; the pool may give one back at once.
+        if (zufall() % 6 == 0) {
+          h().AlleFiguratLoeschen();
+          erwartet.clear();
+          if (zufall() % 2) Punkt("O", 0, 0, 0);
+        } else if (zufall() % 6 == 0) {
+          h().ErzeugeUrsprung();
+          erwartet.clear();
+        }
+        break;
+      case 3:
+      case 4: {
+        const Kreis kreis = std::array{Kreis::Alle, Kreis::Punkte, Kreis::OhneEbenen}[zufall() % 3];
+        const bool ja = zufall() % 2;
+        h().SetzeSichtbarkeit(kreis, ja);
+        auto setze = [&](FiguratT& g) {
+          if (kreis != Kreis::OhneEbenen || g.Typ != TypEbene) erwartet[&g] = ja;
+        };
+        if (kreis == Kreis::Punkte)
+          h().JederPunktUngeordnet(setze);
+        else
+          h().JedesFiguratUngeordnet(setze);
+        break;
+      }
+      case 5: {
+        FiguratT* g;
+        if (h().HoleFigurat(name, g)) {
+          const bool ja = zufall() % 2;
+          g->SetzeSichtbar(ja);
+          erwartet[g] = ja;
+        }
+        break;
+      }
+      default: Figur(name, typen[zufall() % std::size(typen)]); break;
+    }
+    // A record new to the list comes hidden.
+    std::unordered_map<const FiguratT*, bool> gelistet;
+    for (FiguratT* g = h().GListe; g; g = g->Zeiger) {
+      const auto e = erwartet.find(g);
+      gelistet[g] = e != erwartet.end() && e->second;
+      ASSERT_EQ(g->Sichtbar(), gelistet[g]) << "Schritt " << schritt << ", " << g->name;
+    }
+    erwartet = std::move(gelistet);
   }
   Meldungen();
 }

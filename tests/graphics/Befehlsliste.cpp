@@ -102,7 +102,7 @@ TEST_F(Befehlsliste, TestExecutesTheWholeList) {
   Vergessen();
   Klicke("BevelButton1");
   EXPECT_FALSE(h().ExistiertFigurat("P"));
-  EXPECT_TRUE(Figurat("B").sichtbar);
+  EXPECT_TRUE(Figurat("B").Sichtbar());
   EXPECT_EQ(Anzahl(Art::Loeschen), 1);
 }
 
@@ -136,10 +136,10 @@ TEST_F(Befehlsliste, DrawingCommandsSeeTheFiguresMadeBeforeThem) {
       "<3>    B ist der Punkt mit dem Koordinatentripel: (0|1|0) \r<4>    g wird definiert als Gerade durch die "
       "Punkte: A und: B \r<5>    Zeichne alles \r<6>    C ist der Punkt mit dem Koordinatentripel: (0|0|1) \r");
   h().AnweisungslisteAusfuehren();
-  EXPECT_TRUE(Figurat("A").sichtbar);
-  EXPECT_TRUE(Figurat("B").sichtbar);
-  EXPECT_TRUE(Figurat("g").sichtbar);
-  EXPECT_FALSE(Figurat("C").sichtbar);
+  EXPECT_TRUE(Figurat("A").Sichtbar());
+  EXPECT_TRUE(Figurat("B").Sichtbar());
+  EXPECT_TRUE(Figurat("g").Sichtbar());
+  EXPECT_FALSE(Figurat("C").Sichtbar());
 }
 
 }  // namespace
