@@ -30,8 +30,10 @@ class FiguratT {
   // 1 to 4: corner names of a triangle or tetrahedron (4 the apex), end points
   // of a segment; 1 of a collection: its member names joined by commas.
   std::array<std::string, 5> Ecken;
-  std::string verbundenmit;  // names of the points joined to this one, each followed by a comma
 
+  // The names of the points joined to this one, each followed by a comma.
+  std::string& Verbindungen();
+  const std::string& Verbindungen() const;
   // Whether the picture shows this figure.
   bool Sichtbar() const;
   void SetzeSichtbar(bool ja);
@@ -90,6 +92,10 @@ class FiguratT {
   // hide of all figures of a kind overrides it while the record is listed.
   bool sichtbar_ = false;
   std::uint64_t sichtbarStand_ = 0;
+  // The connections and when they were last read or kept: a later cut of all
+  // points' connections while the record is listed empties them when read.
+  mutable std::string verbundenmit_;
+  mutable std::uint64_t verbundenStand_ = 0;
   // On a side of the list, behind its head.
   bool gereiht_ = false;
   friend class Kernteil;

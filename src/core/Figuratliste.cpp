@@ -28,7 +28,7 @@ void FiguratT::Einlisten() {
   h.namenlistenAktuell_ = false;
   if (ersetztKopf) {
     Zeiger = kopf->Zeiger;
-    h.HalteSichtbarkeitFest(*this);
+    h.HalteFest(*this);
     h.GListe = this;
     kopf->Einlagern();
   } else {
@@ -36,8 +36,10 @@ void FiguratT::Einlisten() {
     p->Zeiger = this;
     // The hashed key is a view of the ordered one.
     auto reihe = h.figurReihe_.emplace_hint(danach, name, this);
-    if (auto [eintrag, neu] = h.figuratIndex_.emplace(reihe->first, Kernteil::Indexeintrag{reihe, 0}); neu)
-      h.Einreihen(eintrag->second);
+    if (h.figuratIndex_.emplace(reihe->first, reihe).second) {
+      h.HalteFest(*this);
+      gereiht_ = true;
+    }
   }
 }
 
@@ -52,7 +54,7 @@ void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
 FiguratT* Kernteil::FindeFigurat(const std::string& name, bool& found) const {
   found = true;
   if (VergleicheNamen(GListe->name, name) == 0) return GListe;
-  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second.reihe->second;
+  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second->second;
   found = false;
   return figurReihe_.empty() ? GListe : figurReihe_.rbegin()->second;
 }
@@ -106,10 +108,9 @@ void Kernteil::LoescheFigurat(const std::string& name) {
     plattform::plattform().MsgBox("Fehler beim Loeschen");
     return;
   }
-  const auto it = eintrag->second.reihe;
+  const auto it = eintrag->second;
   FiguratT* p = it == figurReihe_.begin() ? GListe : std::prev(it)->second;
   FiguratT* d = it->second;
-  Ausreihen(eintrag->second);
   namenlistenAktuell_ = false;
   // The hashed key views the ordered one: it goes first.
   figuratIndex_.erase(eintrag);
@@ -165,60 +166,21 @@ std::string Kernteil::Typname(int code) {
 
 FiguratT* Kernteil::ErstesFigurat() const { return GListe->Typ == TypKein ? GListe->Zeiger : GListe; }
 
-std::vector<FiguratT*>& Kernteil::Seite(const FiguratT& g) { return g.Typ == TypPunkt ? punkte_ : anderefiguren_; }
-
-void Kernteil::Einreihen(Indexeintrag& e) {
-  FiguratT& g = *e.reihe->second;
-  HalteSichtbarkeitFest(g);
-  g.gereiht_ = true;
-  std::vector<FiguratT*>& seite = Seite(g);
-  e.platz = seite.size();
-  seite.push_back(&g);
-}
-
-void Kernteil::Ausreihen(const Indexeintrag& e) {
-  FiguratT& g = *e.reihe->second;
-  HalteSichtbarkeitFest(g);
-  g.gereiht_ = false;
-  // The last of its side takes its place.
-  std::vector<FiguratT*>& seite = Seite(g);
-  FiguratT* letzter = seite.back();
-  seite[e.platz] = letzter;
-  figuratIndex_.find(letzter->name)->second.platz = e.platz;
-  seite.pop_back();
-}
-
 void Kernteil::AendereTyp(FiguratT& g, int typ) {
   namenlistenAktuell_ = false;
-  HalteSichtbarkeitFest(g);
-  // The head has no entry.
-  const auto eintrag = figuratIndex_.find(g.name);
-  const bool eingereiht = eintrag != figuratIndex_.end() && eintrag->second.reihe->second == &g;
-  if (eingereiht) Ausreihen(eintrag->second);
+  HalteFest(g);
   g.Typ = typ;
-  if (eingereiht) Einreihen(eintrag->second);
-}
-
-void Kernteil::JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue) {
-  if (GListe->Typ != TypKein) tue(*GListe);
-  for (FiguratT* g : anderefiguren_) tue(*g);
-  for (FiguratT* g : punkte_) tue(*g);
-}
-
-void Kernteil::JederPunktUngeordnet(const std::function<void(FiguratT&)>& tue) {
-  if (GListe->Typ == TypPunkt) tue(*GListe);
-  for (FiguratT* g : punkte_) tue(*g);
 }
 
 bool FiguratT::Sichtbar() const { return Kernteil::Instanz().SichtbarkeitVon(*this); }
 
 void FiguratT::SetzeSichtbar(bool ja) {
   sichtbar_ = ja;
-  sichtbarStand_ = ++Kernteil::Instanz().sichtbarUhr_;
+  sichtbarStand_ = ++Kernteil::Instanz().uhr_;
 }
 
 void Kernteil::SetzeSichtbarkeit(Figurenkreis kreis, bool ja) {
-  sammelsicht_[static_cast<std::size_t>(kreis)] = {++sichtbarUhr_, ja};
+  sammelsicht_[static_cast<std::size_t>(kreis)] = {++uhr_, ja};
 }
 
 // As the walks over every record, or every point, that the name lists hold
@@ -233,9 +195,11 @@ bool Kernteil::ImKreis(const FiguratT& g, Figurenkreis kreis) const {
   return false;
 }
 
+bool Kernteil::Gelistet(const FiguratT& g) const { return g.gereiht_ || &g == GListe; }
+
 bool Kernteil::SichtbarkeitVon(const FiguratT& g) const {
   bool ja = g.sichtbar_;
-  if (!g.gereiht_ && &g != GListe) return ja;
+  if (!Gelistet(g)) return ja;
   std::uint64_t stand = g.sichtbarStand_;
   for (Figurenkreis kreis : {Figurenkreis::Alle, Figurenkreis::Punkte, Figurenkreis::OhneEbenen}) {
     const Sammelsicht& s = sammelsicht_[static_cast<std::size_t>(kreis)];
@@ -247,9 +211,28 @@ bool Kernteil::SichtbarkeitVon(const FiguratT& g) const {
   return ja;
 }
 
-void Kernteil::HalteSichtbarkeitFest(FiguratT& g) {
+std::string& FiguratT::Verbindungen() {
+  Kernteil::Instanz().FrischeVerbindungen(*this);
+  return verbundenmit_;
+}
+
+const std::string& FiguratT::Verbindungen() const {
+  Kernteil::Instanz().FrischeVerbindungen(*this);
+  return verbundenmit_;
+}
+
+void Kernteil::TrenneAllePunkte() { getrennt_ = ++uhr_; }
+
+void Kernteil::FrischeVerbindungen(const FiguratT& g) {
+  if (getrennt_ <= g.verbundenStand_) return;
+  if (Gelistet(g) && ImKreis(g, Figurenkreis::Punkte)) g.verbundenmit_.clear();
+  g.verbundenStand_ = ++uhr_;
+}
+
+void Kernteil::HalteFest(FiguratT& g) {
+  FrischeVerbindungen(g);
   g.sichtbar_ = SichtbarkeitVon(g);
-  g.sichtbarStand_ = ++sichtbarUhr_;
+  g.sichtbarStand_ = g.verbundenStand_ = ++uhr_;
 }
 
 void Kernteil::ErzeugeNamenListen() {

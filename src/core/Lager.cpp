@@ -51,7 +51,7 @@ void Kernteil::ErschaffeG(FiguratT*& g) {
   // what the record held before: the same command list would draw and
   // describe differently from one run to the next.
   g->name.clear();
-  g->verbundenmit.clear();
+  g->verbundenmit_.clear();
   g->Typ = TypKein;
   g->v1->Vektor(0, 0, 0);
   g->v2->Vektor(0, 0, 0);
@@ -61,7 +61,7 @@ void Kernteil::ErschaffeG(FiguratT*& g) {
 void FiguratT::Einlagern() {
   Kernteil& h = Kernteil::Instanz();
   name.clear();
-  verbundenmit.clear();
+  verbundenmit_.clear();
   sichtbar_ = false;
   gereiht_ = false;
   Zeiger = h.GLager;
@@ -79,8 +79,6 @@ void Kernteil::FiguratlisteEinlagern() {
   namenlistenAktuell_ = false;
   figuratIndex_.clear();
   figurReihe_.clear();
-  punkte_.clear();
-  anderefiguren_.clear();
 }
 
 void Kernteil::AlleFiguratLoeschen() {
@@ -102,7 +100,7 @@ void Kernteil::AlleFiguratLoeschen() {
   }
   kopf->Typ = TypKein;
   kopf->Zeiger = nullptr;
-  HalteSichtbarkeitFest(*kopf);
+  HalteFest(*kopf);
   GListe = kopf;
 }
 
@@ -114,7 +112,7 @@ void Kernteil::ErzeugeUrsprung() {
   ErschaffeG(o);
   o->name = std::string("O");  // the plain assignment trips a false -Wrestrict in GCC 12
   o->Typ = TypPunkt;  // at (0, 0, 0), as every record from the pool
-  HalteSichtbarkeitFest(*o);
+  HalteFest(*o);
   GListe = o;
 }
 

@@ -65,7 +65,7 @@ void GrafikFenster::RadiereAlleFigurat() {
 }
 
 void GrafikFenster::RadiereAlleStrecken() {
-  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.verbundenmit.clear(); });
+  Grafikteil::Instanz().TrenneAllePunkte();
   TotalAktualisieren();
 }
 

@@ -84,7 +84,7 @@ TEST_F(Orthogonale, TranslationKeepsTheStoredDirection) {
 TEST_F(Orthogonale, CloneCopiesTypeAndVectorsOnly) {
   FiguratT& P = *Fig("P");
   P.SetzeSichtbar(true);
-  P.verbundenmit = "O,";
+  P.Verbindungen() = "O,";
   bool ok = false;
   h().KloneFigurat("K", "P", ok);
   EXPECT_TRUE(ok);
@@ -92,7 +92,7 @@ TEST_F(Orthogonale, CloneCopiesTypeAndVectorsOnly) {
   EXPECT_EQ(Fig("K")->Typ, TypPunkt);
   ErwarteVektor(*Fig("K")->v1, {1, 1, 1}, 0);
   EXPECT_FALSE(Fig("K")->Sichtbar());
-  EXPECT_EQ(Fig("K")->verbundenmit, "");
+  EXPECT_EQ(Fig("K")->Verbindungen(), "");
 
   h().KloneFigurat("k", "g", ok);
   EXPECT_TRUE(ok);

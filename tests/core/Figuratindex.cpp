@@ -93,18 +93,26 @@ TEST_F(Figuratindex, TheIndexTheWalksAndTheNameListsFollowEveryChange) {
   Meldungen();
 }
 
-// Showing or hiding all figures of a kind is one step; what each figure shows
-// must be what setting the flag of every such figure, one by one, gives.
-TEST_F(Figuratindex, ShowAndHideAllAgreeWithSettingEveryFigure) {
+// Showing or hiding all figures of a kind, and cutting all connections, are
+// one step each; what each figure shows and is joined to must be what doing
+// it to every listed figure, one by one, gives.
+TEST_F(Figuratindex, ShowHideAndCutAllAgreeWithDoingItToEveryFigure) {
   using Kreis = Kernteil::Figurenkreis;
   const std::vector<std::string> namen = {"A", "B", "O", "a", "G_3", "Z9", "M"};
   const int typen[] = {TypPunkt, TypGerade, TypEbene, TypDreieck, TypSammlung, TypLeer};
   std::mt19937 zufall(1);
-  // The flags as the walks over the list would have set them.
-  std::unordered_map<const FiguratT*, bool> erwartet;
+  // Flags and connections as the walks over the list would have set them.
+  struct Stand {
+    bool sichtbar = false;
+    std::string verbunden;
+  };
+  std::unordered_map<const FiguratT*, Stand> erwartet;
+  auto jedesFigurat = [](const std::function<void(FiguratT&)>& tue) {
+    for (FiguratT* g = h().ErstesFigurat(); g; g = g->Zeiger) tue(*g);
+  };
   for (int schritt = 0; schritt < 3000; ++schritt) {
     const std::string& name = namen[zufall() % namen.size()];
-    switch (zufall() % 9) {
+    switch (zufall() % 11) {
       case 0:
         if (h().ExistiertFigurat(name) && name != h().GListe->name) h().LoescheFigurat(name);
         break;
@@ -113,6 +121,7 @@ TEST_F(Figuratindex, ShowAndHideAllAgreeWithSettingEveryFigure) {
         h().destruktiv = true;  // takes over the record, a changed type included
         h().ErzeugePunkt(name, schritt, 1, 2, ok);
         h().destruktiv = false;
+        if (FiguratT* g; h().HoleFigurat(name, g)) erwartet[g].verbunden.clear();
         break;
       }
       case 2:
@@ -131,13 +140,10 @@ TEST_F(Figuratindex, ShowAndHideAllAgreeWithSettingEveryFigure) {
         const Kreis kreis = std::array{Kreis::Alle, Kreis::Punkte, Kreis::OhneEbenen}[zufall() % 3];
         const bool ja = zufall() % 2;
         h().SetzeSichtbarkeit(kreis, ja);
-        auto setze = [&](FiguratT& g) {
-          if (kreis != Kreis::OhneEbenen || g.Typ != TypEbene) erwartet[&g] = ja;
-        };
-        if (kreis == Kreis::Punkte)
-          h().JederPunktUngeordnet(setze);
-        else
-          h().JedesFiguratUngeordnet(setze);
+        jedesFigurat([&](FiguratT& g) {
+          if (kreis == Kreis::Alle || (kreis == Kreis::Punkte ? g.Typ == TypPunkt : g.Typ != TypEbene))
+            erwartet[&g].sichtbar = ja;
+        });
         break;
       }
       case 5: {
@@ -145,18 +151,33 @@ TEST_F(Figuratindex, ShowAndHideAllAgreeWithSettingEveryFigure) {
         if (h().HoleFigurat(name, g)) {
           const bool ja = zufall() % 2;
           g->SetzeSichtbar(ja);
-          erwartet[g] = ja;
+          erwartet[g].sichtbar = ja;
         }
         break;
       }
+      case 6: {
+        FiguratT* g;
+        if (h().HoleFigurat(name, g)) {
+          g->Verbindungen() += std::to_string(schritt) + ",";
+          erwartet[g].verbunden = g->Verbindungen();
+        }
+        break;
+      }
+      case 7:
+        h().TrenneAllePunkte();
+        jedesFigurat([&](FiguratT& g) {
+          if (g.Typ == TypPunkt) erwartet[&g].verbunden.clear();
+        });
+        break;
       default: Figur(name, typen[zufall() % std::size(typen)]); break;
     }
-    // A record new to the list comes hidden.
-    std::unordered_map<const FiguratT*, bool> gelistet;
+    // A record new to the list comes hidden and without connections.
+    std::unordered_map<const FiguratT*, Stand> gelistet;
     for (FiguratT* g = h().GListe; g; g = g->Zeiger) {
       const auto e = erwartet.find(g);
-      gelistet[g] = e != erwartet.end() && e->second;
-      ASSERT_EQ(g->Sichtbar(), gelistet[g]) << "Schritt " << schritt << ", " << g->name;
+      const Stand& s = gelistet[g] = e != erwartet.end() ? e->second : Stand{};
+      ASSERT_EQ(g->Sichtbar(), s.sichtbar) << "Schritt " << schritt << ", " << g->name;
+      ASSERT_EQ(g->Verbindungen(), s.verbunden) << "Schritt " << schritt << ", " << g->name;
     }
     erwartet = std::move(gelistet);
   }

@@ -66,8 +66,8 @@ TEST_F(Befehlsliste, PlusRecordsAConnectionAndExecutesTheList) {
   Vergessen();
   Klicke("verbundenB");
   EXPECT_EQ(Letzter(), "Verbinde: A und: B ");
-  EXPECT_EQ(Figurat("A").verbundenmit, "B,");
-  EXPECT_EQ(Figurat("B").verbundenmit, "A,");
+  EXPECT_EQ(Figurat("A").Verbindungen(), "B,");
+  EXPECT_EQ(Figurat("B").Verbindungen(), "A,");
   EXPECT_FALSE(h().ExistiertFigurat("P"));
   EXPECT_EQ(Anzahl(Art::Loeschen), 1);
   EXPECT_EQ(E<ListBox>("PunktpaarLB").ListIndex(), -1);
@@ -86,7 +86,7 @@ TEST_F(Befehlsliste, MinusSeparatesAtOnce) {
   Waehle("A:B");
   Klicke("getrenntB");
   EXPECT_EQ(Letzter(), "Trenne: A und: B ");
-  EXPECT_EQ(Figurat("A").verbundenmit, "");
+  EXPECT_EQ(Figurat("A").Verbindungen(), "");
   EXPECT_TRUE(h().ExistiertFigurat("P")) << "nothing is executed again";
   EXPECT_EQ(h().AktuelleKennung, KennungTrenne);
 

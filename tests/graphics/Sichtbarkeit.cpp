@@ -114,14 +114,14 @@ TEST_F(Sichtbarkeit, ErasingFiguresKeepsSegmentsErasingEverythingDoesNot) {
   h().ErzeugeNamenListen();
   EXPECT_EQ(Gezeichnet([] { G().RadiereAlleFigurat(); }), (Folgen{"leer", "Linie schwarz", "Linie schwarz"}));
   EXPECT_FALSE(A.Sichtbar() || B.Sichtbar() || g.Sichtbar());
-  EXPECT_EQ(A.verbundenmit, "B,");
+  EXPECT_EQ(A.Verbindungen(), "B,");
   A.SetzeSichtbar(true);
   g.SetzeSichtbar(true);
   // Two full redraws: one after the segments are gone, one after that.
   EXPECT_EQ(Gezeichnet([] { G().RadiereAlles(); }), (Folgen{"leer", "leer"}));
   EXPECT_FALSE(A.Sichtbar() || g.Sichtbar());
-  EXPECT_EQ(A.verbundenmit, "");
-  EXPECT_EQ(B.verbundenmit, "");
+  EXPECT_EQ(A.Verbindungen(), "");
+  EXPECT_EQ(B.Verbindungen(), "");
 }
 
 TEST_F(Sichtbarkeit, NamesWithoutAFigureArePassedOver) {
