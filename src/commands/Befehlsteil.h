@@ -13,6 +13,19 @@
 class BefehlT;
 struct Befehlsart;
 
+// The command-list text and the box that shows it. The box takes its rows
+// from the text when it shows them, so the text changes only together with
+// the rows it hands the box.
+class Befehlslistentext {
+ public:
+  const std::string& Text() const { return text_; }
+  // The text becomes text, and the box's rows its lines, cut at every CR.
+  void Setze(std::string text, plattform::ListBox& box);
+
+ private:
+  std::string text_;
+};
+
 // The command list's part of the main window: the list, its pool, the
 // kinds' key phrases and the actions typed or replayed.
 class Befehlsteil : public Grafikteil {
@@ -22,13 +35,17 @@ class Befehlsteil : public Grafikteil {
   Befehlsteil();
   ~Befehlsteil() override;
 
+ private:
+  Befehlslistentext protokoll_;  // Protokoll and the rows of ProtokollBox, set by ZeigeBefehlsliste
+
+ public:
   // Properties.
   BefehlT* BListe = nullptr;  // first command of the command list
-  std::string Protokoll;      // the command-list text
+  const std::string& Protokoll = protokoll_.Text();  // the command-list text
   BefehlT* AktuellerBZeiger = nullptr;  // execution cursor
   std::array<std::string, 61> BefehlsSchluessel;  // key phrase per command kind
   BefehlT* BLager = nullptr;  // command pool and undo stack
-  int AktuelleKennung = 0;    // the kind the input bars are set up for
+  int AktuelleKennung = 0;  // the kind the input bars are set up for
   std::string AktuelleSammlung;
 
   // The command pool (BefehlT.cpp).
