@@ -12,6 +12,7 @@
 
 class BefehlT;
 struct Befehlsart;
+struct Satzlesung;
 
 // The command-list text and the box that shows it. The box takes its rows
 // from the text when it shows them, so the text changes only together with
@@ -74,6 +75,8 @@ class Befehlsteil : public Grafikteil {
   static void Gleichung2GleichungsFeld(std::string_view text, std::array<double, 5>& G, bool& ok);
   // The kind of a command-list line by its key phrases, 0 when no kind's phrase occurs.
   int Satzart(std::string_view zeile) const;
+  // The line read as its kind: the reading by which the kind was found.
+  Satzlesung LiesZeile(std::string_view zeile) const;
   // Records a command at the end of the list and shows the lists anew.
   void Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                    const std::string& AltG3);
