@@ -36,7 +36,7 @@ void FiguratT::Einlisten() {
     p->Zeiger = this;
     // The hashed key is a view of the ordered one.
     auto reihe = h.figurReihe_.emplace_hint(danach, name, this);
-    if (h.figuratIndex_.emplace(reihe->first, reihe).second) {
+    if (h.figuratIndex_.Fuege(reihe)) {
       h.HalteFest(*this);
       gereiht_ = true;
     }
@@ -54,7 +54,7 @@ void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
 FiguratT* Kernteil::FindeFigurat(const std::string& name, bool& found) const {
   found = true;
   if (VergleicheNamen(GListe->name, name) == 0) return GListe;
-  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second->second;
+  if (const auto* e = figuratIndex_.Finde(name)) return (*e)->second;
   found = false;
   return figurReihe_.empty() ? GListe : figurReihe_.rbegin()->second;
 }
@@ -103,17 +103,17 @@ void Kernteil::LoescheFigurat(const std::string& name) {
   const int n = AutomatischeNummer(name);
   if (0 < n && n < 500) VerbrauchteNr[n] = false;
   // The head is never compared, so it is never deleted.
-  auto eintrag = figuratIndex_.find(name);
-  if (eintrag == figuratIndex_.end()) {
+  const auto* eintrag = figuratIndex_.Finde(name);
+  if (!eintrag) {
     plattform::plattform().MsgBox("Fehler beim Loeschen");
     return;
   }
-  const auto it = eintrag->second;
+  const auto it = *eintrag;
   FiguratT* p = it == figurReihe_.begin() ? GListe : std::prev(it)->second;
   FiguratT* d = it->second;
   namenlistenAktuell_ = false;
-  // The hashed key views the ordered one: it goes first.
-  figuratIndex_.erase(eintrag);
+  // The hashed key is the ordered one's: it goes first.
+  figuratIndex_.Entferne(name);
   figurReihe_.erase(it);
   p->Zeiger = d->Zeiger;
   d->Einlagern();

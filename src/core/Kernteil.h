@@ -10,9 +10,9 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "core/Namensindex.h"
 #include "platform/Fenster.h"
 #include "platform/Plattform.h"
 
@@ -143,7 +143,10 @@ class Kernteil : public plattform::Fenster {
   using Figurreihe = std::map<std::string, FiguratT*, std::less<>>;
   Figurreihe figurReihe_;
   // and hashed by that name, for the lookups.
-  std::unordered_map<std::string_view, Figurreihe::iterator> figuratIndex_;
+  struct Reihenname {
+    std::string_view operator()(const Figurreihe::iterator& e) const { return e->first; }
+  };
+  Namensindex<Figurreihe::iterator, Reihenname> figuratIndex_;
   // The clock of the stamps of visibility and connections, the last show or
   // hide of all of each kreis, and the last cut of all connections.
   struct Sammelsicht {

@@ -77,7 +77,7 @@ void Kernteil::FiguratlisteEinlagern() {
   }
   GListe = nullptr;
   namenlistenAktuell_ = false;
-  figuratIndex_.clear();
+  figuratIndex_.Leeren();
   figurReihe_.clear();
 }
 
