@@ -96,7 +96,7 @@ class FiguratT {
   // points' connections while the record is listed empties them when read.
   mutable std::string verbundenmit_;
   mutable std::uint64_t verbundenStand_ = 0;
-  // On a side of the list, behind its head.
+  // Entered in the list behind its head.
   bool gereiht_ = false;
   friend class Kernteil;
 };

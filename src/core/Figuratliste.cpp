@@ -35,8 +35,7 @@ void FiguratT::Einlisten() {
     Zeiger = p->Zeiger;
     p->Zeiger = this;
     // The hashed key is a view of the ordered one.
-    auto reihe = h.figurReihe_.emplace_hint(danach, name, this);
-    if (h.figuratIndex_.Fuege(reihe)) {
+    if (h.figuratIndex_.Fuege(h.Einreihen(danach, *this))) {
       h.HalteFest(*this);
       gereiht_ = true;
     }
@@ -47,6 +46,18 @@ void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
   Typ = g.Typ;
   v1->uebernimmtKomponentenVon(*g.v1);
   v2->uebernimmtKomponentenVon(*g.v2);
+}
+
+Kernteil::Figurreihe::iterator Kernteil::Einreihen(Figurreihe::iterator danach, FiguratT& g) {
+  if (knotenLager_.empty()) return figurReihe_.emplace_hint(danach, g.name, &g);
+  Figurreihe::node_type knoten = std::move(knotenLager_.back());
+  knotenLager_.pop_back();
+  knoten.key() = g.name;
+  knoten.mapped() = &g;
+  const auto reihe = figurReihe_.insert(danach, std::move(knoten));
+  // Left with the node when the name is there already.
+  if (knoten) knotenLager_.push_back(std::move(knoten));
+  return reihe;
 }
 
 // As the walk from the head would find it: the head first, then the first
@@ -114,7 +125,7 @@ void Kernteil::LoescheFigurat(const std::string& name) {
   namenlistenAktuell_ = false;
   // The hashed key is the ordered one's: it goes first.
   figuratIndex_.Entferne(name);
-  figurReihe_.erase(it);
+  knotenLager_.push_back(figurReihe_.extract(it));
   p->Zeiger = d->Zeiger;
   d->Einlagern();
 }

@@ -147,6 +147,11 @@ class Kernteil : public plattform::Fenster {
     std::string_view operator()(const Figurreihe::iterator& e) const { return e->first; }
   };
   Namensindex<Figurreihe::iterator, Reihenname> figuratIndex_;
+  // The nodes of names gone, for the next ones: a long list would free and
+  // make one per figure at every run.
+  std::vector<Figurreihe::node_type> knotenLager_;
+  // The name of g into the order, just before danach.
+  Figurreihe::iterator Einreihen(Figurreihe::iterator danach, FiguratT& g);
   // The clock of the stamps of visibility and connections, the last show or
   // hide of all of each kreis, and the last cut of all connections.
   struct Sammelsicht {

@@ -78,7 +78,7 @@ void Kernteil::FiguratlisteEinlagern() {
   GListe = nullptr;
   namenlistenAktuell_ = false;
   figuratIndex_.Leeren();
-  figurReihe_.clear();
+  while (!figurReihe_.empty()) knotenLager_.push_back(figurReihe_.extract(figurReihe_.begin()));
 }
 
 void Kernteil::AlleFiguratLoeschen() {
