@@ -246,13 +246,32 @@ void Kernteil::HalteFest(FiguratT& g) {
   g.sichtbarStand_ = g.verbundenStand_ = ++uhr_;
 }
 
+void Kernteil::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
+  if (namenlistenAktuell_) {
+    JedesInFolge(tue);
+    return;
+  }
+  for (FiguratT* g = ErstesFigurat(); g; g = g->Zeiger) tue(*g);
+}
+
+void Kernteil::JedesInFolge(const std::function<void(FiguratT&)>& tue) {
+  constexpr std::size_t kVoraus = 8;
+  const std::size_t n = folge_.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i + kVoraus < n) __builtin_prefetch(folge_[i + kVoraus]);
+    tue(*folge_[i]);
+  }
+}
+
 void Kernteil::ErzeugeNamenListen() {
   if (namenlistenAktuell_) return;
   namenlistenAktuell_ = true;
   for (std::string* liste : {&NListe, &ErwNListe, &PNListe, &gNListe, &gPNListe, &oPNListe, &oEckNliste,
                              &mSoEckNListe, &EckNListe, &DNListe})
     liste->clear();
-  for (const FiguratT* r = ErstesFigurat(); r; r = r->Zeiger) {
+  folge_.clear();
+  for (FiguratT* r = ErstesFigurat(); r; r = r->Zeiger) {
+    folge_.push_back(r);
     // Appended piece by piece: no text is made for a row.
     auto zeile = [this, r](std::string& liste) { liste.append(r->name).append(CR); };
     zeile(NListe);

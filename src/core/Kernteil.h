@@ -108,6 +108,9 @@ class Kernteil : public plattform::Fenster {
   void AendereTyp(FiguratT& g, int typ);
   // The first record the name lists hold: the head, or the one behind an anonymous head.
   FiguratT* ErstesFigurat() const;
+  // Every record the name lists hold, in the order of the list; what tue
+  // does never enters or deletes a figure.
+  void JedesFigurat(const std::function<void(FiguratT&)>& tue);
   // The figures a show or hide of all reaches.
   enum class Figurenkreis { Alle, Punkte, OhneEbenen };
   // Shows or hides every figure of the kreis that the name lists hold now, in
@@ -169,7 +172,12 @@ class Kernteil : public plattform::Fenster {
   // g keeps its visibility and connections as they stand in its own fields:
   // before it enters or leaves the list or its head, or changes its type.
   void HalteFest(FiguratT& g);
-  // Whether the name lists show the figure list as it stands; cleared by
+  // The records as the name lists were last built from them, in the order of
+  // the list: a walk along the links waits for one record after the other,
+  // along these the next ones are fetched while one is used.
+  std::vector<FiguratT*> folge_;
+  void JedesInFolge(const std::function<void(FiguratT&)>& tue);
+  // Whether the name lists and folge_ show the figure list as it stands; cleared by
   // whatever enters or removes a record or changes its type.
   bool namenlistenAktuell_ = false;
   // The lookup behind both HoleFigurat.

@@ -69,11 +69,16 @@ void FiguratT::Einlagern() {
 }
 
 void Kernteil::FiguratlisteEinlagern() {
-  FiguratT* r = GListe;
-  while (r) {
-    FiguratT* weiter = r->Zeiger;
-    r->Einlagern();  // empties its name
-    r = weiter;
+  // In the order of the list, each record then empty of its name.
+  if (namenlistenAktuell_ && GListe) {
+    if (GListe->Typ == TypKein) GListe->Einlagern();
+    JedesInFolge([](FiguratT& g) { g.Einlagern(); });
+  } else {
+    for (FiguratT* r = GListe; r;) {
+      FiguratT* weiter = r->Zeiger;
+      r->Einlagern();
+      r = weiter;
+    }
   }
   GListe = nullptr;
   namenlistenAktuell_ = false;

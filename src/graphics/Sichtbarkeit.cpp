@@ -16,7 +16,7 @@ constexpr const char* kBild = "GraphCanvas";
 
 void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
   // What tue does never enters or deletes a figure.
-  for (FiguratT* g = Grafikteil::Instanz().ErstesFigurat(); g; g = g->Zeiger) tue(*g);
+  Grafikteil::Instanz().JedesFigurat(tue);
 }
 
 void GrafikFenster::JederPunkt(const std::function<void(FiguratT&)>& tue) {
