@@ -32,7 +32,7 @@ FiguratT& Neu(HauptF& h, const std::string& name, int typ) {
   h.ErschaffeG(g);
   g->name = name;
   g->Typ = typ;
-  g->sichtbar = true;
+  g->SetzeSichtbar(true);
   return *g;
 }
 
@@ -40,7 +40,7 @@ FiguratT& Neu(HauptF& h, const std::string& name, int typ) {
 // tetrahedra on them in turn until there are so many figures, all visible;
 // each point joined to the next.
 void Szene(HauptF& h, int figuren, int punkte) {
-  h.GListe->sichtbar = true;
+  h.GListe->SetzeSichtbar(true);
   punkte -= 1;
   figuren -= 1;
   for (int i = 0; i < punkte; ++i) {

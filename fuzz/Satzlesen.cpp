@@ -1,5 +1,6 @@
 // One line of a command-list file: its kind by the key phrases, the same as
-// trying every kind, and its reading into a command by every kind. A sentence
+// trying every kind, and the reading that found it the same as reading the
+// line again as that kind; its reading into a command by every kind. A sentence
 // the program writes for a command it read reads back to the same command.
 //
 // One started program serves every input. Reading changes nothing but the two
@@ -73,9 +74,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   Leeren(*b);
   Leeren(*wieder);
 
-  const int erkannt = h.Satzart(zeile);
+  const Satzlesung gelesen = h.LiesZeile(zeile);
+  const int erkannt = gelesen.Kennung;
   Pruefe(erkannt == 0 || Befehlsart::Zu(erkannt) != nullptr);
   Pruefe(erkannt == SatzartDurchProbieren(h, zeile, *b));
+  // The reading that found the kind makes the record that reading the line as that kind makes.
+  if (erkannt != 0) {
+    Leeren(*b);
+    Leeren(*wieder);
+    bool ok, okWieder;
+    b->Zeile2Befehl(gelesen, ok);
+    wieder->Zeile2Befehl(zeile, erkannt, okWieder);
+    Pruefe(ok == okWieder && b->Kennung == wieder->Kennung && b->NeuG == wieder->NeuG && b->AltG1 == wieder->AltG1 &&
+           b->AltG2 == wieder->AltG2 && b->AltG3 == wieder->AltG3 && b->Gleichung == wieder->Gleichung &&
+           b->Vektor->kp == wieder->Vektor->kp);
+    Leeren(*wieder);
+  }
   Leeren(*b);
   for (const Befehlsart& art : Befehlsart::Alle()) {
     bool ok;

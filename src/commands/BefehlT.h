@@ -6,6 +6,17 @@
 
 class VektorT;
 
+// A command-list line read as the sentence of one kind, as views into the
+// line: what a record takes from it when all of it fitted.
+struct Satzlesung {
+  int Kennung = 0;  // the kind it was read as
+  bool passt = false;  // the line fits the kind
+  std::string_view name;
+  std::array<std::string_view, 4> feld;  // 1 to 3: AltG1 to AltG3
+  std::array<double, 5> Gleichung{};
+  double x = 0, y = 0, z = 0;
+};
+
 // One command of the command list. Records go back to the command pool, which
 // is also the undo stack, with every field kept.
 class BefehlT {
@@ -36,4 +47,6 @@ class BefehlT {
   // Reads a command-list line of kind K into this record. When the line does
   // not fit the kind: a beep, ok False, and the record unchanged.
   void Zeile2Befehl(std::string_view line, int K, bool& ok);
+  // The same for a line already read, as Befehlsteil::LiesZeile reads it.
+  void Zeile2Befehl(const Satzlesung& gelesen, bool& ok);
 };

@@ -139,7 +139,7 @@ bool SichtbarGetippt(Befehlsteil& h, Felder& f, const Typen&) {
   FiguratT* g;
   if (!h.Gefunden(f.AltG1, g)) return false;
   h.AktuelleKennung = sichtbar ? KennungZeichne : KennungRadiere;
-  g->sichtbar = sichtbar;
+  g->SetzeSichtbar(sichtbar);
   if (sichtbar)
     G().Aktualisieren();
   else
@@ -150,7 +150,7 @@ bool SichtbarGetippt(Befehlsteil& h, Felder& f, const Typen&) {
 template <bool sichtbar>
 void SichtbarWiederholt(Befehlsteil& h, const BefehlT& b, const Typen&) {
   FiguratT* g;
-  if (h.Gefunden(b.AltG1, g)) g->sichtbar = sichtbar;
+  if (h.Gefunden(b.AltG1, g)) g->SetzeSichtbar(sichtbar);
 }
 
 using S = Sammlungsfall;
@@ -326,6 +326,24 @@ void Befehlsteil::ErzeugeBefehlsSchluessel() {
   }
 }
 
+void Befehlslistentext::Setze(std::string text, plattform::ListBox& box) {
+  text_ = std::move(text);
+  // The box takes its rows from the text when it shows them, cut at every CR
+  // as a fill cuts them: a long list is not held a second time, row by row.
+  std::vector<std::size_t> anfaenge;
+  for (std::size_t a = 0; a < text_.size();) {
+    anfaenge.push_back(a);
+    const std::size_t cr = text_.find('\r', a);
+    a = cr == std::string::npos ? text_.size() : cr + 1;
+  }
+  const auto zeilen = static_cast<plattform::Zeilennr>(anfaenge.size());
+  box.SetzeZeilen(zeilen, [this, anfaenge = std::move(anfaenge)](plattform::Zeilennr i) {
+    const std::string_view text(text_);
+    const std::size_t a = anfaenge[static_cast<std::size_t>(i)];
+    return std::string(text.substr(a, text.find('\r', a) - a));
+  });
+}
+
 void Befehlsteil::ZeigeBefehlsliste() {
   // Measured first, so that the text of a long list takes no more room than it needs.
   std::size_t laenge = 0;
@@ -335,32 +353,18 @@ void Befehlsteil::ZeigeBefehlsliste() {
     Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
                 [&laenge](std::string_view stueck) { laenge += stueck.size(); });
   }
-  Protokoll = std::string();
-  Protokoll.reserve(laenge);
+  std::string text;
+  text.reserve(laenge);
   n = 1;
   for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
-    Protokoll += '<';
-    Protokoll += std::to_string(n);
-    Protokoll += ">    ";
+    text += '<';
+    text += std::to_string(n);
+    text += ">    ";
     Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
-                [this](std::string_view stueck) { Protokoll += stueck; });
-    Protokoll += CR;
+                [&text](std::string_view stueck) { text += stueck; });
+    text += CR;
   }
-  // The box takes its rows from the text when it shows them, cut at every CR
-  // as a fill cuts them: a long list is not held a second time, row by row.
-  std::vector<std::size_t> anfaenge;
-  anfaenge.reserve(static_cast<std::size_t>(n));
-  for (std::size_t a = 0; a < Protokoll.size();) {
-    anfaenge.push_back(a);
-    const std::size_t cr = Protokoll.find('\r', a);
-    a = cr == std::string::npos ? Protokoll.size() : cr + 1;
-  }
-  const auto zeilen = static_cast<plattform::Zeilennr>(anfaenge.size());
-  ProtokollBox().SetzeZeilen(zeilen, [this, anfaenge = std::move(anfaenge)](plattform::Zeilennr i) {
-    const std::string_view text(Protokoll);
-    const std::size_t a = std::min(anfaenge[static_cast<std::size_t>(i)], text.size());
-    return std::string(text.substr(a, text.find('\r', a) - a));
-  });
+  protokoll_.Setze(std::move(text), ProtokollBox());
 }
 
 void Befehlsteil::ZeigeLetztenBefehl() {

@@ -92,8 +92,8 @@ void Befehlsteil::Befehlslisteeinlesen(const std::string& text) {
       const std::size_t a = line.find_first_not_of(' ', g + 1);
       line = a == std::string::npos ? std::string_view() : line.substr(a);
     }
-    const int K = Satzart(line);
-    if (K == 0) {  // no kind's key phrase: the line is left out
+    const Satzlesung gelesen = LiesZeile(line);
+    if (gelesen.Kennung == 0) {  // no kind's key phrase: the line is left out
       plattform::plattform().Beep();
       continue;
     }
@@ -101,7 +101,7 @@ void Befehlsteil::Befehlslisteeinlesen(const std::string& text) {
     BefehlT* b;
     ErschaffeB(b);
     bool ok;
-    b->Zeile2Befehl(line, K, ok);
+    b->Zeile2Befehl(gelesen, ok);
     if (!ok) {
       // Unchanged by the failed reading: a deleted command goes back onto the
       // undo stack it came from, the same command of the same generation; a

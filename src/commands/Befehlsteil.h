@@ -12,6 +12,20 @@
 
 class BefehlT;
 struct Befehlsart;
+struct Satzlesung;
+
+// The command-list text and the box that shows it. The box takes its rows
+// from the text when it shows them, so the text changes only together with
+// the rows it hands the box.
+class Befehlslistentext {
+ public:
+  const std::string& Text() const { return text_; }
+  // The text becomes text, and the box's rows its lines, cut at every CR.
+  void Setze(std::string text, plattform::ListBox& box);
+
+ private:
+  std::string text_;
+};
 
 // The command list's part of the main window: the list, its pool, the
 // kinds' key phrases and the actions typed or replayed.
@@ -22,13 +36,17 @@ class Befehlsteil : public Grafikteil {
   Befehlsteil();
   ~Befehlsteil() override;
 
+ private:
+  Befehlslistentext protokoll_;  // Protokoll and the rows of ProtokollBox, set by ZeigeBefehlsliste
+
+ public:
   // Properties.
   BefehlT* BListe = nullptr;  // first command of the command list
-  std::string Protokoll;      // the command-list text
+  const std::string& Protokoll = protokoll_.Text();  // the command-list text
   BefehlT* AktuellerBZeiger = nullptr;  // execution cursor
   std::array<std::string, 61> BefehlsSchluessel;  // key phrase per command kind
   BefehlT* BLager = nullptr;  // command pool and undo stack
-  int AktuelleKennung = 0;    // the kind the input bars are set up for
+  int AktuelleKennung = 0;  // the kind the input bars are set up for
   std::string AktuelleSammlung;
 
   // The command pool (BefehlT.cpp).
@@ -57,6 +75,8 @@ class Befehlsteil : public Grafikteil {
   static void Gleichung2GleichungsFeld(std::string_view text, std::array<double, 5>& G, bool& ok);
   // The kind of a command-list line by its key phrases, 0 when no kind's phrase occurs.
   int Satzart(std::string_view zeile) const;
+  // The line read as its kind: the reading by which the kind was found.
+  Satzlesung LiesZeile(std::string_view zeile) const;
   // Records a command at the end of the list and shows the lists anew.
   void Aufzeichnen(int K, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                    const std::string& AltG3);

@@ -12,7 +12,6 @@ void Befehlsteil::Neustart() {
   AktuellerBZeiger = BListe;
   ErzeugeUrsprung();
   InfoFenster.clear();
-  Protokoll.clear();
   ProtokollAn = true;  // the caption of the mode stays as it is
   ErzeugeNamenListen();
   FiguratLB().SetzeInhalt(ErwNListe);

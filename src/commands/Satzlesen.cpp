@@ -32,27 +32,24 @@ std::string_view Hinter(std::string_view text, char c) {
   return p == npos ? text : text.substr(p + 1);
 }
 
-// What a sentence yields, as views into the line; written into a command only when all of it fitted.
-struct Gelesen {
-  std::string_view name;
-  std::array<std::string_view, 4> feld;  // 1 to 3: AltG1 to AltG3
-  std::array<double, 5> Gleichung{};
-  double x = 0, y = 0, z = 0;
-};
-
 // Only blanks and colons count; the fixed words between the operands are never compared.
-bool LiesSatz(std::string_view line, int K, Gelesen& g) {
+Satzlesung LiesSatz(std::string_view line, int K) {
+  Satzlesung g;
+  g.Kennung = K;
   const Befehlsart* art = Befehlsart::Zu(K);
   // A kind outside the table reads as a definition: a name and a colon.
   if (!art || art->Hat(Befehlsart::Definition)) {
     const std::size_t p = line.find(' ');
-    if (p == npos || p == 0) return false;
+    if (p == npos || p == 0) return g;
     g.name = line.substr(0, p);
   }
   const std::size_t c = line.find(':');
-  if ((c == npos || c == 0) && (!art || art->Felderzahl() > 0)) return false;
+  if ((c == npos || c == 0) && (!art || art->Felderzahl() > 0)) return g;
   std::string_view rest = OhneFuehrendeBlanks(c == npos ? line : line.substr(c + 1));
-  if (!art) return true;
+  if (!art) {
+    g.passt = true;
+    return g;
+  }
 
   bool ok = true;
   switch (art->lesart) {
@@ -92,11 +89,12 @@ bool LiesSatz(std::string_view line, int K, Gelesen& g) {
       if (ok && art->Hat(Befehlsart::Winkel)) ok = Befehlsteil::Endlich({Befehlsteil::myval(g.feld[2])});
       break;
   }
-  return ok;
+  g.passt = ok;
+  return g;
 }
 
 // Whether the line is the very sentence the kind writes for what was read from it.
-bool IstSatz(std::string_view line, const Befehlsart& art, const Gelesen& g) {
+bool IstSatz(std::string_view line, const Befehlsart& art, const Satzlesung& g) {
   bool gleich = true;
   art.Satzstuecke(g.name, g.feld, [&](std::string_view stueck) {
     gleich = gleich && line.starts_with(stueck);
@@ -107,21 +105,22 @@ bool IstSatz(std::string_view line, const Befehlsart& art, const Gelesen& g) {
 
 }  // namespace
 
-void BefehlT::Zeile2Befehl(std::string_view line, int K, bool& ok) {
-  Gelesen g;
-  ok = LiesSatz(line, K, g);
+void BefehlT::Zeile2Befehl(std::string_view line, int K, bool& ok) { Zeile2Befehl(LiesSatz(line, K), ok); }
+
+void BefehlT::Zeile2Befehl(const Satzlesung& gelesen, bool& ok) {
+  ok = gelesen.passt;
   if (!ok) {
     plattform::plattform().Beep();
     return;
   }
-  NeuG = g.name;
-  AltG1 = g.feld[1];
-  AltG2 = g.feld[2];
-  AltG3 = g.feld[3];
-  for (int i = 1; i <= 4; ++i) Gleichung[i] = g.Gleichung[i];
-  const Befehlsart* art = Befehlsart::Zu(K);
-  if (art && art->lesart == Lesart::Koordinaten) Vektor->Vektor(g.x, g.y, g.z);
-  Kennung = K;
+  NeuG = gelesen.name;
+  AltG1 = gelesen.feld[1];
+  AltG2 = gelesen.feld[2];
+  AltG3 = gelesen.feld[3];
+  for (int i = 1; i <= 4; ++i) Gleichung[i] = gelesen.Gleichung[i];
+  const Befehlsart* art = Befehlsart::Zu(gelesen.Kennung);
+  if (art && art->lesart == Lesart::Koordinaten) Vektor->Vektor(gelesen.x, gelesen.y, gelesen.z);
+  Kennung = gelesen.Kennung;
 }
 
 void Befehlsteil::Zeile2Vektor(std::string_view text, VektorT& v, bool& ok) {
@@ -166,25 +165,27 @@ void Befehlsteil::Gleichung2GleichungsFeld(std::string_view text, std::array<dou
   ok = Endlich({G[1], G[2], G[3], G[4]});
 }
 
-int Befehlsteil::Satzart(std::string_view zeile) const {
+int Befehlsteil::Satzart(std::string_view zeile) const { return LiesZeile(zeile).Kennung; }
+
+Satzlesung Befehlsteil::LiesZeile(std::string_view zeile) const {
   // A key phrase can stand inside a name or a hint: of the kinds whose phrase
   // occurs, the highest whose reading rebuilds the very same sentence wins.
   // Only the kinds whose sentences begin like the line can rebuild it.
-  int hoechste = 0;
+  Satzlesung beste;
   auto probiere = [&](std::string_view satz, bool definition) {
     for (const Befehlsart* art : Befehlsart::MitKopf(satz)) {
-      if (art->Hat(Befehlsart::Definition) != definition || art->Kennung <= hoechste) continue;
+      if (art->Hat(Befehlsart::Definition) != definition || art->Kennung <= beste.Kennung) continue;
       if (zeile.find(BefehlsSchluessel[art->Kennung]) == npos) continue;
-      Gelesen g;
-      if (LiesSatz(zeile, art->Kennung, g) && IstSatz(zeile, *art, g)) hoechste = art->Kennung;
+      const Satzlesung g = LiesSatz(zeile, art->Kennung);
+      if (g.passt && IstSatz(zeile, *art, g)) beste = g;
     }
   };
   probiere(zeile, false);
   if (const std::size_t nachName = zeile.find(' '); nachName != npos) probiere(zeile.substr(nachName), true);
-  if (hoechste > 0) return hoechste;
-  // No sentence of its own: the highest kind whose phrase occurs.
+  if (beste.Kennung > 0) return beste;
+  // No sentence of its own: the highest kind whose phrase occurs, read as it can be.
   const auto& alle = Befehlsart::Alle();
   for (auto art = alle.rbegin(); art != alle.rend(); ++art)
-    if (zeile.find(BefehlsSchluessel[art->Kennung]) != npos) return art->Kennung;
-  return 0;
+    if (zeile.find(BefehlsSchluessel[art->Kennung]) != npos) return LiesSatz(zeile, art->Kennung);
+  return beste;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 class VektorT;
@@ -29,8 +30,13 @@ class FiguratT {
   // 1 to 4: corner names of a triangle or tetrahedron (4 the apex), end points
   // of a segment; 1 of a collection: its member names joined by commas.
   std::array<std::string, 5> Ecken;
-  std::string verbundenmit;  // names of the points joined to this one, each followed by a comma
-  bool sichtbar = false;
+
+  // The names of the points joined to this one, each followed by a comma.
+  std::string& Verbindungen();
+  const std::string& Verbindungen() const;
+  // Whether the picture shows this figure.
+  bool Sichtbar() const;
+  void SetzeSichtbar(bool ja);
 
   // Enters this record, which is in no list, into the figure list under its name.
   void Einlisten();
@@ -80,4 +86,17 @@ class FiguratT {
 
   // Draws the figure in the graphics window by its type, in one view or both.
   void Abbilden();
+
+ private:
+  // What SetzeSichtbar said, and when by the list's clock: a later show or
+  // hide of all figures of a kind overrides it while the record is listed.
+  bool sichtbar_ = false;
+  std::uint64_t sichtbarStand_ = 0;
+  // The connections and when they were last read or kept: a later cut of all
+  // points' connections while the record is listed empties them when read.
+  mutable std::string verbundenmit_;
+  mutable std::uint64_t verbundenStand_ = 0;
+  // Entered in the list behind its head.
+  bool gereiht_ = false;
+  friend class Kernteil;
 };

@@ -28,15 +28,17 @@ void FiguratT::Einlisten() {
   h.namenlistenAktuell_ = false;
   if (ersetztKopf) {
     Zeiger = kopf->Zeiger;
+    h.HalteFest(*this);
     h.GListe = this;
     kopf->Einlagern();
   } else {
     Zeiger = p->Zeiger;
     p->Zeiger = this;
     // The hashed key is a view of the ordered one.
-    auto reihe = h.figurReihe_.emplace_hint(danach, name, this);
-    if (auto [eintrag, neu] = h.figuratIndex_.emplace(reihe->first, Kernteil::Indexeintrag{reihe, 0}); neu)
-      h.Einreihen(eintrag->second);
+    if (h.figuratIndex_.Fuege(h.Einreihen(danach, *this))) {
+      h.HalteFest(*this);
+      gereiht_ = true;
+    }
   }
 }
 
@@ -46,12 +48,24 @@ void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
   v2->uebernimmtKomponentenVon(*g.v2);
 }
 
+Kernteil::Figurreihe::iterator Kernteil::Einreihen(Figurreihe::iterator danach, FiguratT& g) {
+  if (knotenLager_.empty()) return figurReihe_.emplace_hint(danach, g.name, &g);
+  Figurreihe::node_type knoten = std::move(knotenLager_.back());
+  knotenLager_.pop_back();
+  knoten.key() = g.name;
+  knoten.mapped() = &g;
+  const auto reihe = figurReihe_.insert(danach, std::move(knoten));
+  // Left with the node when the name is there already.
+  if (knoten) knotenLager_.push_back(std::move(knoten));
+  return reihe;
+}
+
 // As the walk from the head would find it: the head first, then the first
 // record of the name, else the last record of the list.
 FiguratT* Kernteil::FindeFigurat(const std::string& name, bool& found) const {
   found = true;
   if (VergleicheNamen(GListe->name, name) == 0) return GListe;
-  if (auto it = figuratIndex_.find(name); it != figuratIndex_.end()) return it->second.reihe->second;
+  if (const auto* e = figuratIndex_.Finde(name)) return (*e)->second;
   found = false;
   return figurReihe_.empty() ? GListe : figurReihe_.rbegin()->second;
 }
@@ -100,19 +114,18 @@ void Kernteil::LoescheFigurat(const std::string& name) {
   const int n = AutomatischeNummer(name);
   if (0 < n && n < 500) VerbrauchteNr[n] = false;
   // The head is never compared, so it is never deleted.
-  auto eintrag = figuratIndex_.find(name);
-  if (eintrag == figuratIndex_.end()) {
+  const auto* eintrag = figuratIndex_.Finde(name);
+  if (!eintrag) {
     plattform::plattform().MsgBox("Fehler beim Loeschen");
     return;
   }
-  const auto it = eintrag->second.reihe;
+  const auto it = *eintrag;
   FiguratT* p = it == figurReihe_.begin() ? GListe : std::prev(it)->second;
   FiguratT* d = it->second;
-  Ausreihen(eintrag->second);
   namenlistenAktuell_ = false;
-  // The hashed key views the ordered one: it goes first.
-  figuratIndex_.erase(eintrag);
-  figurReihe_.erase(it);
+  // The hashed key is the ordered one's: it goes first.
+  figuratIndex_.Entferne(name);
+  knotenLager_.push_back(figurReihe_.extract(it));
   p->Zeiger = d->Zeiger;
   d->Einlagern();
 }
@@ -164,42 +177,90 @@ std::string Kernteil::Typname(int code) {
 
 FiguratT* Kernteil::ErstesFigurat() const { return GListe->Typ == TypKein ? GListe->Zeiger : GListe; }
 
-std::vector<FiguratT*>& Kernteil::Seite(const FiguratT& g) { return g.Typ == TypPunkt ? punkte_ : anderefiguren_; }
-
-void Kernteil::Einreihen(Indexeintrag& e) {
-  std::vector<FiguratT*>& seite = Seite(*e.reihe->second);
-  e.platz = seite.size();
-  seite.push_back(e.reihe->second);
-}
-
-void Kernteil::Ausreihen(const Indexeintrag& e) {
-  // The last of its side takes its place.
-  std::vector<FiguratT*>& seite = Seite(*e.reihe->second);
-  FiguratT* letzter = seite.back();
-  seite[e.platz] = letzter;
-  figuratIndex_.find(letzter->name)->second.platz = e.platz;
-  seite.pop_back();
-}
-
 void Kernteil::AendereTyp(FiguratT& g, int typ) {
   namenlistenAktuell_ = false;
-  // The head has no entry.
-  const auto eintrag = figuratIndex_.find(g.name);
-  const bool eingereiht = eintrag != figuratIndex_.end() && eintrag->second.reihe->second == &g;
-  if (eingereiht) Ausreihen(eintrag->second);
+  HalteFest(g);
   g.Typ = typ;
-  if (eingereiht) Einreihen(eintrag->second);
 }
 
-void Kernteil::JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue) {
-  if (GListe->Typ != TypKein) tue(*GListe);
-  for (FiguratT* g : anderefiguren_) tue(*g);
-  for (FiguratT* g : punkte_) tue(*g);
+bool FiguratT::Sichtbar() const { return Kernteil::Instanz().SichtbarkeitVon(*this); }
+
+void FiguratT::SetzeSichtbar(bool ja) {
+  sichtbar_ = ja;
+  sichtbarStand_ = ++Kernteil::Instanz().uhr_;
 }
 
-void Kernteil::JederPunktUngeordnet(const std::function<void(FiguratT&)>& tue) {
-  if (GListe->Typ == TypPunkt) tue(*GListe);
-  for (FiguratT* g : punkte_) tue(*g);
+void Kernteil::SetzeSichtbarkeit(Figurenkreis kreis, bool ja) {
+  sammelsicht_[static_cast<std::size_t>(kreis)] = {++uhr_, ja};
+}
+
+// As the walks over every record, or every point, that the name lists hold
+// would reach it: the sides whatever their type, the head unless anonymous.
+bool Kernteil::ImKreis(const FiguratT& g, Figurenkreis kreis) const {
+  if (!g.gereiht_ && g.Typ == TypKein) return false;
+  switch (kreis) {
+    case Figurenkreis::Alle: return true;
+    case Figurenkreis::Punkte: return g.Typ == TypPunkt;
+    case Figurenkreis::OhneEbenen: return g.Typ != TypEbene;
+  }
+  return false;
+}
+
+bool Kernteil::Gelistet(const FiguratT& g) const { return g.gereiht_ || &g == GListe; }
+
+bool Kernteil::SichtbarkeitVon(const FiguratT& g) const {
+  bool ja = g.sichtbar_;
+  if (!Gelistet(g)) return ja;
+  std::uint64_t stand = g.sichtbarStand_;
+  for (Figurenkreis kreis : {Figurenkreis::Alle, Figurenkreis::Punkte, Figurenkreis::OhneEbenen}) {
+    const Sammelsicht& s = sammelsicht_[static_cast<std::size_t>(kreis)];
+    if (s.stand > stand && ImKreis(g, kreis)) {
+      stand = s.stand;
+      ja = s.ja;
+    }
+  }
+  return ja;
+}
+
+std::string& FiguratT::Verbindungen() {
+  Kernteil::Instanz().FrischeVerbindungen(*this);
+  return verbundenmit_;
+}
+
+const std::string& FiguratT::Verbindungen() const {
+  Kernteil::Instanz().FrischeVerbindungen(*this);
+  return verbundenmit_;
+}
+
+void Kernteil::TrenneAllePunkte() { getrennt_ = ++uhr_; }
+
+void Kernteil::FrischeVerbindungen(const FiguratT& g) {
+  if (getrennt_ <= g.verbundenStand_) return;
+  if (Gelistet(g) && ImKreis(g, Figurenkreis::Punkte)) g.verbundenmit_.clear();
+  g.verbundenStand_ = ++uhr_;
+}
+
+void Kernteil::HalteFest(FiguratT& g) {
+  FrischeVerbindungen(g);
+  g.sichtbar_ = SichtbarkeitVon(g);
+  g.sichtbarStand_ = g.verbundenStand_ = ++uhr_;
+}
+
+void Kernteil::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
+  if (namenlistenAktuell_) {
+    JedesInFolge(tue);
+    return;
+  }
+  for (FiguratT* g = ErstesFigurat(); g; g = g->Zeiger) tue(*g);
+}
+
+void Kernteil::JedesInFolge(const std::function<void(FiguratT&)>& tue) {
+  constexpr std::size_t kVoraus = 8;
+  const std::size_t n = folge_.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i + kVoraus < n) __builtin_prefetch(folge_[i + kVoraus]);
+    tue(*folge_[i]);
+  }
 }
 
 void Kernteil::ErzeugeNamenListen() {
@@ -208,7 +269,9 @@ void Kernteil::ErzeugeNamenListen() {
   for (std::string* liste : {&NListe, &ErwNListe, &PNListe, &gNListe, &gPNListe, &oPNListe, &oEckNliste,
                              &mSoEckNListe, &EckNListe, &DNListe})
     liste->clear();
-  for (const FiguratT* r = ErstesFigurat(); r; r = r->Zeiger) {
+  folge_.clear();
+  for (FiguratT* r = ErstesFigurat(); r; r = r->Zeiger) {
+    folge_.push_back(r);
     // Appended piece by piece: no text is made for a row.
     auto zeile = [this, r](std::string& liste) { liste.append(r->name).append(CR); };
     zeile(NListe);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -9,9 +10,9 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "core/Namensindex.h"
 #include "platform/Fenster.h"
 #include "platform/Plattform.h"
 
@@ -26,8 +27,13 @@ class Kernteil : public plattform::Fenster {
   static constexpr const char* Klasse = "HauptF";
   // The main window as this part. Only HauptF::Instanz makes it, and the
   // program and every test make it so before anything else runs.
+  // Every operation asks for it, so the window found is kept.
   static Kernteil& Instanz() {
-    if (plattform::Fenster* f = plattform::plattform().FindeFenster(Klasse)) return static_cast<Kernteil&>(*f);
+    if (gefunden_ && gefunden_->Registriert()) return *gefunden_;
+    if (plattform::Fenster* f = plattform::plattform().FindeFenster(Klasse)) {
+      gefunden_ = static_cast<Kernteil*>(f);
+      return *gefunden_;
+    }
     throw std::logic_error("das Hauptfenster ist noch nicht gemacht");
   }
 
@@ -97,15 +103,21 @@ class Kernteil : public plattform::Fenster {
   bool ExistiertFigurat(const std::string& name) const;
   void HoleVektor(int selector, const std::string& name, VektorT& v) const;
   void LoescheFigurat(const std::string& name);
-  // A listed record becomes one of the type typ, in its place in the list.
+  // A listed record becomes one of the type typ. Only through here, so that
+  // the name lists and what a show or hide of all reached follow.
   void AendereTyp(FiguratT& g, int typ);
   // The first record the name lists hold: the head, or the one behind an anonymous head.
   FiguratT* ErstesFigurat() const;
-  // Every record the name lists hold, in no particular order: for what
-  // touches each figure alone, and much faster than along the list.
-  void JedesFiguratUngeordnet(const std::function<void(FiguratT&)>& tue);
-  // The points among them.
-  void JederPunktUngeordnet(const std::function<void(FiguratT&)>& tue);
+  // Every record the name lists hold, in the order of the list; what tue
+  // does never enters or deletes a figure.
+  void JedesFigurat(const std::function<void(FiguratT&)>& tue);
+  // The figures a show or hide of all reaches.
+  enum class Figurenkreis { Alle, Punkte, OhneEbenen };
+  // Shows or hides every figure of the kreis that the name lists hold now, in
+  // one step however many there are: a command list may do it every few lines.
+  void SetzeSichtbarkeit(Figurenkreis kreis, bool ja);
+  // Cuts every connection of every point the name lists hold now, in one step.
+  void TrenneAllePunkte();
   // The name lists as the figure list stands; rebuilt only when it changed
   // since they were last built, so that every caller may ask for them.
   void ErzeugeNamenListen();
@@ -122,6 +134,8 @@ class Kernteil : public plattform::Fenster {
   std::vector<std::unique_ptr<FiguratT>> figuratArena_;
 
  private:
+  // The main window Instanz found last; it counts while the platform holds it.
+  static inline Kernteil* gefunden_ = nullptr;
   VektorT* NeuerVektor();
   FiguratT* NeuesFigurat();
   // Every record of the figure list into the pool, the list then empty.
@@ -131,25 +145,39 @@ class Kernteil : public plattform::Fenster {
   // By name in name order, for the place of a new figure;
   using Figurreihe = std::map<std::string, FiguratT*, std::less<>>;
   Figurreihe figurReihe_;
-  // hashed by that name, for the lookups, with the place on its side;
-  struct Indexeintrag {
-    Figurreihe::iterator reihe;
-    std::size_t platz;
+  // and hashed by that name, for the lookups.
+  struct Reihenname {
+    std::string_view operator()(const Figurreihe::iterator& e) const { return e->first; }
   };
-  std::unordered_map<std::string_view, Indexeintrag> figuratIndex_;
-  // and side by side in no order, for the walks that touch each figure alone:
-  // the records of a list are spread over memory, and one after the other
-  // each waits for the one before. The points stand apart, as the drawing
-  // commands walk them most: a listed record changes its type only through
-  // AendereTyp.
-  std::vector<FiguratT*> punkte_;
-  std::vector<FiguratT*> anderefiguren_;
-  // The side of a record: the points or the others.
-  std::vector<FiguratT*>& Seite(const FiguratT& g);
-  // The record of the entry onto the end of its side, and off it again.
-  void Einreihen(Indexeintrag& e);
-  void Ausreihen(const Indexeintrag& e);
-  // Whether the name lists show the figure list as it stands; cleared by
+  Namensindex<Figurreihe::iterator, Reihenname> figuratIndex_;
+  // The nodes of names gone, for the next ones: a long list would free and
+  // make one per figure at every run.
+  std::vector<Figurreihe::node_type> knotenLager_;
+  // The name of g into the order, just before danach.
+  Figurreihe::iterator Einreihen(Figurreihe::iterator danach, FiguratT& g);
+  // The clock of the stamps of visibility and connections, the last show or
+  // hide of all of each kreis, and the last cut of all connections.
+  struct Sammelsicht {
+    std::uint64_t stand = 0;
+    bool ja = false;
+  };
+  std::uint64_t uhr_ = 0;
+  std::array<Sammelsicht, 3> sammelsicht_;
+  std::uint64_t getrennt_ = 0;
+  bool SichtbarkeitVon(const FiguratT& g) const;
+  bool ImKreis(const FiguratT& g, Figurenkreis kreis) const;
+  bool Gelistet(const FiguratT& g) const;
+  // Empties g's connections when a cut of all came after they were last kept.
+  void FrischeVerbindungen(const FiguratT& g);
+  // g keeps its visibility and connections as they stand in its own fields:
+  // before it enters or leaves the list or its head, or changes its type.
+  void HalteFest(FiguratT& g);
+  // The records as the name lists were last built from them, in the order of
+  // the list: a walk along the links waits for one record after the other,
+  // along these the next ones are fetched while one is used.
+  std::vector<FiguratT*> folge_;
+  void JedesInFolge(const std::function<void(FiguratT&)>& tue);
+  // Whether the name lists and folge_ show the figure list as it stands; cleared by
   // whatever enters or removes a record or changes its type.
   bool namenlistenAktuell_ = false;
   // The lookup behind both HoleFigurat.

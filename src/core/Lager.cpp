@@ -10,7 +10,9 @@
 
 Kernteil::Kernteil() : plattform::Fenster(Klasse) {}
 
-Kernteil::~Kernteil() = default;
+Kernteil::~Kernteil() {
+  if (gefunden_ == this) gefunden_ = nullptr;
+}
 
 VektorT* Kernteil::NeuerVektor() {
   vektorArena_.push_back(std::make_unique<VektorT>());
@@ -49,7 +51,7 @@ void Kernteil::ErschaffeG(FiguratT*& g) {
   // what the record held before: the same command list would draw and
   // describe differently from one run to the next.
   g->name.clear();
-  g->verbundenmit.clear();
+  g->verbundenmit_.clear();
   g->Typ = TypKein;
   g->v1->Vektor(0, 0, 0);
   g->v2->Vektor(0, 0, 0);
@@ -59,25 +61,29 @@ void Kernteil::ErschaffeG(FiguratT*& g) {
 void FiguratT::Einlagern() {
   Kernteil& h = Kernteil::Instanz();
   name.clear();
-  verbundenmit.clear();
-  sichtbar = false;
+  verbundenmit_.clear();
+  sichtbar_ = false;
+  gereiht_ = false;
   Zeiger = h.GLager;
   h.GLager = this;
 }
 
 void Kernteil::FiguratlisteEinlagern() {
-  FiguratT* r = GListe;
-  while (r) {
-    FiguratT* weiter = r->Zeiger;
-    r->Einlagern();  // empties its name
-    r = weiter;
+  // In the order of the list, each record then empty of its name.
+  if (namenlistenAktuell_ && GListe) {
+    if (GListe->Typ == TypKein) GListe->Einlagern();
+    JedesInFolge([](FiguratT& g) { g.Einlagern(); });
+  } else {
+    for (FiguratT* r = GListe; r;) {
+      FiguratT* weiter = r->Zeiger;
+      r->Einlagern();
+      r = weiter;
+    }
   }
   GListe = nullptr;
   namenlistenAktuell_ = false;
-  figuratIndex_.clear();
-  figurReihe_.clear();
-  punkte_.clear();
-  anderefiguren_.clear();
+  figuratIndex_.Leeren();
+  while (!figurReihe_.empty()) knotenLager_.push_back(figurReihe_.extract(figurReihe_.begin()));
 }
 
 void Kernteil::AlleFiguratLoeschen() {
@@ -99,6 +105,7 @@ void Kernteil::AlleFiguratLoeschen() {
   }
   kopf->Typ = TypKein;
   kopf->Zeiger = nullptr;
+  HalteFest(*kopf);
   GListe = kopf;
 }
 
@@ -110,6 +117,7 @@ void Kernteil::ErzeugeUrsprung() {
   ErschaffeG(o);
   o->name = std::string("O");  // the plain assignment trips a false -Wrestrict in GCC 12
   o->Typ = TypPunkt;  // at (0, 0, 0), as every record from the pool
+  HalteFest(*o);
   GListe = o;
 }
 

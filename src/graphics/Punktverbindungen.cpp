@@ -85,14 +85,14 @@ void GrafikFenster::ZeichneAlleStrecken() {
 }
 
 void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
-  if (Stelle(G1.verbundenmit, G2.name) == std::string::npos) G1.verbundenmit += G2.name + ",";
-  if (Stelle(G2.verbundenmit, G1.name) == std::string::npos) G2.verbundenmit += G1.name + ",";
+  if (Stelle(G1.Verbindungen(), G2.name) == std::string::npos) G1.Verbindungen() += G2.name + ",";
+  if (Stelle(G2.Verbindungen(), G1.name) == std::string::npos) G2.Verbindungen() += G1.name + ",";
 }
 
 void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g) {
   Grafikteil& h = Grafikteil::Instanz();
   // A copy: drawing enters the connection again.
-  const std::string liste = g.verbundenmit;
+  const std::string liste = g.Verbindungen();
   std::string_view rest = liste;
   std::string partner;
   while (rest.size() > 1) {
@@ -113,8 +113,8 @@ void GrafikFenster::VerbindungTrennen(FiguratT& G1, FiguratT& G2) {
     const std::size_t p = Stelle(liste, name);
     if (p != std::string::npos) liste = liste.substr(0, p) + liste.substr(p + name.size() + 1);
   };
-  trenne(G1.verbundenmit, G2.name);
-  trenne(G2.verbundenmit, G1.name);
+  trenne(G1.Verbindungen(), G2.name);
+  trenne(G2.Verbindungen(), G1.name);
 }
 
 void GrafikFenster::StreckeTeilen(const std::string& paar, std::string& A, std::string& B) {

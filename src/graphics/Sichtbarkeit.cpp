@@ -16,7 +16,7 @@ constexpr const char* kBild = "GraphCanvas";
 
 void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
   // What tue does never enters or deletes a figure.
-  for (FiguratT* g = Grafikteil::Instanz().ErstesFigurat(); g; g = g->Zeiger) tue(*g);
+  Grafikteil::Instanz().JedesFigurat(tue);
 }
 
 void GrafikFenster::JederPunkt(const std::function<void(FiguratT&)>& tue) {
@@ -26,14 +26,12 @@ void GrafikFenster::JederPunkt(const std::function<void(FiguratT&)>& tue) {
 }
 
 void GrafikFenster::ZeichneAlles() {
-  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) {
-    if (g.Typ != TypEbene) g.sichtbar = true;
-  });
+  Grafikteil::Instanz().SetzeSichtbarkeit(Kernteil::Figurenkreis::OhneEbenen, true);
   Aktualisieren();
 }
 
 void GrafikFenster::ZeichneAllePunkte() {
-  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = true; });
+  Grafikteil::Instanz().SetzeSichtbarkeit(Kernteil::Figurenkreis::Punkte, true);
   Aktualisieren();
 }
 
@@ -45,29 +43,29 @@ void GrafikFenster::Aktualisieren() {
   h.ErzeugeNamenListen();
   ZeigePunktepaare();
   JedesFigurat([](FiguratT& g) {
-    if (g.sichtbar) g.Abbilden();
+    if (g.Sichtbar()) g.Abbilden();
   });
   ZeichneAlleStrecken();
 }
 
 void GrafikFenster::RadiereAllePunkte() {
-  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().SetzeSichtbarkeit(Kernteil::Figurenkreis::Punkte, false);
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlles() {
-  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().SetzeSichtbarkeit(Kernteil::Figurenkreis::Alle, false);
   RadiereAlleStrecken();
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleFigurat() {
-  Grafikteil::Instanz().JedesFiguratUngeordnet([](FiguratT& g) { g.sichtbar = false; });
+  Grafikteil::Instanz().SetzeSichtbarkeit(Kernteil::Figurenkreis::Alle, false);
   TotalAktualisieren();
 }
 
 void GrafikFenster::RadiereAlleStrecken() {
-  Grafikteil::Instanz().JederPunktUngeordnet([](FiguratT& g) { g.verbundenmit.clear(); });
+  Grafikteil::Instanz().TrenneAllePunkte();
   TotalAktualisieren();
 }
 

@@ -121,6 +121,8 @@ class Fenster {
   MenuBar* Menueleiste() const { return layout_.menueleiste; }
   bool Visible() const { return sichtbar_; }
   void SetzeVisible(bool sichtbar);
+  // Whether the platform's registry holds this window: made and not closed.
+  bool Registriert() const { return registriert_; }
   void Show() { SetzeVisible(true); }
   void Hide() { SetzeVisible(false); }
 
@@ -199,6 +201,8 @@ class Fenster {
   std::string klassenname_;
   Fensterlayout layout_;
   bool sichtbar_ = false;
+  bool registriert_ = false;
+  friend class Plattform;
   std::vector<std::unique_ptr<Steuerelement>> elemente_;
   std::unordered_map<std::string, Steuerelement*> nachName_;
   std::unordered_map<std::string, std::function<bool()>> menueHandler_;

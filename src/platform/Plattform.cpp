@@ -50,6 +50,7 @@ void Plattform::BenutzerSchliesst(Fenster& f) {
   auto it = std::find_if(fenster_.begin(), fenster_.end(), [&](const auto& p) { return p.get() == &f; });
   if (it == fenster_.end()) return;
   f.Hide();
+  f.registriert_ = false;
   geschlossen_.push_back(std::move(*it));
   fenster_.erase(it);
 }

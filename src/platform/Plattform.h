@@ -51,6 +51,7 @@ class Plattform {
     F& f = *neu;
     // Registered before it is built, so that a reference during its own Open finds it.
     fenster_.push_back(std::move(neu));
+    f.registriert_ = true;
     f.SetzePeer(ErzeugeFensterPeer(f));
     f.Konstruiere();
     return f;

@@ -1,5 +1,8 @@
 // The command list, the pool that is the undo stack, deleting and restoring.
 
+#include <functional>
+#include <utility>
+
 #include "Befehlstest.h"
 #include "core/VektorT.h"
 #include "platform/Steuerelement.h"
@@ -154,6 +157,32 @@ TEST_F(Befehlsliste, ANewCommandUsesUpTheMostRecentlyDeleted) {
   EXPECT_EQ(Namen(), (V{"C", "N", "A"}));
   h().Restore();
   EXPECT_EQ(Namen(), (V{"C", "N", "A"}));
+}
+
+TEST_F(Befehlsliste, TheBoxShowsTheLinesOfTheTextAfterEveryChange) {
+  // Ten commands, so that deleting the first moves every later row's start.
+  std::string datei = "<1>    A ist der Punkt mit dem Koordinatentripel: (1|2|3) \r";
+  for (int n = 2; n <= 10; ++n) datei += "<" + std::to_string(n) + ">    Zeichne alles \r";
+  const std::vector<std::pair<const char*, std::function<void()>>> schritte = {
+      {"geladen", [&] { h().Befehlslisteeinlesen(datei); }},
+      {"erste geloescht", [] { h().LoescheBefehl("<1>"); }},
+      {"wiederhergestellt", [] { h().Restore(); }},
+      {"letzte geloescht", [] { h().LoescheLetztenBefehl(); }},
+      {"aufgezeichnet", [] { h().Aufzeichnen(KennungZeige, "", "A", "", ""); }},
+      {"alles geloescht", [] { h().AllesLoeschen(); }},
+  };
+  for (const auto& [name, schritt] : schritte) {
+    schritt();
+    V zeilen;
+    const std::string& text = h().Protokoll;
+    for (std::size_t a = 0; a < text.size();) {
+      const std::size_t cr = std::min(text.find('\r', a), text.size());
+      zeilen.push_back(text.substr(a, cr - a));
+      a = cr + 1;
+    }
+    EXPECT_EQ(zeilen.size(), Befehle().size()) << name;
+    EXPECT_EQ(h().Element<ListBox>("ProtokollBox").Zeilen(), zeilen) << name;
+  }
 }
 
 }  // namespace

@@ -83,16 +83,16 @@ TEST_F(Orthogonale, TranslationKeepsTheStoredDirection) {
 
 TEST_F(Orthogonale, CloneCopiesTypeAndVectorsOnly) {
   FiguratT& P = *Fig("P");
-  P.sichtbar = true;
-  P.verbundenmit = "O,";
+  P.SetzeSichtbar(true);
+  P.Verbindungen() = "O,";
   bool ok = false;
   h().KloneFigurat("K", "P", ok);
   EXPECT_TRUE(ok);
   ASSERT_NE(Fig("K"), nullptr);
   EXPECT_EQ(Fig("K")->Typ, TypPunkt);
   ErwarteVektor(*Fig("K")->v1, {1, 1, 1}, 0);
-  EXPECT_FALSE(Fig("K")->sichtbar);
-  EXPECT_EQ(Fig("K")->verbundenmit, "");
+  EXPECT_FALSE(Fig("K")->Sichtbar());
+  EXPECT_EQ(Fig("K")->Verbindungen(), "");
 
   h().KloneFigurat("k", "g", ok);
   EXPECT_TRUE(ok);

@@ -1,6 +1,7 @@
 // The index beside the figure list must give what the walk from the head gives.
 
 #include <random>
+#include <unordered_map>
 
 #include "support/Figurat.h"
 
@@ -88,6 +89,97 @@ TEST_F(Figuratindex, TheIndexTheWalksAndTheNameListsFollowEveryChange) {
       PruefeGegenDieListe(namen);
       if (HasFailure()) FAIL() << "Saat " << saat << ", Schritt " << schritt;
     }
+  }
+  Meldungen();
+}
+
+// Showing or hiding all figures of a kind, and cutting all connections, are
+// one step each; what each figure shows and is joined to must be what doing
+// it to every listed figure, one by one, gives.
+TEST_F(Figuratindex, ShowHideAndCutAllAgreeWithDoingItToEveryFigure) {
+  using Kreis = Kernteil::Figurenkreis;
+  const std::vector<std::string> namen = {"A", "B", "O", "a", "G_3", "Z9", "M"};
+  const int typen[] = {TypPunkt, TypGerade, TypEbene, TypDreieck, TypSammlung, TypLeer};
+  std::mt19937 zufall(1);
+  // Flags and connections as the walks over the list would have set them.
+  struct Stand {
+    bool sichtbar = false;
+    std::string verbunden;
+  };
+  std::unordered_map<const FiguratT*, Stand> erwartet;
+  auto jedesFigurat = [](const std::function<void(FiguratT&)>& tue) {
+    for (FiguratT* g = h().ErstesFigurat(); g; g = g->Zeiger) tue(*g);
+  };
+  for (int schritt = 0; schritt < 3000; ++schritt) {
+    const std::string& name = namen[zufall() % namen.size()];
+    switch (zufall() % 11) {
+      case 0:
+        if (h().ExistiertFigurat(name) && name != h().GListe->name) h().LoescheFigurat(name);
+        break;
+      case 1: {
+        bool ok;
+        h().destruktiv = true;  // takes over the record, a changed type included
+        h().ErzeugePunkt(name, schritt, 1, 2, ok);
+        h().destruktiv = false;
+        if (FiguratT* g; h().HoleFigurat(name, g)) erwartet[g].verbunden.clear();
+        break;
+      }
+      case 2:
+        // Every record leaves the list; the pool may give one back at once.
+        if (zufall() % 6 == 0) {
+          h().AlleFiguratLoeschen();
+          erwartet.clear();
+          if (zufall() % 2) Punkt("O", 0, 0, 0);
+        } else if (zufall() % 6 == 0) {
+          h().ErzeugeUrsprung();
+          erwartet.clear();
+        }
+        break;
+      case 3:
+      case 4: {
+        const Kreis kreis = std::array{Kreis::Alle, Kreis::Punkte, Kreis::OhneEbenen}[zufall() % 3];
+        const bool ja = zufall() % 2;
+        h().SetzeSichtbarkeit(kreis, ja);
+        jedesFigurat([&](FiguratT& g) {
+          if (kreis == Kreis::Alle || (kreis == Kreis::Punkte ? g.Typ == TypPunkt : g.Typ != TypEbene))
+            erwartet[&g].sichtbar = ja;
+        });
+        break;
+      }
+      case 5: {
+        FiguratT* g;
+        if (h().HoleFigurat(name, g)) {
+          const bool ja = zufall() % 2;
+          g->SetzeSichtbar(ja);
+          erwartet[g].sichtbar = ja;
+        }
+        break;
+      }
+      case 6: {
+        FiguratT* g;
+        if (h().HoleFigurat(name, g)) {
+          g->Verbindungen() += std::to_string(schritt) + ",";
+          erwartet[g].verbunden = g->Verbindungen();
+        }
+        break;
+      }
+      case 7:
+        h().TrenneAllePunkte();
+        jedesFigurat([&](FiguratT& g) {
+          if (g.Typ == TypPunkt) erwartet[&g].verbunden.clear();
+        });
+        break;
+      default: Figur(name, typen[zufall() % std::size(typen)]); break;
+    }
+    // A record new to the list comes hidden and without connections.
+    std::unordered_map<const FiguratT*, Stand> gelistet;
+    for (FiguratT* g = h().GListe; g; g = g->Zeiger) {
+      const auto e = erwartet.find(g);
+      const Stand& s = gelistet[g] = e != erwartet.end() ? e->second : Stand{};
+      ASSERT_EQ(g->Sichtbar(), s.sichtbar) << "Schritt " << schritt << ", " << g->name;
+      ASSERT_EQ(g->Verbindungen(), s.verbunden) << "Schritt " << schritt << ", " << g->name;
+    }
+    erwartet = std::move(gelistet);
   }
   Meldungen();
 }

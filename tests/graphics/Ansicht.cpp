@@ -85,7 +85,7 @@ TEST_P(Ansicht, EyeDistanceTakesEffectAsATenth) {
   EXPECT_TRUE(NeuGemalt([&] { Schiebe("AugAbst", 20); }));
   EXPECT_EQ(h().Augenabstand, 20.0);
   // The second view reads a tenth of it, before its drawing.
-  Punkt("Z", 0, 0, 1).sichtbar = true;
+  Punkt("Z", 0, 0, 1).SetzeSichtbar(true);
   EXPECT_TRUE(NeuGemalt([&] { Schiebe("AugAbst", 30); }));
   EXPECT_EQ(h().Augenabstand, 3.0);
   if (!IstQt()) {
@@ -97,7 +97,7 @@ TEST_P(Ansicht, EyeDistanceTakesEffectAsATenth) {
 }
 
 TEST_P(Ansicht, AnaglyphShowsItsSliderAndDrawsTwoViews) {
-  Punkt("Z", 0, 0, 1).sichtbar = true;
+  Punkt("Z", 0, 0, 1).SetzeSichtbar(true);
   EXPECT_TRUE(NeuGemalt([&] { Klicke("DreiDAnzeige"); }));
   EXPECT_TRUE(E<CheckBox>("DreiDAnzeige").Value());
   EXPECT_TRUE(E<Slider>("AugAbst").Visible());

@@ -129,7 +129,7 @@ TEST_P(Grafikfenster, ClosedWindowComesBackReadyToDraw) {
   EXPECT_FALSE(neu.Element<CheckBox>("ZeigeAchsen").Value());
   // Its first redraw with the axes draws them.
   neu.Element<CheckBox>("ZeigeAchsen").SetzeValue(true);
-  Punkt("A", 1, 0, 0).sichtbar = true;
+  Punkt("A", 1, 0, 0).SetzeSichtbar(true);
   neu.TotalAktualisieren();
   if (IstQt()) {
     // The x axis runs through the picture of (1, 0, 0), and the point is there.

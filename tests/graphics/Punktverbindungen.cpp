@@ -44,56 +44,56 @@ TEST_F(Punktverbindungen, ConnectingEntersEachNameOnceInBothLists) {
   FiguratT& B = Punkt("B", 0, 0, 0);
   FiguratT& C = Punkt("C", 0, 0, 0);
   G().VerbindungEintragen(A, B);
-  EXPECT_EQ(A.verbundenmit, "B,");
-  EXPECT_EQ(B.verbundenmit, "A,");
+  EXPECT_EQ(A.Verbindungen(), "B,");
+  EXPECT_EQ(B.Verbindungen(), "A,");
   G().VerbindungEintragen(A, C);
   G().VerbindungEintragen(B, A);
-  EXPECT_EQ(A.verbundenmit, "B,C,");
-  EXPECT_EQ(B.verbundenmit, "A,");
-  EXPECT_EQ(C.verbundenmit, "A,");
+  EXPECT_EQ(A.Verbindungen(), "B,C,");
+  EXPECT_EQ(B.Verbindungen(), "A,");
+  EXPECT_EQ(C.Verbindungen(), "A,");
   // A whole entry only: "AB," does not hold B.
   FiguratT& AB = Punkt("AB", 0, 0, 0);
   FiguratT& X = Punkt("X", 0, 0, 0);
-  X.verbundenmit = "AB,";
+  X.Verbindungen() = "AB,";
   G().VerbindungEintragen(X, B);
-  EXPECT_EQ(X.verbundenmit, "AB,B,");
+  EXPECT_EQ(X.Verbindungen(), "AB,B,");
   // Connected to itself: its own name once.
   G().VerbindungEintragen(AB, AB);
-  EXPECT_EQ(AB.verbundenmit, "AB,");
+  EXPECT_EQ(AB.Verbindungen(), "AB,");
 }
 
 TEST_F(Punktverbindungen, SeparatingCutsOutTheOneEntry) {
   FiguratT& A = Punkt("A", 0, 0, 0);
   FiguratT& B = Punkt("B", 0, 0, 0);
   FiguratT& D = Punkt("D", 0, 0, 0);
-  A.verbundenmit = "C,B,D,";
-  B.verbundenmit = "A,";
+  A.Verbindungen() = "C,B,D,";
+  B.Verbindungen() = "A,";
   G().VerbindungTrennen(A, B);
-  EXPECT_EQ(A.verbundenmit, "C,D,");
-  EXPECT_EQ(B.verbundenmit, "");
+  EXPECT_EQ(A.Verbindungen(), "C,D,");
+  EXPECT_EQ(B.Verbindungen(), "");
   // Not connected: nothing changes.
   G().VerbindungTrennen(B, D);
-  EXPECT_EQ(B.verbundenmit, "");
-  EXPECT_EQ(D.verbundenmit, "");
+  EXPECT_EQ(B.Verbindungen(), "");
+  EXPECT_EQ(D.Verbindungen(), "");
   G().VerbindungTrennen(A, A);
-  EXPECT_EQ(A.verbundenmit, "C,D,");
+  EXPECT_EQ(A.Verbindungen(), "C,D,");
   // A name with a comma is one entry.
   FiguratT& K = Punkt("K,1", 0, 0, 0);
   G().VerbindungEintragen(A, K);
-  EXPECT_EQ(A.verbundenmit, "C,D,K,1,");
+  EXPECT_EQ(A.Verbindungen(), "C,D,K,1,");
   G().VerbindungTrennen(K, A);
-  EXPECT_EQ(A.verbundenmit, "C,D,");
-  EXPECT_EQ(K.verbundenmit, "");
+  EXPECT_EQ(A.Verbindungen(), "C,D,");
+  EXPECT_EQ(K.Verbindungen(), "");
 }
 
 TEST_F(Punktverbindungen, SegmentsAreDrawnFromBothEndsAndRepairTheLists) {
   FiguratT& A = Punkt("A", 1, 0, 0);
   FiguratT& B = Punkt("B", 0, 1, 0);
   h().ErzeugeNamenListen();
-  A.verbundenmit = "B,";  // the mirror entry is missing
+  A.Verbindungen() = "B,";  // the mirror entry is missing
   auto bild = Strecken();
   ASSERT_EQ(bild.size(), 2u);
-  EXPECT_EQ(B.verbundenmit, "A,");
+  EXPECT_EQ(B.Verbindungen(), "A,");
   // Once from each end, with the same pixels.
   EXPECT_EQ((std::array{bild[0].a, bild[0].b, bild[0].c, bild[0].d}), (std::array{bild[1].c, bild[1].d, bild[1].a, bild[1].b}));
   EXPECT_EQ((std::array{bild[0].a, bild[0].b}), (std::array{723, 647}));
@@ -112,11 +112,11 @@ TEST_F(Punktverbindungen, PartnersWithoutAFigureArePassedOver) {
   G().VerbindungEintragen(A, B);
   h().LoescheFigurat("B");
   EXPECT_EQ(Strecken().size(), 0u);
-  EXPECT_EQ(A.verbundenmit, "B,");
+  EXPECT_EQ(A.Verbindungen(), "B,");
   // A point of that name is joined again, and gets its mirror entry.
   FiguratT& neu = Punkt("B", 0, 0, 1);
   EXPECT_EQ(Strecken().size(), 2u);
-  EXPECT_EQ(neu.verbundenmit, "A,");
+  EXPECT_EQ(neu.Verbindungen(), "A,");
 }
 
 TEST_F(Punktverbindungen, ACommaInANameReadsAsTwoNamesWhenDrawn) {
@@ -127,9 +127,9 @@ TEST_F(Punktverbindungen, ACommaInANameReadsAsTwoNamesWhenDrawn) {
   h().ErzeugeNamenListen();
   // "K,1" reads as K and 1; ",X" leaves an empty piece, which names nothing,
   // not even the head.
-  A.verbundenmit = "K,1,,X,";
+  A.Verbindungen() = "K,1,,X,";
   EXPECT_EQ(Strecken().size(), 2u);
-  EXPECT_EQ(K.verbundenmit, "A,");
+  EXPECT_EQ(K.Verbindungen(), "A,");
 }
 
 TEST_F(Punktverbindungen, PairTextSplitsAtItsFirstColon) {

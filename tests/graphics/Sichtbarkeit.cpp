@@ -32,7 +32,8 @@ TEST_F(Sichtbarkeit, FullRedrawClearsDrawsTheAxesThenFiguresThenSegments) {
   FiguratT& A = Punkt("A", 1, 0, 0);
   FiguratT& B = Punkt("B", 0, 1, 0);
   FiguratT& C = Punkt("C", 0, 0, 1);
-  A.sichtbar = B.sichtbar = true;
+  A.SetzeSichtbar(true);
+  B.SetzeSichtbar(true);
   G().VerbindungEintragen(A, C);
   Achsen(true);
   E<plattform::EditFeld>("zAuge").SetzeText("");
@@ -49,7 +50,8 @@ TEST_F(Sichtbarkeit, FullRedrawClearsDrawsTheAxesThenFiguresThenSegments) {
 TEST_F(Sichtbarkeit, AnaglyphDrawsEachFigureInBothViewsBeforeTheNext) {
   FiguratT& A = Punkt("A", 1, 0, 0);
   FiguratT& B = Punkt("B", 0, 1, 0);
-  A.sichtbar = B.sichtbar = true;
+  A.SetzeSichtbar(true);
+  B.SetzeSichtbar(true);
   G().VerbindungEintragen(A, B);
   Anaglyph(true);
   EXPECT_EQ(Gezeichnet([] { G().Aktualisieren(); }),
@@ -62,7 +64,7 @@ TEST_F(Sichtbarkeit, RedrawRebuildsTheNameListsAndThePairs) {
   Punkt("A", 1, 0, 0);
   G().Aktualisieren();
   paare.BenutzerWaehlt(0);
-  Punkt("B", 0, 1, 0).sichtbar = true;
+  Punkt("B", 0, 1, 0).SetzeSichtbar(true);
   EXPECT_EQ(h().NListe, Liste({"O", "A"}));
   EXPECT_EQ(Gezeichnet([] { G().Aktualisieren(); }), (Folgen{"Kreis schwarz", "Text B"}));
   EXPECT_EQ(h().NListe, Liste({"O", "A", "B"}));
@@ -78,45 +80,48 @@ TEST_F(Sichtbarkeit, ShowAllLeavesPlanesAndNamesWhatCannotBeDrawn) {
   h().ErzeugeNamenListen();
   const std::string bitte = "Bisher werden nur Tetraeder, Dreiecke, Geraden und Punkte abgebildet";
   G().ZeichneAlles();
-  EXPECT_FALSE(Figurat("E").sichtbar);
-  EXPECT_TRUE(Figurat("O").sichtbar && Figurat("A").sichtbar && Figurat("g").sichtbar && Figurat("S").sichtbar);
+  EXPECT_FALSE(Figurat("E").Sichtbar());
+  EXPECT_TRUE(Figurat("O").Sichtbar() && Figurat("A").Sichtbar() && Figurat("g").Sichtbar() && Figurat("S").Sichtbar());
   EXPECT_EQ(Meldungen(), std::vector<std::string>{bitte});
   // At every later redraw again.
   G().TotalAktualisieren();
   EXPECT_EQ(Meldungen(), std::vector<std::string>{bitte});
-  Figurat("S").sichtbar = false;
+  Figurat("S").SetzeSichtbar(false);
   G().TotalAktualisieren();
 }
 
 TEST_F(Sichtbarkeit, PointsShownAndHiddenLeaveTheOtherFigures) {
   Punkt("A", 1, 0, 0);
   FiguratT& g = Gerade("g", 0, 0, 0, 1, 0, 0);
-  g.sichtbar = true;
+  g.SetzeSichtbar(true);
   h().ErzeugeNamenListen();
   EXPECT_EQ(Gezeichnet([] { G().ZeichneAllePunkte(); }),
             (Folgen{"Kreis schwarz", "Text O", "Kreis schwarz", "Text A", "Linie schwarz"}));
-  EXPECT_TRUE(Figurat("A").sichtbar && Figurat("O").sichtbar);
+  EXPECT_TRUE(Figurat("A").Sichtbar() && Figurat("O").Sichtbar());
   EXPECT_EQ(Gezeichnet([] { G().RadiereAllePunkte(); }), (Folgen{"leer", "Linie schwarz"}));
-  EXPECT_FALSE(Figurat("A").sichtbar || Figurat("O").sichtbar);
-  EXPECT_TRUE(g.sichtbar);
+  EXPECT_FALSE(Figurat("A").Sichtbar() || Figurat("O").Sichtbar());
+  EXPECT_TRUE(g.Sichtbar());
 }
 
 TEST_F(Sichtbarkeit, ErasingFiguresKeepsSegmentsErasingEverythingDoesNot) {
   FiguratT& A = Punkt("A", 1, 0, 0);
   FiguratT& B = Punkt("B", 0, 1, 0);
   FiguratT& g = Gerade("g", 0, 0, 0, 1, 0, 0);
-  A.sichtbar = B.sichtbar = g.sichtbar = true;
+  A.SetzeSichtbar(true);
+  B.SetzeSichtbar(true);
+  g.SetzeSichtbar(true);
   G().VerbindungEintragen(A, B);
   h().ErzeugeNamenListen();
   EXPECT_EQ(Gezeichnet([] { G().RadiereAlleFigurat(); }), (Folgen{"leer", "Linie schwarz", "Linie schwarz"}));
-  EXPECT_FALSE(A.sichtbar || B.sichtbar || g.sichtbar);
-  EXPECT_EQ(A.verbundenmit, "B,");
-  A.sichtbar = g.sichtbar = true;
+  EXPECT_FALSE(A.Sichtbar() || B.Sichtbar() || g.Sichtbar());
+  EXPECT_EQ(A.Verbindungen(), "B,");
+  A.SetzeSichtbar(true);
+  g.SetzeSichtbar(true);
   // Two full redraws: one after the segments are gone, one after that.
   EXPECT_EQ(Gezeichnet([] { G().RadiereAlles(); }), (Folgen{"leer", "leer"}));
-  EXPECT_FALSE(A.sichtbar || g.sichtbar);
-  EXPECT_EQ(A.verbundenmit, "");
-  EXPECT_EQ(B.verbundenmit, "");
+  EXPECT_FALSE(A.Sichtbar() || g.Sichtbar());
+  EXPECT_EQ(A.Verbindungen(), "");
+  EXPECT_EQ(B.Verbindungen(), "");
 }
 
 TEST_F(Sichtbarkeit, NamesWithoutAFigureArePassedOver) {
@@ -125,9 +130,9 @@ TEST_F(Sichtbarkeit, NamesWithoutAFigureArePassedOver) {
   h().LoescheFigurat("A");
   EXPECT_EQ(h().PNListe, Liste({"O", "A"}));
   G().ZeichneAllePunkte();
-  EXPECT_TRUE(Figurat("O").sichtbar);
+  EXPECT_TRUE(Figurat("O").Sichtbar());
   // The record back in the pool is not touched.
-  EXPECT_FALSE(A.sichtbar);
+  EXPECT_FALSE(A.Sichtbar());
 }
 
 }  // namespace
