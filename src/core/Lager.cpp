@@ -39,6 +39,9 @@ void Kernteil::ErschaffeG(FiguratT*& g) {
     g = GLager;
     GLager = g->Zeiger;
     g->Zeiger = nullptr;
+    // The pool of a long list lies spread over memory: the next record is
+    // fetched now, and its link is at hand when it is taken.
+    if (GLager) __builtin_prefetch(&GLager->Zeiger);
     if (!g->v1) ErschaffeV(g->v1);
     if (!g->v2) ErschaffeV(g->v2);
   } else {
