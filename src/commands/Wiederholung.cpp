@@ -31,6 +31,10 @@ void Befehlsteil::BefehlslisteAbarbeiten() {
   Aufschub::Lauf lauf(Befehlslauf);
   for (BefehlT* c = AktuellerBZeiger; c; c = c->Zeiger) {
     AktuellerBZeiger = c;
+    // The names of the next command are looked up while this one runs.
+    if (const BefehlT* n = c->Zeiger)
+      for (const std::string* name : {&n->NeuG, &n->AltG1, &n->AltG2, &n->AltG3})
+        if (!name->empty()) FiguratVorausholen(*name);
     BefehlAusfuehren(*c);
   }
   // The figure list box shows the end of the run.

@@ -102,6 +102,9 @@ class Kernteil : public plattform::Fenster {
   int FiguratTypNr(const std::string& name) const;
   bool ExistiertFigurat(const std::string& name) const;
   void HoleVektor(int selector, const std::string& name, VektorT& v) const;
+  // The index of a long list lies spread over memory: a lookup of the name
+  // soon to come finds it at hand.
+  void FiguratVorausholen(const std::string& name) const { figuratIndex_.Vorausholen(name); }
   void LoescheFigurat(const std::string& name);
   // A listed record becomes one of the type typ. Only through here, so that
   // the name lists and what a show or hide of all reached follow.
