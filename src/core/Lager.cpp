@@ -39,9 +39,15 @@ void Kernteil::ErschaffeG(FiguratT*& g) {
     g = GLager;
     GLager = g->Zeiger;
     g->Zeiger = nullptr;
-    // The pool of a long list lies spread over memory: the next record is
-    // fetched now, and its link is at hand when it is taken.
-    if (GLager) __builtin_prefetch(&GLager->Zeiger);
+    // The pool of a long list lies spread over memory, and every field of a
+    // record taken is written. The next record was fetched when this one was
+    // taken: now its vectors are, and the whole record after it.
+    if (const FiguratT* naechster = GLager) {
+      __builtin_prefetch(naechster->v1, 1);
+      __builtin_prefetch(naechster->v2, 1);
+      if (const auto* danach = reinterpret_cast<const char*>(naechster->Zeiger))
+        for (std::size_t zeile = 0; zeile < sizeof(FiguratT); zeile += 64) __builtin_prefetch(danach + zeile, 1);
+    }
     if (!g->v1) ErschaffeV(g->v1);
     if (!g->v2) ErschaffeV(g->v2);
   } else {
