@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "constructions/Konstruktionsteil.h"
+#include "core/FiguratT.h"
 
 // The graphics window's share of the main window: the eye point and the
 // display angles.
@@ -24,4 +26,43 @@ class Grafikteil : public Konstruktionsteil {
   virtual void Verbinde(const std::string& A, const std::string& B) = 0;
   virtual void Trenne(const std::string& A, const std::string& B) = 0;
   virtual void AnweisungslisteAusfuehren() = 0;
+
+  // The records the name lists hold, in the order of the figure list.
+  const std::vector<FiguratT*>& Bildreihe();
+  // What the segments of a point were drawn to: its list of connections as
+  // it read then, and the figure found for each name in it. Kept for the
+  // point at place i of Bildreihe while the figure list keeps its records,
+  // as it does while only the picture changes.
+  struct Verbindungsstand {
+    std::string liste;
+    std::vector<FiguratT*> partner;
+  };
+  Verbindungsstand& Verbindungen(std::size_t i) { return verbindungen_[i]; }
+  // tue(g, i) for the record g at each place i of Bildreihe, in its order.
+  // What tue does never enters or deletes a figure.
+  template <class Tue>
+  void JedeStelle(Tue&& tue) {
+    const std::vector<FiguratT*>& reihe = Bildreihe();
+    for (std::size_t i = 0; i < reihe.size(); ++i) {
+      if (i + Vorlauf < reihe.size()) Vorladen(reihe[i + Vorlauf]);
+      tue(*reihe[i], i);
+    }
+  }
+
+ private:
+  // Records are asked for so many places ahead of their use: enough for
+  // their misses in the caches to overlap.
+  static constexpr std::size_t Vorlauf = 8;
+  static void Vorladen(const FiguratT* g) {
+    __builtin_prefetch(g);
+    __builtin_prefetch(reinterpret_cast<const char*>(g) + sizeof(FiguratT) - 1);
+  }
+
+  // The figure list as the last walk along it found it. Whether it still
+  // holds is read from the records independently of each other, where the
+  // walk waits at each record for the one before: at a hundred thousand
+  // records nearly every one is a miss in the caches.
+  FiguratT* kopf_ = nullptr;
+  std::vector<FiguratT*> reihe_;
+  std::vector<Verbindungsstand> verbindungen_;
 };

@@ -81,7 +81,10 @@ void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
 }
 
 void GrafikFenster::ZeichneAlleStrecken() {
-  JederPunkt([this](FiguratT& g) { ZeichneAlleStreckenVon(g); });
+  Grafikteil& h = Grafikteil::Instanz();
+  h.JedeStelle([&](FiguratT& g, std::size_t i) {
+    if (g.Typ == TypPunkt) ZeichneAlleStreckenVon(g, h.Verbindungen(i));
+  });
 }
 
 void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
@@ -89,22 +92,29 @@ void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
   if (Stelle(G2.verbundenmit, G1.name) == std::string::npos) G2.verbundenmit += G1.name + ",";
 }
 
-void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g) {
-  Grafikteil& h = Grafikteil::Instanz();
-  // A copy: drawing enters the connection again.
-  const std::string liste = g.verbundenmit;
-  std::string_view rest = liste;
-  std::string partner;
-  while (rest.size() > 1) {
-    const std::size_t komma = rest.find(',');
-    partner.assign(rest.substr(0, komma));
-    rest = komma == std::string_view::npos ? std::string_view() : rest.substr(komma + 1);
-    // A comma inside a name leaves pieces that may be empty; no figure is
-    // called by the empty name, whatever the list head is called.
-    if (partner.empty()) continue;
-    FiguratT* p;
-    if (h.HoleFigurat(partner, p)) VerbindePunkte(g, *p);
+void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g, Grafikteil::Verbindungsstand& stand) {
+  if (g.verbundenmit.size() <= 1) return;
+  // The names are looked up again only when the list changed since they
+  // were last: the records stay while only the picture changes. The partners
+  // are a copy, as drawing enters the connection again.
+  if (stand.liste != g.verbundenmit) {
+    Grafikteil& h = Grafikteil::Instanz();
+    stand.liste = g.verbundenmit;
+    stand.partner.clear();
+    std::string_view rest = stand.liste;
+    std::string partner;
+    while (rest.size() > 1) {
+      const std::size_t komma = rest.find(',');
+      partner.assign(rest.substr(0, komma));
+      rest = komma == std::string_view::npos ? std::string_view() : rest.substr(komma + 1);
+      // A comma inside a name leaves pieces that may be empty; no figure is
+      // called by the empty name, whatever the list head is called.
+      if (partner.empty()) continue;
+      FiguratT* p;
+      if (h.HoleFigurat(partner, p)) stand.partner.push_back(p);
+    }
   }
+  for (FiguratT* p : stand.partner) VerbindePunkte(g, *p);
 }
 
 void GrafikFenster::VerbindungTrennen(FiguratT& G1, FiguratT& G2) {

@@ -14,15 +14,28 @@ constexpr const char* kBild = "GraphCanvas";
 
 }  // namespace
 
-void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
-  // What tue does never enters or deletes a figure.
-  for (FiguratT* g = Grafikteil::Instanz().ErstesFigurat(); g; g = g->Zeiger) tue(*g);
+const std::vector<FiguratT*>& Grafikteil::Bildreihe() {
+  // The list still holds the records of the last walk, in their order, when
+  // each of them links to the next.
+  FiguratT* const erstes = ErstesFigurat();
+  const std::size_t n = reihe_.size();
+  bool gilt = kopf_ == GListe && (n == 0 ? erstes == nullptr : reihe_[0] == erstes);
+  for (std::size_t i = 0; gilt && i < n; ++i) {
+    if (i + Vorlauf < n) Vorladen(reihe_[i + Vorlauf]);
+    gilt = reihe_[i]->Zeiger == (i + 1 < n ? reihe_[i + 1] : nullptr);
+  }
+  if (!gilt) {
+    kopf_ = GListe;
+    reihe_.clear();
+    for (FiguratT* g = erstes; g; g = g->Zeiger) reihe_.push_back(g);
+    verbindungen_.clear();
+    verbindungen_.resize(reihe_.size());
+  }
+  return reihe_;
 }
 
-void GrafikFenster::JederPunkt(const std::function<void(FiguratT&)>& tue) {
-  JedesFigurat([&tue](FiguratT& g) {
-    if (g.Typ == TypPunkt) tue(g);
-  });
+void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
+  Grafikteil::Instanz().JedeStelle([&tue](FiguratT& g, std::size_t) { tue(g); });
 }
 
 void GrafikFenster::ZeichneAlles() {
