@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -38,13 +39,24 @@ class Grafikteil : public Konstruktionsteil {
     std::vector<FiguratT*> partner;
   };
   Verbindungsstand& Verbindungen(std::size_t i) { return verbindungen_[i]; }
+  // The figure named by corner k of g, as HoleFigurat finds it; null when
+  // there is none. While JedeStelle is at g, it is kept for g's place like
+  // the connections, as long as it still has that name.
+  const FiguratT* Eckfigurat(const FiguratT& g, int k);
   // tue(g, i) for the record g at each place i of Bildreihe, in its order.
   // What tue does never enters or deletes a figure.
   template <class Tue>
   void JedeStelle(Tue&& tue) {
     const std::vector<FiguratT*>& reihe = Bildreihe();
+    struct Gang {
+      std::size_t& stelle;
+      ~Gang() { stelle = KeineStelle; }
+    } gang{stelle_};
     for (std::size_t i = 0; i < reihe.size(); ++i) {
       if (i + Vorlauf < reihe.size()) Vorladen(reihe[i + Vorlauf]);
+      // Its position, once the record has come.
+      if (i + Vorlauf / 2 < reihe.size()) __builtin_prefetch(reihe[i + Vorlauf / 2]->v1);
+      stelle_ = i;
       tue(*reihe[i], i);
     }
   }
@@ -65,4 +77,9 @@ class Grafikteil : public Konstruktionsteil {
   FiguratT* kopf_ = nullptr;
   std::vector<FiguratT*> reihe_;
   std::vector<Verbindungsstand> verbindungen_;
+  // The corner figures of each place, corner k at k − 1.
+  std::vector<std::array<const FiguratT*, 4>> ecken_;
+  // The place JedeStelle is at, KeineStelle outside its walk.
+  static constexpr std::size_t KeineStelle = -1;
+  std::size_t stelle_ = KeineStelle;
 };

@@ -30,8 +30,22 @@ const std::vector<FiguratT*>& Grafikteil::Bildreihe() {
     for (FiguratT* g = erstes; g; g = g->Zeiger) reihe_.push_back(g);
     verbindungen_.clear();
     verbindungen_.resize(reihe_.size());
+    ecken_.assign(reihe_.size(), {});
   }
   return reihe_;
+}
+
+const FiguratT* Grafikteil::Eckfigurat(const FiguratT& g, int k) {
+  const std::string& name = g.Ecken[k];
+  auto suche = [&]() -> const FiguratT* {
+    const FiguratT* ecke;
+    return HoleFigurat(name, ecke) ? ecke : nullptr;
+  };
+  // Within the walk the figure list stands as Bildreihe holds it.
+  if (stelle_ == KeineStelle || reihe_[stelle_] != &g) return suche();
+  const FiguratT*& ecke = ecken_[stelle_][k - 1];
+  if (!ecke || ecke->name != name) ecke = suche();
+  return ecke;
 }
 
 void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
