@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "constructions/Konstruktionsteil.h"
 #include "core/FiguratT.h"
+#include "core/VektorT.h"
 
 // The graphics window's share of the main window: the eye point and the
 // display angles.
@@ -39,6 +41,16 @@ class Grafikteil : public Konstruktionsteil {
     std::vector<FiguratT*> partner;
   };
   Verbindungsstand& Verbindungen(std::size_t i) { return verbindungen_[i]; }
+  // The picture points of a point, as far as a segment reads them: x and y
+  // in the single view and, with the anaglyph, from the shifted eye.
+  struct Bildpunkte {
+    VektorT bild;
+    VektorT versetzt;
+  };
+  // Those of g's position. Within a walk of JedeStelle, where positions stay
+  // as they are, they are made once for each point however many segments
+  // end in it.
+  Bildpunkte Abbilder(const FiguratT& g, bool anaglyph);
   // The figure named by corner k of g, as HoleFigurat finds it; null when
   // there is none. While JedeStelle is at g, it is kept for g's place like
   // the connections, as long as it still has that name.
@@ -52,6 +64,8 @@ class Grafikteil : public Konstruktionsteil {
       std::size_t& stelle;
       ~Gang() { stelle = KeineStelle; }
     } gang{stelle_};
+    ++gang_;
+    bilderBelegt_ = 0;
     for (std::size_t i = 0; i < reihe.size(); ++i) {
       if (i + Vorlauf < reihe.size()) Vorladen(reihe[i + Vorlauf]);
       // Its position, once the record has come.
@@ -79,6 +93,17 @@ class Grafikteil : public Konstruktionsteil {
   std::vector<Verbindungsstand> verbindungen_;
   // The corner figures of each place, corner k at k − 1.
   std::vector<std::array<const FiguratT*, 4>> ecken_;
+  // The picture points made in this walk, by the point's record. Those of
+  // earlier walks count as free; a power of two of them, at most half taken.
+  struct Bildeintrag {
+    const FiguratT* punkt = nullptr;
+    std::uint64_t gang = 0;
+    std::array<double, 4> xy;  // single view, shifted eye
+  };
+  std::vector<Bildeintrag> bilder_;
+  std::size_t bilderBelegt_ = 0;
+  std::uint64_t gang_ = 0;  // the walks of JedeStelle so far
+  Bildeintrag& Bildplatz(const FiguratT& g);
   // The place JedeStelle is at, KeineStelle outside its walk.
   static constexpr std::size_t KeineStelle = -1;
   std::size_t stelle_ = KeineStelle;

@@ -145,6 +145,13 @@ TEST_F(Punktverbindungen, EachRedrawDrawsTheConnectionsAndPositionsAsTheyAreNow)
   ASSERT_EQ(neu.size(), 2u);
   EXPECT_EQ((std::array{neu[0][0], neu[0][1]}), (std::array{vorher[0][0], vorher[0][1]}));
   EXPECT_NE((std::array{neu[0][2], neu[0][3]}), (std::array{bewegt[0][2], bewegt[0][3]}));
+  // Both views as one segment drawn alone, from positions projected afresh.
+  Anaglyph(true);
+  const auto beide = enden(Strecken());
+  Vergessen();
+  G().VerbindePunkte(A, C);
+  ASSERT_EQ(beide.size(), 4u);
+  EXPECT_EQ(decltype(beide)(beide.begin(), beide.begin() + 2), enden(Aufzeichnung().Aufzeichnung()));
 }
 
 TEST_F(Punktverbindungen, ACommaInANameReadsAsTwoNamesWhenDrawn) {
