@@ -1,7 +1,7 @@
 // Point connections: segments kept by name in both points' lists
 // ("B,C," — each name followed by a comma), drawn between the points' current
-// positions, the list of every pair of points, and the buttons that go through
-// the command list.
+// positions, each point projected once for all its segments, the list of
+// every pair of points, and the buttons that go through the command list.
 
 #include <algorithm>
 #include <memory>

@@ -1,6 +1,7 @@
 // Showing and hiding figures, and the two redraws: over the current picture,
 // or from a cleared canvas. Showing only adds to the picture; hiding anything
-// clears it and draws again what is still visible.
+// clears it and draws again what is still visible. The redraws walk the
+// figure list as they found it last, with the corners found then.
 
 #include "core/FiguratT.h"
 #include "graphics/GrafikFenster.h"
