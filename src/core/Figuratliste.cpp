@@ -248,14 +248,6 @@ void Kernteil::HalteFest(FiguratT& g) {
   g.sichtbarStand_ = g.verbundenStand_ = ++uhr_;
 }
 
-void Kernteil::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
-  if (namenlistenAktuell_) {
-    JedesInFolge(tue);
-    return;
-  }
-  for (FiguratT* g = ErstesFigurat(); g; g = g->Zeiger) tue(*g);
-}
-
 void Kernteil::JedesInFolge(const std::function<void(FiguratT&)>& tue) {
   constexpr std::size_t kVoraus = 8;
   const std::size_t n = folge_.size();
@@ -276,6 +268,7 @@ void Kernteil::ErzeugeNamenListen() {
                              &mSoEckNListe, &EckNListe, &DNListe})
     liste->clear();
   folge_.clear();
+  ++listenstand_;
   for (FiguratT* r = ErstesFigurat(); r; r = r->Zeiger) {
     folge_.push_back(r);
     // Appended piece by piece: no text is made for a row.

@@ -111,9 +111,15 @@ class Kernteil : public plattform::Fenster {
   void AendereTyp(FiguratT& g, int typ);
   // The first record the name lists hold: the head, or the one behind an anonymous head.
   FiguratT* ErstesFigurat() const;
-  // Every record the name lists hold, in the order of the list; what tue
-  // does never enters or deletes a figure.
-  void JedesFigurat(const std::function<void(FiguratT&)>& tue);
+  // Every record the name lists hold, in the order of the list, as the name
+  // lists were built from it. Listenstand counts those builds: what is kept
+  // for a place in this order holds while the count stays, as no figure came,
+  // went or changed its type.
+  const std::vector<FiguratT*>& Reihenfolge() {
+    ErzeugeNamenListen();
+    return folge_;
+  }
+  std::uint64_t Listenstand() const { return listenstand_; }
   // The figures a show or hide of all reaches.
   enum class Figurenkreis { Alle, Punkte, OhneEbenen };
   // Shows or hides every figure of the kreis that the name lists hold now, in
@@ -179,6 +185,7 @@ class Kernteil : public plattform::Fenster {
   // the list: a walk along the links waits for one record after the other,
   // along these the next ones are fetched while one is used.
   std::vector<FiguratT*> folge_;
+  std::uint64_t listenstand_ = 0;
   void JedesInFolge(const std::function<void(FiguratT&)>& tue);
   // Whether the name lists and folge_ show the figure list as it stands; cleared by
   // whatever enters or removes a record or changes its type.

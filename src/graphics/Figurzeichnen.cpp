@@ -28,11 +28,9 @@ void FiguratT::Abbilden() {
   std::array<const VektorT*, 5> quelle{};
   if (Typ == TypDreieck || Typ == TypTetraeder) {
     for (int i = 1; i <= n; ++i) {
-      FiguratT* ecke;
-      bool found;
-      h.HoleFigurat(Ecken[i], ecke, found);
+      const FiguratT* ecke = h.Eckfigurat(*this, i);
       // The anonymous list head has a name but no position.
-      if (!found || !ecke->v1) return;
+      if (!ecke || !ecke->v1) return;
       quelle[i] = ecke->v1;
     }
   } else {

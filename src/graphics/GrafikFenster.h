@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/Grafikteil.h"
 #include "platform/Plattform.h"
 #include "platform/Zeichenflaeche.h"
 
@@ -133,7 +134,7 @@ class GrafikFenster : public plattform::Fenster {
   void ZeichneAlles();
   void VerbindungEintragen(FiguratT& G1, FiguratT& G2);
   // The segments from the point g to the points named in its connections.
-  void ZeichneAlleStreckenVon(FiguratT& g);
+  void ZeichneAlleStreckenVon(FiguratT& g, Grafikteil::Verbindungsstand& stand);
   void ZeichneAllePunkte();
   void VerbindungTrennen(FiguratT& G1, FiguratT& G2);
   // Splits "A:B" at its first colon; without a colon A and B stay as they were.
@@ -155,8 +156,6 @@ class GrafikFenster : public plattform::Fenster {
   // Every figure the name lists hold, in the order of the figure list, for
   // where the order shows: the figures and segments drawn.
   static void JedesFigurat(const std::function<void(FiguratT&)>& tue);
-  // The points among them.
-  static void JederPunkt(const std::function<void(FiguratT&)>& tue);
   plattform::Zeichenflaeche& Grafik();
   void Ansichtsfarbe(int Ansicht);
   double PixelX(const VektorT& p) const;

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "constructions/Konstruktionsteil.h"
+#include "core/FiguratT.h"
+#include "core/VektorT.h"
 
 // The graphics window's share of the main window: the eye point and the
 // display angles.
@@ -24,4 +29,78 @@ class Grafikteil : public Konstruktionsteil {
   virtual void Verbinde(const std::string& A, const std::string& B) = 0;
   virtual void Trenne(const std::string& A, const std::string& B) = 0;
   virtual void AnweisungslisteAusfuehren() = 0;
+
+  // The records the name lists hold, in the order of the figure list.
+  const std::vector<FiguratT*>& Bildreihe();
+  // What the segments of a point were drawn to: its list of connections as
+  // it read then, and the figure found for each name in it. Kept for the
+  // point at place i of Bildreihe while no figure comes or goes, as while
+  // only the picture changes.
+  struct Verbindungsstand {
+    std::string liste;
+    std::vector<FiguratT*> partner;
+  };
+  Verbindungsstand& Streckenstand(std::size_t i) { return verbindungen_[i]; }
+  // The picture points of a point, as far as a segment reads them: x and y
+  // in the single view and, with the anaglyph, from the shifted eye.
+  struct Bildpunkte {
+    VektorT bild;
+    VektorT versetzt;
+  };
+  // Those of g's position. Within a walk of JedeStelle, where positions stay
+  // as they are, they are made once for each point however many segments
+  // end in it.
+  Bildpunkte Abbilder(const FiguratT& g, bool anaglyph);
+  // The figure named by corner k of g, as HoleFigurat finds it; null when
+  // there is none. While JedeStelle is at g, it is kept for g's place like
+  // the connections, as long as it still has that name.
+  const FiguratT* Eckfigurat(const FiguratT& g, int k);
+  // tue(g, i) for the record g at each place i of Bildreihe, in its order.
+  // What tue does never enters or deletes a figure.
+  template <class Tue>
+  void JedeStelle(Tue&& tue) {
+    const std::vector<FiguratT*>& reihe = Bildreihe();
+    struct Gang {
+      std::size_t& stelle;
+      ~Gang() { stelle = KeineStelle; }
+    } gang{stelle_};
+    ++gang_;
+    bilderBelegt_ = 0;
+    for (std::size_t i = 0; i < reihe.size(); ++i) {
+      if (i + Vorlauf < reihe.size()) Vorladen(reihe[i + Vorlauf]);
+      // Its position, once the record has come.
+      if (i + Vorlauf / 2 < reihe.size()) __builtin_prefetch(reihe[i + Vorlauf / 2]->v1);
+      stelle_ = i;
+      tue(*reihe[i], i);
+    }
+  }
+
+ private:
+  // Records are asked for so many places ahead of their use: enough for
+  // their misses in the caches to overlap.
+  static constexpr std::size_t Vorlauf = 8;
+  static void Vorladen(const FiguratT* g) {
+    __builtin_prefetch(g);
+    __builtin_prefetch(reinterpret_cast<const char*>(g) + sizeof(FiguratT) - 1);
+  }
+
+  // The Listenstand the kept partners and corners were found at.
+  std::uint64_t bildstand_ = 0;
+  std::vector<Verbindungsstand> verbindungen_;
+  // The corner figures of each place, corner k at k − 1.
+  std::vector<std::array<const FiguratT*, 4>> ecken_;
+  // The picture points made in this walk, by the point's record. Those of
+  // earlier walks count as free; a power of two of them, at most half taken.
+  struct Bildeintrag {
+    const FiguratT* punkt = nullptr;
+    std::uint64_t gang = 0;
+    std::array<double, 4> xy;  // single view, shifted eye
+  };
+  std::vector<Bildeintrag> bilder_;
+  std::size_t bilderBelegt_ = 0;
+  std::uint64_t gang_ = 0;  // the walks of JedeStelle so far
+  Bildeintrag& Bildplatz(const FiguratT& g);
+  // The place JedeStelle is at, KeineStelle outside its walk.
+  static constexpr std::size_t KeineStelle = -1;
+  std::size_t stelle_ = KeineStelle;
 };

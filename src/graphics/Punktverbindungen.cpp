@@ -1,11 +1,12 @@
 // Point connections: segments kept by name in both points' lists
 // ("B,C," — each name followed by a comma), drawn between the points' current
-// positions, the list of every pair of points, and the buttons that go through
-// the command list.
+// positions, each point projected once for all its segments, the list of
+// every pair of points, and the buttons that go through the command list.
 
 #include <algorithm>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/FiguratT.h"
@@ -61,27 +62,60 @@ void GrafikFenster::ZeigePunktepaare() {
 void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
   VerbindungEintragen(G1, G2);
   Grafikteil& h = Grafikteil::Instanz();
-  Leihvektor a(h);
-  Leihvektor b(h);
-  Leihvektor P1(h);
-  Leihvektor P2(h);
-  // Copies: a figure's own vectors are never handed to the projection.
-  a->uebernimmtKomponentenVon(*G1.v1);
-  b->uebernimmtKomponentenVon(*G2.v1);
-  a->Abbilden(*P1);
-  b->Abbilden(*P2);
-  if (DreiDAnzeige().Value()) {
-    ZeichneStrecke(AnsichtRot, *P1, *P2);
-    a->aAbbilden(*P1);
-    b->aAbbilden(*P2);
-    ZeichneStrecke(AnsichtGruen, *P1, *P2);
+  const bool anaglyph = DreiDAnzeige().Value();
+  const Grafikteil::Bildpunkte a = h.Abbilder(G1, anaglyph);
+  const Grafikteil::Bildpunkte b = h.Abbilder(G2, anaglyph);
+  if (anaglyph) {
+    ZeichneStrecke(AnsichtRot, a.bild, b.bild);
+    ZeichneStrecke(AnsichtGruen, a.versetzt, b.versetzt);
   } else {
-    ZeichneStrecke(AnsichtNormal, *P1, *P2);
+    ZeichneStrecke(AnsichtNormal, a.bild, b.bild);
+  }
+}
+
+Grafikteil::Bildpunkte Grafikteil::Abbilder(const FiguratT& g, bool anaglyph) {
+  Bildpunkte b;
+  if (stelle_ != KeineStelle) {
+    Bildeintrag& e = Bildplatz(g);
+    if (e.gang == gang_) {
+      b.bild.Vektor(e.xy[0], e.xy[1], 0);
+      b.versetzt.Vektor(e.xy[2], e.xy[3], 0);
+      return b;
+    }
+  }
+  // A copy: a figure's own vectors are never handed to the projection.
+  Leihvektor p(*this);
+  p->uebernimmtKomponentenVon(*g.v1);
+  p->Abbilden(b.bild);
+  if (anaglyph) p->aAbbilden(b.versetzt);
+  if (stelle_ != KeineStelle) {
+    Bildplatz(g) = {&g, gang_, {b.bild.kp[1], b.bild.kp[2], b.versetzt.kp[1], b.versetzt.kp[2]}};
+    ++bilderBelegt_;
+  }
+  return b;
+}
+
+Grafikteil::Bildeintrag& Grafikteil::Bildplatz(const FiguratT& g) {
+  if (2 * (bilderBelegt_ + 1) > bilder_.size()) {
+    std::vector<Bildeintrag> alt =
+        std::exchange(bilder_, std::vector<Bildeintrag>(std::max<std::size_t>(256, 2 * bilder_.size())));
+    for (const Bildeintrag& e : alt)
+      if (e.gang == gang_) Bildplatz(*e.punkt) = e;
+  }
+  const std::size_t maske = bilder_.size() - 1;
+  // Fibonacci hashing spreads the records' addresses over the table.
+  for (std::size_t i = (reinterpret_cast<std::uintptr_t>(&g) * 0x9e3779b97f4a7c15u) >> 32 & maske;;
+       i = (i + 1) & maske) {
+    Bildeintrag& e = bilder_[i];
+    if (e.gang != gang_ || e.punkt == &g) return e;
   }
 }
 
 void GrafikFenster::ZeichneAlleStrecken() {
-  JederPunkt([this](FiguratT& g) { ZeichneAlleStreckenVon(g); });
+  Grafikteil& h = Grafikteil::Instanz();
+  h.JedeStelle([&](FiguratT& g, std::size_t i) {
+    if (g.Typ == TypPunkt) ZeichneAlleStreckenVon(g, h.Streckenstand(i));
+  });
 }
 
 void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
@@ -89,22 +123,30 @@ void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
   if (Stelle(G2.Verbindungen(), G1.name) == std::string::npos) G2.Verbindungen() += G1.name + ",";
 }
 
-void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g) {
-  Grafikteil& h = Grafikteil::Instanz();
-  // A copy: drawing enters the connection again.
-  const std::string liste = g.Verbindungen();
-  std::string_view rest = liste;
-  std::string partner;
-  while (rest.size() > 1) {
-    const std::size_t komma = rest.find(',');
-    partner.assign(rest.substr(0, komma));
-    rest = komma == std::string_view::npos ? std::string_view() : rest.substr(komma + 1);
-    // A comma inside a name leaves pieces that may be empty; no figure is
-    // called by the empty name, whatever the list head is called.
-    if (partner.empty()) continue;
-    FiguratT* p;
-    if (h.HoleFigurat(partner, p)) VerbindePunkte(g, *p);
+void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g, Grafikteil::Verbindungsstand& stand) {
+  const std::string& liste = g.Verbindungen();
+  if (liste.size() <= 1) return;
+  // The names are looked up again only when the list changed since they
+  // were last: the records stay while only the picture changes. The partners
+  // are a copy, as drawing enters the connection again.
+  if (stand.liste != liste) {
+    Grafikteil& h = Grafikteil::Instanz();
+    stand.liste = liste;
+    stand.partner.clear();
+    std::string_view rest = stand.liste;
+    std::string partner;
+    while (rest.size() > 1) {
+      const std::size_t komma = rest.find(',');
+      partner.assign(rest.substr(0, komma));
+      rest = komma == std::string_view::npos ? std::string_view() : rest.substr(komma + 1);
+      // A comma inside a name leaves pieces that may be empty; no figure is
+      // called by the empty name, whatever the list head is called.
+      if (partner.empty()) continue;
+      FiguratT* p;
+      if (h.HoleFigurat(partner, p)) stand.partner.push_back(p);
+    }
   }
+  for (FiguratT* p : stand.partner) VerbindePunkte(g, *p);
 }
 
 void GrafikFenster::VerbindungTrennen(FiguratT& G1, FiguratT& G2) {

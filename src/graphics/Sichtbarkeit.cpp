@@ -1,6 +1,8 @@
 // Showing and hiding figures, and the two redraws: over the current picture,
 // or from a cleared canvas. Showing only adds to the picture; hiding anything
-// clears it and draws again what is still visible.
+// clears it and draws again what is still visible. The redraws walk the
+// figure list in its order as the name lists hold it, with the partners and
+// corners found while it stays so.
 
 #include "core/FiguratT.h"
 #include "graphics/GrafikFenster.h"
@@ -14,15 +16,33 @@ constexpr const char* kBild = "GraphCanvas";
 
 }  // namespace
 
-void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
-  // What tue does never enters or deletes a figure.
-  Grafikteil::Instanz().JedesFigurat(tue);
+const std::vector<FiguratT*>& Grafikteil::Bildreihe() {
+  // What was found for each place holds while no figure came or went.
+  const std::vector<FiguratT*>& reihe = Reihenfolge();
+  if (bildstand_ != Listenstand()) {
+    bildstand_ = Listenstand();
+    verbindungen_.clear();
+    verbindungen_.resize(reihe.size());
+    ecken_.assign(reihe.size(), {});
+  }
+  return reihe;
 }
 
-void GrafikFenster::JederPunkt(const std::function<void(FiguratT&)>& tue) {
-  JedesFigurat([&tue](FiguratT& g) {
-    if (g.Typ == TypPunkt) tue(g);
-  });
+const FiguratT* Grafikteil::Eckfigurat(const FiguratT& g, int k) {
+  const std::string& name = g.Ecken[k];
+  auto suche = [&]() -> const FiguratT* {
+    const FiguratT* ecke;
+    return HoleFigurat(name, ecke) ? ecke : nullptr;
+  };
+  // Within the walk the figure list stands as Bildreihe holds it.
+  if (stelle_ == KeineStelle || Reihenfolge()[stelle_] != &g) return suche();
+  const FiguratT*& ecke = ecken_[stelle_][k - 1];
+  if (!ecke || ecke->name != name) ecke = suche();
+  return ecke;
+}
+
+void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
+  Grafikteil::Instanz().JedeStelle([&tue](FiguratT& g, std::size_t) { tue(g); });
 }
 
 void GrafikFenster::ZeichneAlles() {

@@ -92,6 +92,36 @@ TEST_F(Figurzeichnen, CornersAreFoundByNameAtEveryDrawing) {
   GleicheLinien(Abbild(dreieck), soll);
 }
 
+// The redraw keeps what it found between redraws; it draws as each figure
+// drawn alone, from corners looked up afresh.
+TEST_F(Figurzeichnen, CornersAreFoundByNameAtEveryRedraw) {
+  Punkt("A", 0, 0, 0);
+  FiguratT& B = Punkt("B", 1, 0, 0);
+  Punkt("C", 0, 1, 0);
+  Eck("ABC", {"A", "B", "C"});
+  Eck("T", {"A", "B", "C", "A"});
+  auto neu = [] {
+    Vergessen();
+    G().ZeichneAlles();
+    return Aufzeichnung().Aufzeichnung();
+  };
+  auto einzeln = [] {
+    Vergessen();
+    for (FiguratT* g = h().ErstesFigurat(); g; g = g->Zeiger) g->Abbilden();
+    return Aufzeichnung().Aufzeichnung();
+  };
+  GleicheLinien(neu(), einzeln());
+  B.v1->Vektor(2, 0, 0);
+  GleicheLinien(neu(), einzeln());
+  h().LoescheFigurat("B");
+  GleicheLinien(neu(), einzeln());
+  Punkt("B", 3, 0, 0);
+  const auto bild = neu();
+  GleicheLinien(bild, einzeln());
+  // O and three points, each a circle and a label; a triangle and a tetrahedron.
+  EXPECT_EQ(bild.size(), 2u * 4 + 3 + 6);
+}
+
 TEST_F(Figurzeichnen, AnaglyphDrawsTheWholeRedViewBeforeTheCyan) {
   Punkt("A", 0, 0, 0);
   Punkt("B", 1, 0, 0);

@@ -119,6 +119,41 @@ TEST_F(Punktverbindungen, PartnersWithoutAFigureArePassedOver) {
   EXPECT_EQ(neu.Verbindungen(), "A,");
 }
 
+// Between redraws the records stay, and a point moves or its connections change.
+TEST_F(Punktverbindungen, EachRedrawDrawsTheConnectionsAndPositionsAsTheyAreNow) {
+  FiguratT& A = Punkt("A", 1, 0, 0);
+  FiguratT& B = Punkt("B", 0, 1, 0);
+  FiguratT& C = Punkt("C", 0, 0, 1);
+  h().ErzeugeNamenListen();
+  auto enden = [](const std::vector<Primitiv>& bild) {
+    std::vector<std::array<int, 4>> e;
+    for (const Primitiv& k : bild) e.push_back({k.a, k.b, k.c, k.d});
+    return e;
+  };
+  G().VerbindungEintragen(A, B);
+  const auto vorher = enden(Strecken());
+  ASSERT_EQ(vorher.size(), 2u);
+  B.v1->Vektor(0, -1, 0);
+  const auto bewegt = enden(Strecken());
+  ASSERT_EQ(bewegt.size(), 2u);
+  EXPECT_EQ((std::array{bewegt[0][0], bewegt[0][1]}), (std::array{vorher[0][0], vorher[0][1]}));
+  EXPECT_NE((std::array{bewegt[0][2], bewegt[0][3]}), (std::array{vorher[0][2], vorher[0][3]}));
+  G().VerbindungTrennen(A, B);
+  EXPECT_EQ(Strecken().size(), 0u);
+  G().VerbindungEintragen(C, A);
+  const auto neu = enden(Strecken());
+  ASSERT_EQ(neu.size(), 2u);
+  EXPECT_EQ((std::array{neu[0][0], neu[0][1]}), (std::array{vorher[0][0], vorher[0][1]}));
+  EXPECT_NE((std::array{neu[0][2], neu[0][3]}), (std::array{bewegt[0][2], bewegt[0][3]}));
+  // Both views as one segment drawn alone, from positions projected afresh.
+  Anaglyph(true);
+  const auto beide = enden(Strecken());
+  Vergessen();
+  G().VerbindePunkte(A, C);
+  ASSERT_EQ(beide.size(), 4u);
+  EXPECT_EQ(decltype(beide)(beide.begin(), beide.begin() + 2), enden(Aufzeichnung().Aufzeichnung()));
+}
+
 TEST_F(Punktverbindungen, ACommaInANameReadsAsTwoNamesWhenDrawn) {
   // The list head as a re-execution leaves it: no name, no position.
   h().AlleFiguratLoeschen();

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/qt/QtPeers.h"
 
@@ -178,6 +179,34 @@ TEST(Malflaeche, WhatIsKeptFollowsThePictureAndTheTextSize) {
   for (int groesse : {10, 10, 30, 10}) {
     const QImage soll = bild(groesse);
     EXPECT_TRUE(ist == soll) << groesse;
+  }
+}
+
+TEST(Malflaeche, LabelsOfPicturesThatDifferFromTheOneBefore) {
+  // Labels left out, put in, replaced and drawn twice, against the order of
+  // the picture before.
+  const std::vector<std::vector<std::string>> bilder = {
+      {"A", "B", "C", "D"},    {"A", "B", "C", "D"},    {"A", "C", "D"},
+      {"A", "X", "C", "D"},    {"A", "Y", "D", "A"},    {"D", "C", "B", "A"},
+      {"A", "", "B", "", "C"}, {"A", "", "B", "", "C"}, {}};
+  QImage ist = Weiss();
+  plattform::qt::Malflaeche f(ist, [] { return true; });
+  f.SetzeTextgroesse(12);
+  for (std::size_t b = 0; b < bilder.size(); ++b) {
+    auto zeichne = [&](Zeichenflaeche& g) {
+      for (std::size_t i = 0; i < bilder[b].size(); ++i)
+        g.Text(bilder[b][i], 10 + 30 * static_cast<int>(i), 20 + 15 * static_cast<int>(i));
+    };
+    f.Loeschen();
+    zeichne(f);
+    f.Beenden();
+    QImage soll = Weiss();
+    {
+      Maler m(soll);
+      m.SetzeTextgroesse(12);
+      zeichne(m);
+    }
+    EXPECT_TRUE(ist == soll) << b;
   }
 }
 

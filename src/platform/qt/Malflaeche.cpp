@@ -14,6 +14,9 @@ namespace {
 // Longer labels are rare, and their glyphs would take much room: they are laid out each time.
 constexpr std::size_t LaengsterGemerkterText = 64;
 
+// The labels of the last picture are asked for so many places ahead of their use.
+constexpr std::size_t Vorlauf = 8;
+
 constexpr QRgb Weiss = 0xffffffff;
 constexpr QRgb Schwarz = 0xff000000;
 
@@ -94,6 +97,10 @@ void Malflaeche::SetzeTextgroesse(int groesse) {
   schrift_.setPixelSize(pixel);
   schriftAlt_ = true;
   texte_.clear();
+  gezeigt_ = 0;
+  folge_.clear();
+  vorige_.clear();
+  naechste_ = 0;
 }
 
 void Malflaeche::Einrichten(QPainter& p, const QColor& farbe) const {
@@ -189,8 +196,24 @@ const Stempel* Malflaeche::Ovalstempel(int breite, int hoehe) {
 
 const QList<QGlyphRun>* Malflaeche::Glyphen(const std::string& text) {
   if (text.size() > LaengsterGemerkterText) return nullptr;
-  auto [platz, neu] = texte_.try_emplace(text);
-  Glyphenzeile& z = platz->second;
+  // The label expected next, or the one after it when a label of the last
+  // picture was left out; else a label this picture draws anew.
+  Glyphentabelle::value_type* eintrag = nullptr;
+  for (std::size_t i = naechste_; !eintrag && i < std::min(naechste_ + 2, vorige_.size()); ++i)
+    if (vorige_[i]->first == text) {
+      eintrag = vorige_[i];
+      naechste_ = i + 1;
+    }
+  if (naechste_ + Vorlauf < vorige_.size()) __builtin_prefetch(vorige_[naechste_ + Vorlauf]);
+  bool neu = false;
+  if (!eintrag) {
+    auto [platz, eingetragen] = texte_.try_emplace(text);
+    eintrag = &*platz;
+    neu = eingetragen;
+  }
+  folge_.push_back(eintrag);
+  Glyphenzeile& z = eintrag->second;
+  if (z.bild != bilder_ || neu) ++gezeigt_;
   z.bild = bilder_;
   if (neu) {
     QTextLayout satz(Anzeigetext(text), schrift_, &bild_);
@@ -240,8 +263,12 @@ void Malflaeche::Text(const std::string& text, int x, int y) {
 void Malflaeche::Loeschen() {
   Beenden();
   bild_.fill(Qt::white);
-  std::erase_if(texte_, [this](const auto& t) { return t.second.bild != bilder_; });
+  if (gezeigt_ != texte_.size()) std::erase_if(texte_, [this](const auto& t) { return t.second.bild != bilder_; });
   ++bilder_;
+  gezeigt_ = 0;
+  std::swap(folge_, vorige_);
+  folge_.clear();
+  naechste_ = 0;
   Geaendert();
 }
 

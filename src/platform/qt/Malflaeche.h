@@ -132,8 +132,17 @@ class Malflaeche : public Zeichenflaeche {
     std::optional<QList<QGlyphRun>> glyphen;
     unsigned bild = 0;
   };
-  std::unordered_map<std::string, Glyphenzeile> texte_;
+  using Glyphentabelle = std::unordered_map<std::string, Glyphenzeile>;
+  Glyphentabelle texte_;
   unsigned bilder_ = 0;  // the pictures cleared so far
+  std::size_t gezeigt_ = 0;  // the labels of texte_ this picture drew
+  // The labels as this picture and the last one asked for them, in order. A
+  // picture drawn again asks in the same order: its labels are found along
+  // the last one's, one after the other, without a lookup in the table
+  // spread over memory. Each of them is in the table, as the last picture drew it.
+  std::vector<Glyphentabelle::value_type*> folge_;
+  std::vector<Glyphentabelle::value_type*> vorige_;
+  std::size_t naechste_ = 0;  // the place in vorige_ of the label expected next
 };
 
 }  // namespace plattform::qt
