@@ -119,6 +119,20 @@ TEST_F(Punktverbindungen, PartnersWithoutAFigureArePassedOver) {
   EXPECT_EQ(neu.Verbindungen(), "A,");
 }
 
+// A partner found for one redraw is not the partner of the next once its
+// record went to the pool and came back as another figure in its place.
+TEST_F(Punktverbindungen, APartnerDeletedIsNotFoundInTheRecordOfTheFigureAfterIt) {
+  FiguratT& A = Punkt("A", 1, 0, 0);
+  FiguratT& B = Punkt("B", 0, 1, 0);
+  G().VerbindungEintragen(A, B);
+  ASSERT_EQ(Strecken().size(), 2u);
+  h().LoescheFigurat("B");
+  FiguratT& X = Punkt("X", 0, 0, 1);
+  ASSERT_EQ(&X, &B);  // the same record, in the same place of the list
+  EXPECT_EQ(Strecken().size(), 0u);
+  EXPECT_EQ(A.Verbindungen(), "B,");
+}
+
 // Between redraws the records stay, and a point moves or its connections change.
 TEST_F(Punktverbindungen, EachRedrawDrawsTheConnectionsAndPositionsAsTheyAreNow) {
   FiguratT& A = Punkt("A", 1, 0, 0);
