@@ -24,6 +24,17 @@ class FiguratT {
  public:
   std::string name;
   int Typ = TypKein;
+
+ private:
+  // Beside the type, where they take no room of their own.
+  // What SetzeSichtbar said, and when by the list's clock (sichtbarStand_): a
+  // later show or hide of all figures of a kind overrides it while the
+  // record is listed.
+  bool sichtbar_ = false;
+  // Entered in the list behind its head.
+  bool gereiht_ = false;
+
+ public:
   VektorT* v2 = nullptr;  // direction of a line, normal of a plane
   VektorT* v1 = nullptr;  // position of a point, support point of a line or plane
   FiguratT* Zeiger = nullptr;  // the next record in the figure list or the pool
@@ -88,15 +99,10 @@ class FiguratT {
   void Abbilden();
 
  private:
-  // What SetzeSichtbar said, and when by the list's clock: a later show or
-  // hide of all figures of a kind overrides it while the record is listed.
-  bool sichtbar_ = false;
   std::uint64_t sichtbarStand_ = 0;
   // The connections and when they were last read or kept: a later cut of all
   // points' connections while the record is listed empties them when read.
   mutable std::string verbundenmit_;
   mutable std::uint64_t verbundenStand_ = 0;
-  // Entered in the list behind its head.
-  bool gereiht_ = false;
   friend class Kernteil;
 };

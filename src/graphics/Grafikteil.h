@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,11 @@ class Grafikteil : public Konstruktionsteil {
     std::string liste;
     std::vector<FiguratT*> partner;
   };
-  Verbindungsstand& Streckenstand(std::size_t i) { return verbindungen_[i]; }
+  Verbindungsstand& Streckenstand(std::size_t i) {
+    auto& stand = verbindungen_[i];
+    if (!stand) stand = std::make_unique<Verbindungsstand>();
+    return *stand;
+  }
   // The picture points of a point, as far as a segment reads them: x and y
   // in the single view and, with the anaglyph, from the shifted eye.
   struct Bildpunkte {
@@ -86,9 +91,11 @@ class Grafikteil : public Konstruktionsteil {
 
   // The Listenstand the kept partners and corners were found at.
   std::uint64_t bildstand_ = 0;
-  std::vector<Verbindungsstand> verbindungen_;
+  // Made for the places that have them: most figures of a long list have
+  // neither connections nor corners.
+  std::vector<std::unique_ptr<Verbindungsstand>> verbindungen_;
   // The corner figures of each place, corner k at k − 1.
-  std::vector<std::array<const FiguratT*, 4>> ecken_;
+  std::vector<std::unique_ptr<std::array<const FiguratT*, 4>>> ecken_;
   // The picture points made in this walk, by the point's record. Those of
   // earlier walks count as free; a power of two of them, at most half taken.
   struct Bildeintrag {

@@ -114,7 +114,8 @@ Grafikteil::Bildeintrag& Grafikteil::Bildplatz(const FiguratT& g) {
 void GrafikFenster::ZeichneAlleStrecken() {
   Grafikteil& h = Grafikteil::Instanz();
   h.JedeStelle([&](FiguratT& g, std::size_t i) {
-    if (g.Typ == TypPunkt) ZeichneAlleStreckenVon(g, h.Streckenstand(i));
+    // A point without connections keeps no partners.
+    if (g.Typ == TypPunkt && g.Verbindungen().size() > 1) ZeichneAlleStreckenVon(g, h.Streckenstand(i));
   });
 }
 
@@ -125,7 +126,6 @@ void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
 
 void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g, Grafikteil::Verbindungsstand& stand) {
   const std::string& liste = g.Verbindungen();
-  if (liste.size() <= 1) return;
   // The names are looked up again only when the list changed since they
   // were last: the records stay while only the picture changes. The partners
   // are a copy, as drawing enters the connection again.

@@ -23,7 +23,8 @@ const std::vector<FiguratT*>& Grafikteil::Bildreihe() {
     bildstand_ = Listenstand();
     verbindungen_.clear();
     verbindungen_.resize(reihe.size());
-    ecken_.assign(reihe.size(), {});
+    ecken_.clear();
+    ecken_.resize(reihe.size());
   }
   return reihe;
 }
@@ -36,7 +37,9 @@ const FiguratT* Grafikteil::Eckfigurat(const FiguratT& g, int k) {
   };
   // Within the walk the figure list stands as Bildreihe holds it.
   if (stelle_ == KeineStelle || Reihenfolge()[stelle_] != &g) return suche();
-  const FiguratT*& ecke = ecken_[stelle_][k - 1];
+  auto& ecken = ecken_[stelle_];
+  if (!ecken) ecken = std::make_unique<std::array<const FiguratT*, 4>>();
+  const FiguratT*& ecke = (*ecken)[k - 1];
   if (!ecke || ecke->name != name) ecke = suche();
   return ecke;
 }
