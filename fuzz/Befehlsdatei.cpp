@@ -68,7 +68,7 @@ std::string Ergebnis(Programm& p, long beepsVorher) {
   // Of each figure the fields its type gives a meaning; the others keep
   // whatever their record held before, as records from the pool do.
   for (const FiguratT* g = h.GListe; g; g = g->Zeiger) {
-    e += g->name + " " + Str(g->Typ) + (g->Sichtbar() ? " sichtbar " : " ") + g->Verbindungen();
+    e += g->name + " " + Str(g->Typ) + (g->sichtbar() ? " sichtbar " : " ") + g->verbundenmit();
     auto vektor = [&e](const VektorT& v) { e += " " + Str(v.kp[1]) + "|" + Str(v.kp[2]) + "|" + Str(v.kp[3]); };
     if (g->Typ >= TypPunkt && g->Typ <= TypEbene) vektor(*g->v1);
     if (g->Typ == TypGerade || g->Typ == TypEbene) vektor(*g->v2);

@@ -326,8 +326,11 @@ void Befehlsteil::ErzeugeBefehlsSchluessel() {
   }
 }
 
-void Befehlslistentext::Setze(std::string text, plattform::ListBox& box) {
-  text_ = std::move(text);
+void Befehlslistentext::Setze(std::size_t laenge, const std::function<void(std::string&)>& schreibe,
+                              plattform::ListBox& box) {
+  text_ = std::string();
+  text_.reserve(laenge);
+  schreibe(text_);
   // The box takes its rows from the text when it shows them, cut at every CR
   // as a fill cuts them: a long list is not held a second time, row by row.
   std::vector<std::size_t> anfaenge;
@@ -353,18 +356,20 @@ void Befehlsteil::ZeigeBefehlsliste() {
     Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
                 [&laenge](std::string_view stueck) { laenge += stueck.size(); });
   }
-  std::string text;
-  text.reserve(laenge);
-  n = 1;
-  for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
-    text += '<';
-    text += std::to_string(n);
-    text += ">    ";
-    Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
-                [&text](std::string_view stueck) { text += stueck; });
-    text += CR;
-  }
-  protokoll_.Setze(std::move(text), ProtokollBox());
+  protokoll_.Setze(
+      laenge,
+      [this](std::string& text) {
+        int n = 1;
+        for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
+          text += '<';
+          text += std::to_string(n);
+          text += ">    ";
+          Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
+                      [&text](std::string_view stueck) { text += stueck; });
+          text += CR;
+        }
+      },
+      ProtokollBox());
 }
 
 void Befehlsteil::ZeigeLetztenBefehl() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,8 +21,10 @@ struct Satzlesung;
 class Befehlslistentext {
  public:
   const std::string& Text() const { return text_; }
-  // The text becomes text, and the box's rows its lines, cut at every CR.
-  void Setze(std::string text, plattform::ListBox& box);
+  // The text made anew, laenge bytes long, by schreibe, which appends it to
+  // the empty text; the box's rows are its lines, cut at every CR. The text
+  // before goes first, so that a long list is never held twice.
+  void Setze(std::size_t laenge, const std::function<void(std::string&)>& schreibe, plattform::ListBox& box);
 
  private:
   std::string text_;

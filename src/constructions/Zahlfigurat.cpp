@@ -26,7 +26,7 @@ void Konstruktionsteil::ErzeugePunkt(const std::string& name, double x, double y
     // origin at the head included; it is not described again.
     g->v1->Vektor(x, y, z);
     AendereTyp(*g, TypPunkt);
-    g->Verbindungen().clear();
+    g->verbundenmit().clear();
     ok = true;
     return;
   }
@@ -35,7 +35,7 @@ void Konstruktionsteil::ErzeugePunkt(const std::string& name, double x, double y
   g->v1->Vektor(x, y, z);
   g->Typ = TypPunkt;
   g->Einlisten();
-  g->Verbindungen().clear();
+  g->verbundenmit().clear();
   ok = true;
 }
 

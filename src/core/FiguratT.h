@@ -43,10 +43,10 @@ class FiguratT {
   std::array<std::string, 5> Ecken;
 
   // The names of the points joined to this one, each followed by a comma.
-  std::string& Verbindungen();
-  const std::string& Verbindungen() const;
+  std::string& verbundenmit();
+  const std::string& verbundenmit() const;
   // Whether the picture shows this figure.
-  bool Sichtbar() const;
+  bool sichtbar() const;
   void SetzeSichtbar(bool ja);
 
   // Enters this record, which is in no list, into the figure list under its name.

@@ -185,7 +185,7 @@ void Kernteil::AendereTyp(FiguratT& g, int typ) {
   g.Typ = typ;
 }
 
-bool FiguratT::Sichtbar() const { return Kernteil::Instanz().SichtbarkeitVon(*this); }
+bool FiguratT::sichtbar() const { return Kernteil::Instanz().SichtbarkeitVon(*this); }
 
 void FiguratT::SetzeSichtbar(bool ja) {
   sichtbar_ = ja;
@@ -224,12 +224,12 @@ bool Kernteil::SichtbarkeitVon(const FiguratT& g) const {
   return ja;
 }
 
-std::string& FiguratT::Verbindungen() {
+std::string& FiguratT::verbundenmit() {
   Kernteil::Instanz().FrischeVerbindungen(*this);
   return verbundenmit_;
 }
 
-const std::string& FiguratT::Verbindungen() const {
+const std::string& FiguratT::verbundenmit() const {
   Kernteil::Instanz().FrischeVerbindungen(*this);
   return verbundenmit_;
 }
@@ -268,6 +268,7 @@ void Kernteil::ErzeugeNamenListen() {
                              &mSoEckNListe, &EckNListe, &DNListe})
     liste->clear();
   folge_.clear();
+  folge_.reserve(figurReihe_.size() + 1);  // the records behind the head, and the head
   ++listenstand_;
   for (FiguratT* r = ErstesFigurat(); r; r = r->Zeiger) {
     folge_.push_back(r);

@@ -115,17 +115,17 @@ void GrafikFenster::ZeichneAlleStrecken() {
   Grafikteil& h = Grafikteil::Instanz();
   h.JedeStelle([&](FiguratT& g, std::size_t i) {
     // A point without connections keeps no partners.
-    if (g.Typ == TypPunkt && g.Verbindungen().size() > 1) ZeichneAlleStreckenVon(g, h.Streckenstand(i));
+    if (g.Typ == TypPunkt && g.verbundenmit().size() > 1) ZeichneAlleStreckenVon(g, h.Streckenstand(i));
   });
 }
 
 void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
-  if (Stelle(G1.Verbindungen(), G2.name) == std::string::npos) G1.Verbindungen() += G2.name + ",";
-  if (Stelle(G2.Verbindungen(), G1.name) == std::string::npos) G2.Verbindungen() += G1.name + ",";
+  if (Stelle(G1.verbundenmit(), G2.name) == std::string::npos) G1.verbundenmit() += G2.name + ",";
+  if (Stelle(G2.verbundenmit(), G1.name) == std::string::npos) G2.verbundenmit() += G1.name + ",";
 }
 
 void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g, Grafikteil::Verbindungsstand& stand) {
-  const std::string& liste = g.Verbindungen();
+  const std::string& liste = g.verbundenmit();
   // The names are looked up again only when the list changed since they
   // were last: the records stay while only the picture changes. The partners
   // are a copy, as drawing enters the connection again.
@@ -155,8 +155,8 @@ void GrafikFenster::VerbindungTrennen(FiguratT& G1, FiguratT& G2) {
     const std::size_t p = Stelle(liste, name);
     if (p != std::string::npos) liste = liste.substr(0, p) + liste.substr(p + name.size() + 1);
   };
-  trenne(G1.Verbindungen(), G2.name);
-  trenne(G2.Verbindungen(), G1.name);
+  trenne(G1.verbundenmit(), G2.name);
+  trenne(G2.verbundenmit(), G1.name);
 }
 
 void GrafikFenster::StreckeTeilen(const std::string& paar, std::string& A, std::string& B) {

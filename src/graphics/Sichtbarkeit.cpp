@@ -66,7 +66,7 @@ void GrafikFenster::Aktualisieren() {
   h.ErzeugeNamenListen();
   ZeigePunktepaare();
   JedesFigurat([](FiguratT& g) {
-    if (g.Sichtbar()) g.Abbilden();
+    if (g.sichtbar()) g.Abbilden();
   });
   ZeichneAlleStrecken();
 }

@@ -120,8 +120,8 @@ class BefehlTest : public FiguratTest {
       if (g->Typ == TypSammlung) t += " " + g->Ecken[1];
       if (g->Typ == TypDreieck || g->Typ == TypTetraeder) t += " " + g->Ecken[1] + "," + g->Ecken[2] + "," + g->Ecken[3];
       if (g->Typ == TypTetraeder) t += "," + g->Ecken[4];
-      t += g->Sichtbar() ? " sichtbar" : "";
-      t += g->Verbindungen().empty() ? "" : " mit " + g->Verbindungen();
+      t += g->sichtbar() ? " sichtbar" : "";
+      t += g->verbundenmit().empty() ? "" : " mit " + g->verbundenmit();
       alle[g->name] = t;
     }
     return alle;

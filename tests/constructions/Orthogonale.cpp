@@ -84,15 +84,15 @@ TEST_F(Orthogonale, TranslationKeepsTheStoredDirection) {
 TEST_F(Orthogonale, CloneCopiesTypeAndVectorsOnly) {
   FiguratT& P = *Fig("P");
   P.SetzeSichtbar(true);
-  P.Verbindungen() = "O,";
+  P.verbundenmit() = "O,";
   bool ok = false;
   h().KloneFigurat("K", "P", ok);
   EXPECT_TRUE(ok);
   ASSERT_NE(Fig("K"), nullptr);
   EXPECT_EQ(Fig("K")->Typ, TypPunkt);
   ErwarteVektor(*Fig("K")->v1, {1, 1, 1}, 0);
-  EXPECT_FALSE(Fig("K")->Sichtbar());
-  EXPECT_EQ(Fig("K")->Verbindungen(), "");
+  EXPECT_FALSE(Fig("K")->sichtbar());
+  EXPECT_EQ(Fig("K")->verbundenmit(), "");
 
   h().KloneFigurat("k", "g", ok);
   EXPECT_TRUE(ok);

@@ -151,7 +151,7 @@ TEST_F(Zahlfigurat, WhileALoadRunsAUsedNameIsRedefined) {
   h().destruktiv = true;
   FiguratT* ursprung = h().GListe;
   FiguratT& g = Gerade("g", {1, 1, 1}, {1, 0, 0});
-  g.Verbindungen() = "O,";
+  g.verbundenmit() = "O,";
   bool ok = false;
 
   // A point takes over the very record, in its place and without a new description.
@@ -163,7 +163,7 @@ TEST_F(Zahlfigurat, WhileALoadRunsAUsedNameIsRedefined) {
   h().ErzeugePunkt("g", 7, 8, 9, ok);
   EXPECT_EQ(Fig("g"), &g);
   EXPECT_EQ(g.Typ, TypPunkt);
-  EXPECT_EQ(g.Verbindungen(), "");
+  EXPECT_EQ(g.verbundenmit(), "");
   EXPECT_EQ(Letzte(), "");
 
   // A plane replaces the figure, the origin at the head included, without a message.

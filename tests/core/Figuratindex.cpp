@@ -158,8 +158,8 @@ TEST_F(Figuratindex, ShowHideAndCutAllAgreeWithDoingItToEveryFigure) {
       case 6: {
         FiguratT* g;
         if (h().HoleFigurat(name, g)) {
-          g->Verbindungen() += std::to_string(schritt) + ",";
-          erwartet[g].verbunden = g->Verbindungen();
+          g->verbundenmit() += std::to_string(schritt) + ",";
+          erwartet[g].verbunden = g->verbundenmit();
         }
         break;
       }
@@ -176,8 +176,8 @@ TEST_F(Figuratindex, ShowHideAndCutAllAgreeWithDoingItToEveryFigure) {
     for (FiguratT* g = h().GListe; g; g = g->Zeiger) {
       const auto e = erwartet.find(g);
       const Stand& s = gelistet[g] = e != erwartet.end() ? e->second : Stand{};
-      ASSERT_EQ(g->Sichtbar(), s.sichtbar) << "Schritt " << schritt << ", " << g->name;
-      ASSERT_EQ(g->Verbindungen(), s.verbunden) << "Schritt " << schritt << ", " << g->name;
+      ASSERT_EQ(g->sichtbar(), s.sichtbar) << "Schritt " << schritt << ", " << g->name;
+      ASSERT_EQ(g->verbundenmit(), s.verbunden) << "Schritt " << schritt << ", " << g->name;
     }
     erwartet = std::move(gelistet);
   }

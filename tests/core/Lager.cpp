@@ -25,7 +25,7 @@ TEST_F(Lager, FreshStartHeadIsTheOrigin) {
   FiguratT& t = Figur("T", TypDreieck);
   t.Ecken = {"", "A", "B", "C", ""};
   t.SetzeSichtbar(true);
-  t.Verbindungen() = "X,";
+  t.verbundenmit() = "X,";
   t.v1->Vektor(1, 2, 3);
   const std::string beschreibung = h().Element<plattform::EditFeld>("LastInfoF").Text();
   const std::size_t arena = h().Arenagroesse();
@@ -37,8 +37,8 @@ TEST_F(Lager, FreshStartHeadIsTheOrigin) {
   EXPECT_EQ(neu->name, "O");
   EXPECT_EQ(neu->Typ, TypPunkt);
   EXPECT_EQ(neu->Zeiger, nullptr);
-  EXPECT_FALSE(neu->Sichtbar());
-  EXPECT_EQ(neu->Verbindungen(), "");
+  EXPECT_FALSE(neu->sichtbar());
+  EXPECT_EQ(neu->verbundenmit(), "");
   EXPECT_EQ(neu->Ecken, (std::array<std::string, 5>{}));
   EXPECT_EQ(neu->v1->Vektor2String(), "(0|0|0)");
   EXPECT_EQ(neu->v2->Vektor2String(), "(0|0|0)");
@@ -52,9 +52,9 @@ TEST_F(Lager, FigureRecordsComeFromThePoolWithTheirVectorsAsNewOnes) {
   FiguratT* g;
   h().ErschaffeG(g);
   EXPECT_EQ(g->name, "");
-  EXPECT_EQ(g->Verbindungen(), "");
+  EXPECT_EQ(g->verbundenmit(), "");
   EXPECT_EQ(g->Typ, TypKein);
-  EXPECT_FALSE(g->Sichtbar());
+  EXPECT_FALSE(g->sichtbar());
   ASSERT_TRUE(g->v1 && g->v2);
   EXPECT_NE(g->v1, g->v2);
   for (const std::string& e : g->Ecken) EXPECT_EQ(e, "");
@@ -62,7 +62,7 @@ TEST_F(Lager, FigureRecordsComeFromThePoolWithTheirVectorsAsNewOnes) {
   g->name = "D";
   g->Typ = TypDreieck;
   g->Ecken = {"", "A", "B", "C", ""};
-  g->Verbindungen() = "X,";
+  g->verbundenmit() = "X,";
   g->SetzeSichtbar(true);
   g->v1->Vektor(1, 2, 3);
   VektorT* v1 = g->v1;
@@ -80,8 +80,8 @@ TEST_F(Lager, FigureRecordsComeFromThePoolWithTheirVectorsAsNewOnes) {
   EXPECT_EQ(wieder->Zeiger, nullptr);
   EXPECT_EQ(wieder->name, "");
   EXPECT_EQ(wieder->Typ, TypKein);
-  EXPECT_EQ(wieder->Verbindungen(), "");
-  EXPECT_FALSE(wieder->Sichtbar());
+  EXPECT_EQ(wieder->verbundenmit(), "");
+  EXPECT_FALSE(wieder->sichtbar());
   EXPECT_EQ(wieder->v1, v1);
   EXPECT_EQ(wieder->v2, v2);
   // Nothing of the triangle shows through.
@@ -165,7 +165,7 @@ TEST_F(Lager, BorrowedRecordsGoBackWhenTheirScopeEnds) {
     EXPECT_EQ(v[1]->zeiger, v[2]);
     EXPECT_EQ(h().GLager, g);
     EXPECT_EQ(g->name, "");
-    EXPECT_FALSE(g->Sichtbar());
+    EXPECT_FALSE(g->sichtbar());
   }
   EXPECT_EQ(h().Arenagroesse(), arena);
   // A borrowed vector keeps what it held.

@@ -66,8 +66,8 @@ TEST_F(Befehlsliste, PlusRecordsAConnectionAndExecutesTheList) {
   Vergessen();
   Klicke("verbundenB");
   EXPECT_EQ(Letzter(), "Verbinde: A und: B ");
-  EXPECT_EQ(Figurat("A").Verbindungen(), "B,");
-  EXPECT_EQ(Figurat("B").Verbindungen(), "A,");
+  EXPECT_EQ(Figurat("A").verbundenmit(), "B,");
+  EXPECT_EQ(Figurat("B").verbundenmit(), "A,");
   EXPECT_FALSE(h().ExistiertFigurat("P"));
   EXPECT_EQ(Anzahl(Art::Loeschen), 1);
   EXPECT_EQ(E<ListBox>("PunktpaarLB").ListIndex(), -1);
@@ -86,7 +86,7 @@ TEST_F(Befehlsliste, MinusSeparatesAtOnce) {
   Waehle("A:B");
   Klicke("getrenntB");
   EXPECT_EQ(Letzter(), "Trenne: A und: B ");
-  EXPECT_EQ(Figurat("A").Verbindungen(), "");
+  EXPECT_EQ(Figurat("A").verbundenmit(), "");
   EXPECT_TRUE(h().ExistiertFigurat("P")) << "nothing is executed again";
   EXPECT_EQ(h().AktuelleKennung, KennungTrenne);
 
@@ -102,7 +102,7 @@ TEST_F(Befehlsliste, TestExecutesTheWholeList) {
   Vergessen();
   Klicke("BevelButton1");
   EXPECT_FALSE(h().ExistiertFigurat("P"));
-  EXPECT_TRUE(Figurat("B").Sichtbar());
+  EXPECT_TRUE(Figurat("B").sichtbar());
   EXPECT_EQ(Anzahl(Art::Loeschen), 1);
 }
 
@@ -136,10 +136,10 @@ TEST_F(Befehlsliste, DrawingCommandsSeeTheFiguresMadeBeforeThem) {
       "<3>    B ist der Punkt mit dem Koordinatentripel: (0|1|0) \r<4>    g wird definiert als Gerade durch die "
       "Punkte: A und: B \r<5>    Zeichne alles \r<6>    C ist der Punkt mit dem Koordinatentripel: (0|0|1) \r");
   h().AnweisungslisteAusfuehren();
-  EXPECT_TRUE(Figurat("A").Sichtbar());
-  EXPECT_TRUE(Figurat("B").Sichtbar());
-  EXPECT_TRUE(Figurat("g").Sichtbar());
-  EXPECT_FALSE(Figurat("C").Sichtbar());
+  EXPECT_TRUE(Figurat("A").sichtbar());
+  EXPECT_TRUE(Figurat("B").sichtbar());
+  EXPECT_TRUE(Figurat("g").sichtbar());
+  EXPECT_FALSE(Figurat("C").sichtbar());
 }
 
 }  // namespace

@@ -154,7 +154,7 @@ TEST_F(Figurzeichnen, OtherTypesAreNotDrawnButNamed) {
 TEST_F(Figurzeichnen, DrawingIgnoresTheVisibleFlagAndReturnsItsVectors) {
   FiguratT& A = Punkt("A", 1, 2, 3);
   Gerade("g", 0, 0, 0, 1, 1, 0);
-  EXPECT_FALSE(A.Sichtbar());
+  EXPECT_FALSE(A.sichtbar());
   EXPECT_EQ(Abbild(A).size(), 2u);
   Anaglyph(true);
   Abbild(Figurat("g"));

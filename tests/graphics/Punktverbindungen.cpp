@@ -44,56 +44,56 @@ TEST_F(Punktverbindungen, ConnectingEntersEachNameOnceInBothLists) {
   FiguratT& B = Punkt("B", 0, 0, 0);
   FiguratT& C = Punkt("C", 0, 0, 0);
   G().VerbindungEintragen(A, B);
-  EXPECT_EQ(A.Verbindungen(), "B,");
-  EXPECT_EQ(B.Verbindungen(), "A,");
+  EXPECT_EQ(A.verbundenmit(), "B,");
+  EXPECT_EQ(B.verbundenmit(), "A,");
   G().VerbindungEintragen(A, C);
   G().VerbindungEintragen(B, A);
-  EXPECT_EQ(A.Verbindungen(), "B,C,");
-  EXPECT_EQ(B.Verbindungen(), "A,");
-  EXPECT_EQ(C.Verbindungen(), "A,");
+  EXPECT_EQ(A.verbundenmit(), "B,C,");
+  EXPECT_EQ(B.verbundenmit(), "A,");
+  EXPECT_EQ(C.verbundenmit(), "A,");
   // A whole entry only: "AB," does not hold B.
   FiguratT& AB = Punkt("AB", 0, 0, 0);
   FiguratT& X = Punkt("X", 0, 0, 0);
-  X.Verbindungen() = "AB,";
+  X.verbundenmit() = "AB,";
   G().VerbindungEintragen(X, B);
-  EXPECT_EQ(X.Verbindungen(), "AB,B,");
+  EXPECT_EQ(X.verbundenmit(), "AB,B,");
   // Connected to itself: its own name once.
   G().VerbindungEintragen(AB, AB);
-  EXPECT_EQ(AB.Verbindungen(), "AB,");
+  EXPECT_EQ(AB.verbundenmit(), "AB,");
 }
 
 TEST_F(Punktverbindungen, SeparatingCutsOutTheOneEntry) {
   FiguratT& A = Punkt("A", 0, 0, 0);
   FiguratT& B = Punkt("B", 0, 0, 0);
   FiguratT& D = Punkt("D", 0, 0, 0);
-  A.Verbindungen() = "C,B,D,";
-  B.Verbindungen() = "A,";
+  A.verbundenmit() = "C,B,D,";
+  B.verbundenmit() = "A,";
   G().VerbindungTrennen(A, B);
-  EXPECT_EQ(A.Verbindungen(), "C,D,");
-  EXPECT_EQ(B.Verbindungen(), "");
+  EXPECT_EQ(A.verbundenmit(), "C,D,");
+  EXPECT_EQ(B.verbundenmit(), "");
   // Not connected: nothing changes.
   G().VerbindungTrennen(B, D);
-  EXPECT_EQ(B.Verbindungen(), "");
-  EXPECT_EQ(D.Verbindungen(), "");
+  EXPECT_EQ(B.verbundenmit(), "");
+  EXPECT_EQ(D.verbundenmit(), "");
   G().VerbindungTrennen(A, A);
-  EXPECT_EQ(A.Verbindungen(), "C,D,");
+  EXPECT_EQ(A.verbundenmit(), "C,D,");
   // A name with a comma is one entry.
   FiguratT& K = Punkt("K,1", 0, 0, 0);
   G().VerbindungEintragen(A, K);
-  EXPECT_EQ(A.Verbindungen(), "C,D,K,1,");
+  EXPECT_EQ(A.verbundenmit(), "C,D,K,1,");
   G().VerbindungTrennen(K, A);
-  EXPECT_EQ(A.Verbindungen(), "C,D,");
-  EXPECT_EQ(K.Verbindungen(), "");
+  EXPECT_EQ(A.verbundenmit(), "C,D,");
+  EXPECT_EQ(K.verbundenmit(), "");
 }
 
 TEST_F(Punktverbindungen, SegmentsAreDrawnFromBothEndsAndRepairTheLists) {
   FiguratT& A = Punkt("A", 1, 0, 0);
   FiguratT& B = Punkt("B", 0, 1, 0);
   h().ErzeugeNamenListen();
-  A.Verbindungen() = "B,";  // the mirror entry is missing
+  A.verbundenmit() = "B,";  // the mirror entry is missing
   auto bild = Strecken();
   ASSERT_EQ(bild.size(), 2u);
-  EXPECT_EQ(B.Verbindungen(), "A,");
+  EXPECT_EQ(B.verbundenmit(), "A,");
   // Once from each end, with the same pixels.
   EXPECT_EQ((std::array{bild[0].a, bild[0].b, bild[0].c, bild[0].d}), (std::array{bild[1].c, bild[1].d, bild[1].a, bild[1].b}));
   EXPECT_EQ((std::array{bild[0].a, bild[0].b}), (std::array{723, 647}));
@@ -112,11 +112,11 @@ TEST_F(Punktverbindungen, PartnersWithoutAFigureArePassedOver) {
   G().VerbindungEintragen(A, B);
   h().LoescheFigurat("B");
   EXPECT_EQ(Strecken().size(), 0u);
-  EXPECT_EQ(A.Verbindungen(), "B,");
+  EXPECT_EQ(A.verbundenmit(), "B,");
   // A point of that name is joined again, and gets its mirror entry.
   FiguratT& neu = Punkt("B", 0, 0, 1);
   EXPECT_EQ(Strecken().size(), 2u);
-  EXPECT_EQ(neu.Verbindungen(), "A,");
+  EXPECT_EQ(neu.verbundenmit(), "A,");
 }
 
 // A partner found for one redraw is not the partner of the next once its
@@ -130,7 +130,7 @@ TEST_F(Punktverbindungen, APartnerDeletedIsNotFoundInTheRecordOfTheFigureAfterIt
   FiguratT& X = Punkt("X", 0, 0, 1);
   ASSERT_EQ(&X, &B);  // the same record, in the same place of the list
   EXPECT_EQ(Strecken().size(), 0u);
-  EXPECT_EQ(A.Verbindungen(), "B,");
+  EXPECT_EQ(A.verbundenmit(), "B,");
 }
 
 // Between redraws the records stay, and a point moves or its connections change.
@@ -176,9 +176,9 @@ TEST_F(Punktverbindungen, ACommaInANameReadsAsTwoNamesWhenDrawn) {
   h().ErzeugeNamenListen();
   // "K,1" reads as K and 1; ",X" leaves an empty piece, which names nothing,
   // not even the head.
-  A.Verbindungen() = "K,1,,X,";
+  A.verbundenmit() = "K,1,,X,";
   EXPECT_EQ(Strecken().size(), 2u);
-  EXPECT_EQ(K.Verbindungen(), "A,");
+  EXPECT_EQ(K.verbundenmit(), "A,");
 }
 
 TEST_F(Punktverbindungen, PairTextSplitsAtItsFirstColon) {

@@ -80,8 +80,8 @@ TEST_F(Sichtbarkeit, ShowAllLeavesPlanesAndNamesWhatCannotBeDrawn) {
   h().ErzeugeNamenListen();
   const std::string bitte = "Bisher werden nur Tetraeder, Dreiecke, Geraden und Punkte abgebildet";
   G().ZeichneAlles();
-  EXPECT_FALSE(Figurat("E").Sichtbar());
-  EXPECT_TRUE(Figurat("O").Sichtbar() && Figurat("A").Sichtbar() && Figurat("g").Sichtbar() && Figurat("S").Sichtbar());
+  EXPECT_FALSE(Figurat("E").sichtbar());
+  EXPECT_TRUE(Figurat("O").sichtbar() && Figurat("A").sichtbar() && Figurat("g").sichtbar() && Figurat("S").sichtbar());
   EXPECT_EQ(Meldungen(), std::vector<std::string>{bitte});
   // At every later redraw again.
   G().TotalAktualisieren();
@@ -97,10 +97,10 @@ TEST_F(Sichtbarkeit, PointsShownAndHiddenLeaveTheOtherFigures) {
   h().ErzeugeNamenListen();
   EXPECT_EQ(Gezeichnet([] { G().ZeichneAllePunkte(); }),
             (Folgen{"Kreis schwarz", "Text O", "Kreis schwarz", "Text A", "Linie schwarz"}));
-  EXPECT_TRUE(Figurat("A").Sichtbar() && Figurat("O").Sichtbar());
+  EXPECT_TRUE(Figurat("A").sichtbar() && Figurat("O").sichtbar());
   EXPECT_EQ(Gezeichnet([] { G().RadiereAllePunkte(); }), (Folgen{"leer", "Linie schwarz"}));
-  EXPECT_FALSE(Figurat("A").Sichtbar() || Figurat("O").Sichtbar());
-  EXPECT_TRUE(g.Sichtbar());
+  EXPECT_FALSE(Figurat("A").sichtbar() || Figurat("O").sichtbar());
+  EXPECT_TRUE(g.sichtbar());
 }
 
 TEST_F(Sichtbarkeit, ErasingFiguresKeepsSegmentsErasingEverythingDoesNot) {
@@ -113,15 +113,15 @@ TEST_F(Sichtbarkeit, ErasingFiguresKeepsSegmentsErasingEverythingDoesNot) {
   G().VerbindungEintragen(A, B);
   h().ErzeugeNamenListen();
   EXPECT_EQ(Gezeichnet([] { G().RadiereAlleFigurat(); }), (Folgen{"leer", "Linie schwarz", "Linie schwarz"}));
-  EXPECT_FALSE(A.Sichtbar() || B.Sichtbar() || g.Sichtbar());
-  EXPECT_EQ(A.Verbindungen(), "B,");
+  EXPECT_FALSE(A.sichtbar() || B.sichtbar() || g.sichtbar());
+  EXPECT_EQ(A.verbundenmit(), "B,");
   A.SetzeSichtbar(true);
   g.SetzeSichtbar(true);
   // Two full redraws: one after the segments are gone, one after that.
   EXPECT_EQ(Gezeichnet([] { G().RadiereAlles(); }), (Folgen{"leer", "leer"}));
-  EXPECT_FALSE(A.Sichtbar() || g.Sichtbar());
-  EXPECT_EQ(A.Verbindungen(), "");
-  EXPECT_EQ(B.Verbindungen(), "");
+  EXPECT_FALSE(A.sichtbar() || g.sichtbar());
+  EXPECT_EQ(A.verbundenmit(), "");
+  EXPECT_EQ(B.verbundenmit(), "");
 }
 
 TEST_F(Sichtbarkeit, NamesWithoutAFigureArePassedOver) {
@@ -130,9 +130,9 @@ TEST_F(Sichtbarkeit, NamesWithoutAFigureArePassedOver) {
   h().LoescheFigurat("A");
   EXPECT_EQ(h().PNListe, Liste({"O", "A"}));
   G().ZeichneAllePunkte();
-  EXPECT_TRUE(Figurat("O").Sichtbar());
+  EXPECT_TRUE(Figurat("O").sichtbar());
   // The record back in the pool is not touched.
-  EXPECT_FALSE(A.Sichtbar());
+  EXPECT_FALSE(A.sichtbar());
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST_F(Unterricht, AWholeLesson) {
     EXPECT_TRUE(Beschreibung(zeile)) << zeile;
   EXPECT_EQ(Info().rfind("\nDas Dreieck T mit den Ecken A, B und C hat folgende Eigenschaften: \n", 0), 0u);
   EXPECT_EQ(Zeilen("FiguratLB").size(), 11u);
-  EXPECT_TRUE(Figurat("T").Sichtbar());
+  EXPECT_TRUE(Figurat("T").sichtbar());
 
   // The angle's row dropped on the delete field: the list runs again without it.
   Ziehe("ProtokollBox", "<11>", "LoeschF");
@@ -216,8 +216,8 @@ TEST_F(Unterricht, AWholeLesson) {
   for (const char* zeile : beschreibungen) EXPECT_TRUE(Beschreibung(zeile)) << zeile;
   EXPECT_EQ(Zeilen("FiguratLB").size(), 11u);
   // Drawn by "Zeichne alles", which now comes before the triangle.
-  EXPECT_TRUE(Figurat("S").Sichtbar());
-  EXPECT_FALSE(Figurat("T").Sichtbar());
+  EXPECT_TRUE(Figurat("S").sichtbar());
+  EXPECT_FALSE(Figurat("T").sichtbar());
 
   Bildschirmfoto(Qt(), h(), "unterricht-hauptfenster.png");
   // A smaller scale brings every point into the picture.
