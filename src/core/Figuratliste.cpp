@@ -1,8 +1,10 @@
 // The figure list in name order behind its head, a figure taking over
 // another's geometry, the lookups by name, and the name lists rebuilt from it.
 
+#include <algorithm>
 #include <iterator>
 #include <string_view>
+#include <vector>
 
 #include "core/FiguratT.h"
 #include "core/Kernteil.h"
@@ -261,17 +263,61 @@ void Kernteil::JedesInFolge(const std::function<void(FiguratT&)>& tue) {
   }
 }
 
+void Kernteil::SammleFolge() {
+  folge_.clear();
+  folge_.reserve(figurReihe_.size() + 1);  // the records behind the head, and the head
+  FiguratT* const erstes = ErstesFigurat();
+  auto langsam = [&] {
+    folge_.clear();
+    for (FiguratT* r = erstes; r; r = r->Zeiger) folge_.push_back(r);
+  };
+  // Along a long list each link waits for the record before it, from
+  // memory. Records taken from the index at spread places cut the list into
+  // stretches in name order, and the stretches are walked side by side, so
+  // that their records are fetched together.
+  constexpr std::size_t kStrecken = 32;
+  if (figurReihe_.size() < 64 * kStrecken) return langsam();
+  std::vector<Figurreihe::iterator> marken = figuratIndex_.Stichproben(kStrecken);
+  std::sort(marken.begin(), marken.end(), [](const auto& a, const auto& b) { return a->first < b->first; });
+  marken.erase(std::unique(marken.begin(), marken.end()), marken.end());
+  struct Strecke {
+    FiguratT* r;
+    FiguratT* ende;
+    std::vector<FiguratT*> teil;
+  };
+  std::vector<Strecke> strecken;
+  FiguratT* anfang = erstes;
+  for (const auto& m : marken) {
+    strecken.push_back({anfang, m->second, {}});
+    anfang = m->second;
+  }
+  strecken.push_back({anfang, nullptr, {}});
+  for (bool weiter = true; weiter;) {
+    weiter = false;
+    for (Strecke& s : strecken) {
+      if (s.r == s.ende) continue;
+      // The list is not as its order says: the plain walk holds.
+      if (!s.r) return langsam();
+      s.teil.push_back(s.r);
+      s.r = s.r->Zeiger;
+      weiter = true;
+    }
+  }
+  for (const Strecke& s : strecken) folge_.insert(folge_.end(), s.teil.begin(), s.teil.end());
+  if (folge_.size() != figurReihe_.size() + (erstes == GListe ? 1 : 0)) langsam();
+}
+
 void Kernteil::ErzeugeNamenListen() {
   if (namenlistenAktuell_) return;
   namenlistenAktuell_ = true;
   for (std::string* liste : {&NListe, &ErwNListe, &PNListe, &gNListe, &gPNListe, &oPNListe, &oEckNliste,
                              &mSoEckNListe, &EckNListe, &DNListe})
     liste->clear();
-  folge_.clear();
-  folge_.reserve(figurReihe_.size() + 1);  // the records behind the head, and the head
+  SammleFolge();
   ++listenstand_;
-  for (FiguratT* r = ErstesFigurat(); r; r = r->Zeiger) {
-    folge_.push_back(r);
+  for (std::size_t i = 0; i < folge_.size(); ++i) {
+    if (i + 8 < folge_.size()) __builtin_prefetch(folge_[i + 8]);
+    const FiguratT* r = folge_[i];
     // Appended piece by piece: no text is made for a row.
     auto zeile = [this, r](std::string& liste) { liste.append(r->name).append(CR); };
     zeile(NListe);

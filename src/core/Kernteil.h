@@ -186,6 +186,8 @@ class Kernteil : public plattform::Fenster {
   // along these the next ones are fetched while one is used.
   std::vector<FiguratT*> folge_;
   std::uint64_t listenstand_ = 0;
+  // folge_ := the records along the links from ErstesFigurat.
+  void SammleFolge();
   void JedesInFolge(const std::function<void(FiguratT&)>& tue);
   // Whether the name lists and folge_ show the figure list as it stands; cleared by
   // whatever enters or removes a record or changes its type.

@@ -93,6 +93,34 @@ TEST_F(Figuratindex, TheIndexTheWalksAndTheNameListsFollowEveryChange) {
   Meldungen();
 }
 
+// A long list is walked in stretches side by side; the order and the name
+// lists must be those of the walk along the links, after entering in any
+// order, deleting and taking over, behind the origin and behind an
+// anonymous head.
+TEST_F(Figuratindex, ALongListIsWalkedInItsOrder) {
+  std::mt19937 zufall(9);
+  const int typen[] = {TypPunkt, TypGerade, TypEbene, TypDreieck};
+  for (bool anonym : {false, true}) {
+    if (anonym) h().AlleFiguratLoeschen();
+    std::vector<std::string> namen;
+    for (int i = 0; i < 6000; ++i) {
+      namen.push_back("N" + std::to_string(zufall() % 100000));
+      Figur(namen.back(), typen[zufall() % std::size(typen)]);
+    }
+    for (int i = 0; i < 1500; ++i) {
+      const std::string& name = namen[zufall() % namen.size()];
+      if (h().ExistiertFigurat(name)) h().LoescheFigurat(name);
+    }
+    bool ok;
+    h().destruktiv = true;
+    for (int i = 0; i < 300; ++i) h().ErzeugePunkt(namen[zufall() % namen.size()], i, 0, 0, ok);
+    h().destruktiv = false;
+    PruefeGegenDieListe({namen.front(), namen.back(), "O"});
+    if (HasFailure()) FAIL() << (anonym ? "anonymous head" : "origin");
+  }
+  Meldungen();
+}
+
 // Showing or hiding all figures of a kind, and cutting all connections, are
 // one step each; what each figure shows and is joined to must be what doing
 // it to every listed figure, one by one, gives.

@@ -81,6 +81,7 @@ class FiguratTest : public ProgrammTest {
                                   {&HauptF::EckNListe, {TypDreieck, TypTetraeder}},
                                   {&HauptF::DNListe, {TypDreieck}}};
     m.ErzeugeNamenListen();
+    EXPECT_EQ(m.Reihenfolge(), gelistet);
     std::string alleNamen, zeilen;
     for (const FiguratT* r : gelistet) {
       alleNamen += r->name + "\r";
