@@ -9,12 +9,13 @@ Befehlsteil::Befehlsteil() = default;
 Befehlsteil::~Befehlsteil() = default;
 
 BefehlT* Befehlsteil::NeuerBefehl() {
-  befehlArena_.push_back(std::make_unique<BefehlT>());
-  return befehlArena_.back().get();
+  constexpr std::size_t kBlock = 256;
+  if (befehlAnzahl_ % kBlock == 0) befehlBloecke_.push_back(std::make_unique<BefehlT[]>(kBlock));
+  return &befehlBloecke_.back()[befehlAnzahl_++ % kBlock];
 }
 
 std::size_t Befehlsteil::Arenagroesse() const {
-  return vektorArena_.size() + figuratArena_.size() + befehlArena_.size();
+  return vektorArena_.size() + figuratArena_.size() + befehlAnzahl_;
 }
 
 void Befehlsteil::ErschaffeB(BefehlT*& b) {

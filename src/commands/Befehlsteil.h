@@ -170,7 +170,10 @@ class Befehlsteil : public Grafikteil {
   // it holds no command, so it must not become an undo entry on BLager.
   // ErschaffeB hands it out when BLager is empty.
   BefehlT* ungenutzterB_ = nullptr;
-  std::vector<std::unique_ptr<BefehlT>> befehlArena_;
+  // Every command record ever made, in blocks: the records of a loaded list
+  // lie one after the other in memory, as the walks along the list go.
+  std::vector<std::unique_ptr<BefehlT[]>> befehlBloecke_;
+  std::size_t befehlAnzahl_ = 0;
 
   // A name with "|" is that of a result of an action on a collection.
   static bool Elementname(const std::string& name);
