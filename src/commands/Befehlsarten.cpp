@@ -4,6 +4,7 @@
 #include "commands/Befehlsarten.h"
 
 #include <algorithm>
+#include <charconv>
 #include <unordered_map>
 
 #include "commands/BefehlT.h"
@@ -348,22 +349,28 @@ void Befehlslistentext::Setze(std::size_t laenge, const std::function<void(std::
 }
 
 void Befehlsteil::ZeigeBefehlsliste() {
+  // "<n>    " before each sentence.
+  auto nummer = [](char (&puffer)[24], int n) {
+    puffer[0] = '<';
+    char* ende = std::to_chars(puffer + 1, puffer + sizeof puffer, n).ptr;
+    for (char c : {'>', ' ', ' ', ' ', ' '}) *ende++ = c;
+    return std::string_view(puffer, static_cast<std::size_t>(ende - puffer));
+  };
   // Measured first, so that the text of a long list takes no more room than it needs.
+  char puffer[24];
   std::size_t laenge = 0;
   int n = 1;
   for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
-    laenge += std::string_view("<>    ").size() + std::to_string(n).size() + CR.size();
+    laenge += nummer(puffer, n).size() + CR.size();
     Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
                 [&laenge](std::string_view stueck) { laenge += stueck.size(); });
   }
   protokoll_.Setze(
       laenge,
-      [this](std::string& text) {
+      [this, &nummer, &puffer](std::string& text) {
         int n = 1;
         for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
-          text += '<';
-          text += std::to_string(n);
-          text += ">    ";
+          text += nummer(puffer, n);
           Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
                       [&text](std::string_view stueck) { text += stueck; });
           text += CR;

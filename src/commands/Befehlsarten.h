@@ -61,7 +61,7 @@ enum class Lesart {
 // One field of the sentence and the fixed piece that follows it.
 struct Satzteil {
   int feld = 0;  // 1 to 3: AltG1 to AltG3; 0: no further field
-  const char* danach = "";
+  std::string_view danach = "";
 };
 
 // What a kind does when the first operand of a command is a collection.
@@ -123,7 +123,7 @@ struct Befehlsart {
   const char* Name;
   const char* Schluessel;
   Lesart lesart;
-  const char* vorn;               // the piece before the first field
+  std::string_view vorn;          // the piece before the first field
   std::array<Satzteil, 3> teile;  // the fields in sentence order
   unsigned merkmale = 0;
   Sammlungsfall AufSammlung = Sammlungsfall::Keiner;
@@ -146,10 +146,10 @@ struct Befehlsart {
   template <class Stueck>
   void Satzstuecke(std::string_view NeuG, const std::array<std::string_view, 4>& feld, Stueck&& stueck) const {
     if (Hat(Definition)) stueck(NeuG);
-    stueck(std::string_view(vorn));
+    stueck(vorn);
     for (int i = 0, n = Felderzahl(); i < n; ++i) {
       stueck(feld[teile[i].feld]);
-      stueck(std::string_view(teile[i].danach));
+      stueck(teile[i].danach);
     }
     stueck(std::string_view(" "));
   }
