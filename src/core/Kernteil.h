@@ -134,6 +134,11 @@ class Kernteil : public plattform::Fenster {
   void PPP2E(const VektorT& A, const VektorT& B, const VektorT& C, VektorT& n);
 
  protected:
+  // tue(g, i) for the record g at each place i of the order as the name lists
+  // were last built: along a long list each record comes from memory, so
+  // the ones ahead, and their positions, are fetched while one is used. What
+  // tue does never enters or deletes a figure.
+  void JedesInFolge(const std::function<void(FiguratT&, std::size_t)>& tue);
   // A figure g is being entered into the list, not yet linked: the
   // descriptions write its one-line description.
   virtual void Eingelistet(FiguratT& g) = 0;
@@ -188,7 +193,6 @@ class Kernteil : public plattform::Fenster {
   std::uint64_t listenstand_ = 0;
   // folge_ := the records along the links from ErstesFigurat.
   void SammleFolge();
-  void JedesInFolge(const std::function<void(FiguratT&)>& tue);
   // Whether the name lists and folge_ show the figure list as it stands; cleared by
   // whatever enters or removes a record or changes its type.
   bool namenlistenAktuell_ = false;

@@ -81,7 +81,7 @@ void Kernteil::FiguratlisteEinlagern() {
   // In the order of the list, each record then empty of its name.
   if (namenlistenAktuell_ && GListe) {
     if (GListe->Typ == TypKein) GListe->Einlagern();
-    JedesInFolge([](FiguratT& g) { g.Einlagern(); });
+    JedesInFolge([](FiguratT& g, std::size_t) { g.Einlagern(); });
   } else {
     for (FiguratT* r = GListe; r;) {
       FiguratT* weiter = r->Zeiger;

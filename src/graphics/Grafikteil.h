@@ -31,11 +31,9 @@ class Grafikteil : public Konstruktionsteil {
   virtual void Trenne(const std::string& A, const std::string& B) = 0;
   virtual void AnweisungslisteAusfuehren() = 0;
 
-  // The records the name lists hold, in the order of the figure list.
-  const std::vector<FiguratT*>& Bildreihe();
   // What the segments of a point were drawn to: its list of connections as
   // it read then, and the figure found for each name in it. Kept for the
-  // point at place i of Bildreihe while no figure comes or goes, as while
+  // point at place i of Reihenfolge while no figure comes or goes, as while
   // only the picture changes.
   struct Verbindungsstand {
     std::string liste;
@@ -60,34 +58,27 @@ class Grafikteil : public Konstruktionsteil {
   // there is none. While JedeStelle is at g, it is kept for g's place like
   // the connections, as long as it still has that name.
   const FiguratT* Eckfigurat(const FiguratT& g, int k);
-  // tue(g, i) for the record g at each place i of Bildreihe, in its order.
+  // tue(g, i) for the record g at each place i of Reihenfolge, in its order.
   // What tue does never enters or deletes a figure.
   template <class Tue>
   void JedeStelle(Tue&& tue) {
-    const std::vector<FiguratT*>& reihe = Bildreihe();
+    HalteBildstand();
     struct Gang {
       std::size_t& stelle;
       ~Gang() { stelle = KeineStelle; }
     } gang{stelle_};
     ++gang_;
     bilderBelegt_ = 0;
-    for (std::size_t i = 0; i < reihe.size(); ++i) {
-      if (i + Vorlauf < reihe.size()) Vorladen(reihe[i + Vorlauf]);
-      // Its position, once the record has come.
-      if (i + Vorlauf / 2 < reihe.size()) __builtin_prefetch(reihe[i + Vorlauf / 2]->v1);
+    JedesInFolge([&](FiguratT& g, std::size_t i) {
       stelle_ = i;
-      tue(*reihe[i], i);
-    }
+      tue(g, i);
+    });
   }
 
  private:
-  // Records are asked for so many places ahead of their use: enough for
-  // their misses in the caches to overlap.
-  static constexpr std::size_t Vorlauf = 8;
-  static void Vorladen(const FiguratT* g) {
-    __builtin_prefetch(g);
-    __builtin_prefetch(reinterpret_cast<const char*>(g) + sizeof(FiguratT) - 1);
-  }
+  // The name lists as the list stands, and the partners and corners kept
+  // for its places dropped when a figure came or went since they were found.
+  void HalteBildstand();
 
   // The Listenstand the kept partners and corners were found at.
   std::uint64_t bildstand_ = 0;

@@ -16,17 +16,14 @@ constexpr const char* kBild = "GraphCanvas";
 
 }  // namespace
 
-const std::vector<FiguratT*>& Grafikteil::Bildreihe() {
-  // What was found for each place holds while no figure came or went.
-  const std::vector<FiguratT*>& reihe = Reihenfolge();
-  if (bildstand_ != Listenstand()) {
-    bildstand_ = Listenstand();
-    verbindungen_.clear();
-    verbindungen_.resize(reihe.size());
-    ecken_.clear();
-    ecken_.resize(reihe.size());
-  }
-  return reihe;
+void Grafikteil::HalteBildstand() {
+  const std::size_t n = Reihenfolge().size();
+  if (bildstand_ == Listenstand()) return;
+  bildstand_ = Listenstand();
+  verbindungen_.clear();
+  verbindungen_.resize(n);
+  ecken_.clear();
+  ecken_.resize(n);
 }
 
 const FiguratT* Grafikteil::Eckfigurat(const FiguratT& g, int k) {
@@ -35,7 +32,7 @@ const FiguratT* Grafikteil::Eckfigurat(const FiguratT& g, int k) {
     const FiguratT* ecke;
     return HoleFigurat(name, ecke) ? ecke : nullptr;
   };
-  // Within the walk the figure list stands as Bildreihe holds it.
+  // Within the walk the figure list stands as Reihenfolge holds it.
   if (stelle_ == KeineStelle || Reihenfolge()[stelle_] != &g) return suche();
   auto& ecken = ecken_[stelle_];
   if (!ecken) ecken = std::make_unique<std::array<const FiguratT*, 4>>();
