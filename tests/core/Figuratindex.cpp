@@ -23,6 +23,14 @@ class Figuratindex : public FiguratTest {
     EXPECT_EQ(g, Gelaufen(name, gelaufenFound)) << name;
     EXPECT_EQ(found, gelaufenFound) << name;
   }
+  // As while a load runs: a point takes over the record of its name, the
+  // origin at the head and a changed type included.
+  static void NimmUeber(const std::string& name, double x) {
+    bool ok;
+    h().destruktiv = true;
+    h().ErzeugePunkt(name, x, 1, 2, ok);
+    h().destruktiv = false;
+  }
   static std::vector<std::string> Reihenfolge() {
     std::vector<std::string> namen;
     for (FiguratT* r = h().GListe; r; r = r->Zeiger) namen.push_back(r->name);
@@ -68,14 +76,7 @@ TEST_F(Figuratindex, TheIndexTheWalksAndTheNameListsFollowEveryChange) {
         case 0:
           if (h().ExistiertFigurat(name) && name != h().GListe->name) h().LoescheFigurat(name);
           break;
-        case 1: {
-          // While a load runs, a point takes over the record of its name, the origin at the head included.
-          bool ok;
-          h().destruktiv = true;
-          h().ErzeugePunkt(name, schritt, 1, 2, ok);
-          h().destruktiv = false;
-          break;
-        }
+        case 1: NimmUeber(name, schritt); break;
         case 2:
           if (zufall() % 4 == 0) {
             h().AlleFiguratLoeschen();
@@ -111,10 +112,7 @@ TEST_F(Figuratindex, ALongListIsWalkedInItsOrder) {
       const std::string& name = namen[zufall() % namen.size()];
       if (h().ExistiertFigurat(name)) h().LoescheFigurat(name);
     }
-    bool ok;
-    h().destruktiv = true;
-    for (int i = 0; i < 300; ++i) h().ErzeugePunkt(namen[zufall() % namen.size()], i, 0, 0, ok);
-    h().destruktiv = false;
+    for (int i = 0; i < 300; ++i) NimmUeber(namen[zufall() % namen.size()], i);
     PruefeGegenDieListe({namen.front(), namen.back(), "O"});
     if (HasFailure()) FAIL() << (anonym ? "anonymous head" : "origin");
   }
@@ -144,14 +142,10 @@ TEST_F(Figuratindex, ShowHideAndCutAllAgreeWithDoingItToEveryFigure) {
       case 0:
         if (h().ExistiertFigurat(name) && name != h().GListe->name) h().LoescheFigurat(name);
         break;
-      case 1: {
-        bool ok;
-        h().destruktiv = true;  // takes over the record, a changed type included
-        h().ErzeugePunkt(name, schritt, 1, 2, ok);
-        h().destruktiv = false;
+      case 1:
+        NimmUeber(name, schritt);
         if (FiguratT* g; h().HoleFigurat(name, g)) erwartet[g].verbunden.clear();
         break;
-      }
       case 2:
         // Every record leaves the list; the pool may give one back at once.
         if (zufall() % 6 == 0) {
