@@ -32,6 +32,7 @@ bool Befehlsteil::IstBefehlszeile(const std::string& text) {
 void Befehlsteil::LoescheBefehl(const std::string& zeile) {
   long n;
   if (!Befehlsnummer(zeile, n) || n < 1 || !BListe) return;
+  BefehllisteGeaendert();
   BefehlT* weg;
   if (n == 1) {
     weg = BListe;
@@ -49,6 +50,7 @@ void Befehlsteil::LoescheBefehl(const std::string& zeile) {
 
 void Befehlsteil::LoescheLetztenBefehl() {
   if (!BListe) return;
+  BefehllisteGeaendert();
   if (!BListe->Zeiger) {
     BListe->Einlagern();
     BListe = nullptr;

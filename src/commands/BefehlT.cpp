@@ -44,16 +44,15 @@ void BefehlT::Einlagern() {
 void BefehlT::Anhaengen() {
   Befehlsteil& h = Befehlsteil::Instanz();
   Zeiger = nullptr;
-  if (!h.BListe) {
-    h.BListe = this;
-    return;
-  }
-  BefehlT* c = h.BListe;
-  while (c->Zeiger) c = c->Zeiger;
-  c->Zeiger = this;
+  BefehlT* c = h.bEnde_;
+  if (!c && h.BListe)
+    for (c = h.BListe; c->Zeiger;) c = c->Zeiger;
+  (c ? c->Zeiger : h.BListe) = this;
+  h.bEnde_ = this;
 }
 
 void BefehlT::Einfuegen(int n) {
+  Befehlsteil::Instanz().BefehllisteGeaendert();
   BefehlT* q = Befehlsteil::Instanz().BListe;
   for (int i = 1; i < n; ++i) q = q->Zeiger;
   Zeiger = q->Zeiger;

@@ -332,55 +332,94 @@ void Befehlslistentext::Setze(std::size_t laenge, const std::function<void(std::
   text_ = std::string();
   text_.reserve(laenge);
   schreibe(text_);
-  // The box takes its rows from the text when it shows them, cut at every CR
-  // as a fill cuts them: a long list is not held a second time, row by row.
-  std::vector<std::size_t> anfaenge;
+  anfaenge_.clear();
   for (std::size_t a = 0; a < text_.size();) {
-    anfaenge.push_back(a);
+    anfaenge_.push_back(a);
     const std::size_t cr = text_.find('\r', a);
     a = cr == std::string::npos ? text_.size() : cr + 1;
   }
-  const auto zeilen = static_cast<plattform::Zeilennr>(anfaenge.size());
-  box.SetzeZeilen(zeilen, [this, anfaenge = std::move(anfaenge)](plattform::Zeilennr i) {
+  ZeigeIn(box);
+}
+
+void Befehlslistentext::Haenge(const std::function<void(std::string&)>& schreibe, plattform::ListBox& box) {
+  anfaenge_.push_back(text_.size());
+  schreibe(text_);
+  ZeigeIn(box);
+}
+
+void Befehlslistentext::ZeigeIn(plattform::ListBox& box) {
+  // The box takes its rows from the text when it shows them, cut at every CR
+  // as a fill cuts them: a long list is not held a second time, row by row.
+  box.SetzeZeilen(static_cast<plattform::Zeilennr>(anfaenge_.size()), [this](plattform::Zeilennr i) {
     const std::string_view text(text_);
-    const std::size_t a = anfaenge[static_cast<std::size_t>(i)];
+    const std::size_t a = anfaenge_[static_cast<std::size_t>(i)];
     return std::string(text.substr(a, text.find('\r', a) - a));
   });
 }
 
-void Befehlsteil::ZeigeBefehlsliste() {
-  // "<n>    " before each sentence.
-  auto nummer = [](char (&puffer)[24], int n) {
-    puffer[0] = '<';
-    char* ende = std::to_chars(puffer + 1, puffer + sizeof puffer, n).ptr;
-    for (char c : {'>', ' ', ' ', ' ', ' '}) *ende++ = c;
-    return std::string_view(puffer, static_cast<std::size_t>(ende - puffer));
-  };
-  // Measured first, so that the text of a long list takes no more room than it needs.
+namespace {
+
+// "<n>    " before each sentence.
+std::string_view Nummer(char (&puffer)[24], std::size_t n) {
+  puffer[0] = '<';
+  char* ende = std::to_chars(puffer + 1, puffer + sizeof puffer, n).ptr;
+  for (char c : {'>', ' ', ' ', ' ', ' '}) *ende++ = c;
+  return std::string_view(puffer, static_cast<std::size_t>(ende - puffer));
+}
+
+// The n-th line of the list, for command c and ending in cr, piece by piece.
+template <class Stueck>
+void Zeilenstuecke(std::size_t n, const BefehlT& c, std::string_view cr, Stueck&& stueck) {
   char puffer[24];
+  stueck(Nummer(puffer, n));
+  Satzstuecke(c.Kennung, c.NeuG, c.AltG1, c.AltG2, c.AltG3, stueck);
+  stueck(cr);
+}
+
+}  // namespace
+
+void Befehlsteil::ZeigeBefehlsliste() {
+  // Measured first, so that the text of a long list takes no more room than it needs.
   std::size_t laenge = 0;
-  int n = 1;
-  for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
-    laenge += nummer(puffer, n).size() + CR.size();
-    Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
-                [&laenge](std::string_view stueck) { laenge += stueck.size(); });
+  std::size_t n = 1;
+  BefehlT* ende = nullptr;
+  for (BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
+    Zeilenstuecke(n, *c, CR, [&laenge](std::string_view stueck) { laenge += stueck.size(); });
+    ende = c;
   }
   protokoll_.Setze(
       laenge,
-      [this, &nummer, &puffer](std::string& text) {
-        int n = 1;
-        for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n) {
-          text += nummer(puffer, n);
-          Satzstuecke(c->Kennung, c->NeuG, c->AltG1, c->AltG2, c->AltG3,
-                      [&text](std::string_view stueck) { text += stueck; });
-          text += CR;
-        }
+      [this](std::string& text) {
+        std::size_t n = 1;
+        for (const BefehlT* c = BListe; c; c = c->Zeiger, ++n)
+          Zeilenstuecke(n, *c, CR, [&text](std::string_view stueck) { text += stueck; });
       },
       ProtokollBox());
+  bEnde_ = ende;
+  protokollEnde_ = ende;
+  protokollStimmt_ = true;
 }
 
 void Befehlsteil::ZeigeLetztenBefehl() {
-  ZeigeBefehlsliste();
+  // A command appended to the list that the text shows is one more line; the
+  // numbers before it stay.
+  const BefehlT* davor = protokollEnde_ ? protokollEnde_->Zeiger : BListe;
+  if (protokollStimmt_ && bEnde_ && davor == bEnde_ && !bEnde_->Zeiger) {
+    const std::size_t n = protokoll_.Zeilen() + 1;
+    protokoll_.Haenge(
+        [this, n](std::string& text) {
+          Zeilenstuecke(n, *bEnde_, CR, [&text](std::string_view stueck) { text += stueck; });
+        },
+        ProtokollBox());
+    protokollEnde_ = bEnde_;
+  } else {
+    ZeigeBefehlsliste();
+  }
   auto& box = ProtokollBox();
   box.ZeigeZeile(box.ListCount() - 1);
+}
+
+void Befehlsteil::BefehllisteGeaendert() {
+  bEnde_ = nullptr;
+  protokollStimmt_ = false;
 }

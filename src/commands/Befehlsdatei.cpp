@@ -66,6 +66,7 @@ void Befehlsteil::LadeProtokoll() {
 }
 
 void Befehlsteil::Befehlslisteeinlesen(const std::string& text) {
+  BefehllisteGeaendert();
   // The end of the list, found once: appending walks no list per line.
   BefehlT* letzter = BListe;
   while (letzter && letzter->Zeiger) letzter = letzter->Zeiger;

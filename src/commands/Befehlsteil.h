@@ -25,9 +25,14 @@ class Befehlslistentext {
   // the empty text; the box's rows are its lines, cut at every CR. The text
   // before goes first, so that a long list is never held twice.
   void Setze(std::size_t laenge, const std::function<void(std::string&)>& schreibe, plattform::ListBox& box);
+  // One line more at the end, which schreibe appends, ending in CR.
+  void Haenge(const std::function<void(std::string&)>& schreibe, plattform::ListBox& box);
+  std::size_t Zeilen() const { return anfaenge_.size(); }
 
  private:
+  void ZeigeIn(plattform::ListBox& box);
   std::string text_;
+  std::vector<std::size_t> anfaenge_;  // where each line starts
 };
 
 // The command list's part of the main window: the list, its pool, the
@@ -40,7 +45,16 @@ class Befehlsteil : public Grafikteil {
   ~Befehlsteil() override;
 
  private:
+  friend class BefehlT;
   Befehlslistentext protokoll_;  // Protokoll and the rows of ProtokollBox, set by ZeigeBefehlsliste
+  // The list's last command, where known: found by showing the whole list and
+  // kept by appending. Null after any other change of the list.
+  BefehlT* bEnde_ = nullptr;
+  // Whether Protokoll shows the list up to protokollEnde_, its last line's
+  // command, with nothing changed before it; then one appended command adds
+  // one line.
+  bool protokollStimmt_ = false;
+  const BefehlT* protokollEnde_ = nullptr;
 
  public:
   // Properties.
@@ -66,6 +80,8 @@ class Befehlsteil : public Grafikteil {
   void ZeigeBefehlsliste();
   // The same, with the row of the last command in view: one just recorded or restored.
   void ZeigeLetztenBefehl();
+  // Called on every change of the command list but appending at its end.
+  void BefehllisteGeaendert();
 
   // The command list (BefehlT.cpp).
   // The first command in list order whose NeuG is name; b is set only when found.

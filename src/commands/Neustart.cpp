@@ -8,6 +8,7 @@
 #include "platform/Steuerelement.h"
 
 void Befehlsteil::Neustart() {
+  BefehllisteGeaendert();
   BListe = nullptr;
   AktuellerBZeiger = BListe;
   ErzeugeUrsprung();
@@ -35,6 +36,7 @@ void Befehlsteil::Neustart() {
 void Befehlsteil::AllesLoeschen() {
   // The whole list on top of the undo stack, its first command on top.
   if (BListe) {
+    BefehllisteGeaendert();
     BefehlT* letzter = BListe;
     while (letzter->Zeiger) letzter = letzter->Zeiger;
     letzter->Zeiger = BLager;

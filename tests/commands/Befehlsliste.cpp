@@ -46,6 +46,9 @@ TEST_F(Befehlsliste, AppendingAndInserting) {
   Frei("Z").Einfuegen(5);
   EXPECT_EQ(Namen(), (V{"A", "Y", "X", "B", "C", "Z"}));
   EXPECT_EQ(Befehle().back()->Zeiger, nullptr);
+  // Appended behind the one inserted last, which is no longer C.
+  Befehl(KennungPunkt, "W");
+  EXPECT_EQ(Namen(), (V{"A", "Y", "X", "B", "C", "Z", "W"}));
 }
 
 TEST_F(Befehlsliste, PoolKeepsEveryFieldAndHandsOutTheNewestFirst) {

@@ -1,6 +1,7 @@
 // What is kept beside the figure list (the index, the walks in no order, the
-// name lists and the figure list box) against the list itself, through random
-// sessions of defining, deleting, restoring and loading.
+// name lists and the figure list box) against the list itself, and the
+// command-list text against the command list, through random sessions of
+// defining, deleting, restoring and loading.
 
 #include <filesystem>
 #include <random>
@@ -67,7 +68,7 @@ TEST_F(Listenabgleich, RandomSessionsKeepEverythingBesideTheFigureListAsARebuild
             Loeschfeld(h().Element<ListBox>("ProtokollBox").Zeile(static_cast<int>(zufall() % anzahl)));
           break;
         case 7:
-          h().Restore();
+          for (unsigned n = 1 + zufall() % 3; n > 0; --n) h().Restore();
           if (zufall() % 2) h().AnweisungslisteAusfuehren();
           break;
         default:
@@ -86,6 +87,13 @@ TEST_F(Listenabgleich, RandomSessionsKeepEverythingBesideTheFigureListAsARebuild
       Meldungen();
       PruefeGegenDieListe(namen);
       EXPECT_EQ(h().Element<ListBox>("FiguratLB").Zeilen(), Zeilen(h().ErwNListe));
+      std::string protokoll;
+      int n = 0;
+      for (const BefehlT* b : Befehle())
+        protokoll += "<" + std::to_string(++n) + ">    " +
+                     Befehlsteil::BText(b->Kennung, b->NeuG, b->AltG1, b->AltG2, b->AltG3) + "\r";
+      EXPECT_EQ(h().Protokoll, protokoll);
+      EXPECT_EQ(h().Element<ListBox>("ProtokollBox").Zeilen(), Zeilen(protokoll));
       if (HasFailure()) FAIL() << "Saat " << saat << ", Schritt " << schritt;
     }
   }
