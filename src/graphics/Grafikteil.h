@@ -54,6 +54,11 @@ class Grafikteil : public Konstruktionsteil {
   // as they are, they are made once for each point however many segments
   // end in it.
   Bildpunkte Abbilder(const FiguratT& g, bool anaglyph);
+  // While the segments of place i are drawn, what those of the next places
+  // will read is fetched, one link further for each nearer place: along a
+  // long list the kept partners, their records and their picture points lie
+  // spread over memory.
+  void StreckenVorausholen(std::size_t i);
   // The figure named by corner k of g, as HoleFigurat finds it; null when
   // there is none. While JedeStelle is at g, it is kept for g's place like
   // the connections, as long as it still has that name.
@@ -98,6 +103,11 @@ class Grafikteil : public Konstruktionsteil {
   std::size_t bilderBelegt_ = 0;
   std::uint64_t gang_ = 0;  // the walks of JedeStelle so far
   Bildeintrag& Bildplatz(const FiguratT& g);
+  // Where the search for g's entry starts.
+  std::size_t Bildanfang(const FiguratT& g) const {
+    // Fibonacci hashing spreads the records' addresses over the table.
+    return (reinterpret_cast<std::uintptr_t>(&g) * 0x9e3779b97f4a7c15u) >> 32 & (bilder_.size() - 1);
+  }
   // The place JedeStelle is at, KeineStelle outside its walk.
   static constexpr std::size_t KeineStelle = -1;
   std::size_t stelle_ = KeineStelle;

@@ -103,17 +103,34 @@ Grafikteil::Bildeintrag& Grafikteil::Bildplatz(const FiguratT& g) {
       if (e.gang == gang_) Bildplatz(*e.punkt) = e;
   }
   const std::size_t maske = bilder_.size() - 1;
-  // Fibonacci hashing spreads the records' addresses over the table.
-  for (std::size_t i = (reinterpret_cast<std::uintptr_t>(&g) * 0x9e3779b97f4a7c15u) >> 32 & maske;;
-       i = (i + 1) & maske) {
+  for (std::size_t i = Bildanfang(g);; i = (i + 1) & maske) {
     Bildeintrag& e = bilder_[i];
     if (e.gang != gang_ || e.punkt == &g) return e;
   }
 }
 
+void Grafikteil::StreckenVorausholen(std::size_t i) {
+  constexpr std::size_t kVoraus = 16;
+  const std::size_t n = verbindungen_.size();
+  auto stand = [&](std::size_t k) { return i + k < n ? verbindungen_[i + k].get() : nullptr; };
+  if (const Verbindungsstand* s = stand(kVoraus)) __builtin_prefetch(s);
+  if (const Verbindungsstand* s = stand(kVoraus / 2)) __builtin_prefetch(s->partner.data());
+  const bool bilder = !bilder_.empty();
+  if (const Verbindungsstand* s = stand(kVoraus / 4)) {
+    if (bilder) __builtin_prefetch(&bilder_[Bildanfang(*Reihenfolge()[i + kVoraus / 4])]);
+    for (const FiguratT* p : s->partner) {
+      __builtin_prefetch(p);
+      if (bilder) __builtin_prefetch(&bilder_[Bildanfang(*p)]);
+    }
+  }
+  if (const Verbindungsstand* s = stand(kVoraus / 8))
+    for (const FiguratT* p : s->partner) __builtin_prefetch(p->v1);
+}
+
 void GrafikFenster::ZeichneAlleStrecken() {
   Grafikteil& h = Grafikteil::Instanz();
   h.JedeStelle([&](FiguratT& g, std::size_t i) {
+    h.StreckenVorausholen(i);
     // A point without connections keeps no partners.
     if (g.Typ == TypPunkt && g.verbundenmit().size() > 1) ZeichneAlleStreckenVon(g, h.Streckenstand(i));
   });
