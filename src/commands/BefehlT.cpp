@@ -45,8 +45,10 @@ void BefehlT::Anhaengen() {
   Befehlsteil& h = Befehlsteil::Instanz();
   Zeiger = nullptr;
   BefehlT* c = h.bEnde_;
-  if (!c && h.BListe)
-    for (c = h.BListe; c->Zeiger;) c = c->Zeiger;
+  if (!c) {
+    c = h.BListe;
+    while (c && c->Zeiger) c = c->Zeiger;
+  }
   (c ? c->Zeiger : h.BListe) = this;
   h.bEnde_ = this;
 }

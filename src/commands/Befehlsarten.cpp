@@ -404,7 +404,7 @@ void Befehlsteil::ZeigeLetztenBefehl() {
   // A command appended to the list that the text shows is one more line; the
   // numbers before it stay.
   const BefehlT* davor = protokollEnde_ ? protokollEnde_->Zeiger : BListe;
-  if (protokollStimmt_ && bEnde_ && davor == bEnde_ && !bEnde_->Zeiger) {
+  if (protokollStimmt_ && bEnde_ && davor == bEnde_) {
     const std::size_t n = protokoll_.Zeilen() + 1;
     protokoll_.Haenge(
         [this, n](std::string& text) {

@@ -66,10 +66,6 @@ void Befehlsteil::LadeProtokoll() {
 }
 
 void Befehlsteil::Befehlslisteeinlesen(const std::string& text) {
-  BefehllisteGeaendert();
-  // The end of the list, found once: appending walks no list per line.
-  BefehlT* letzter = BListe;
-  while (letzter && letzter->Zeiger) letzter = letzter->Zeiger;
 
   // Lines end at CR, at LF or at both; reading stops where no ">" follows.
   // The next CR and LF are each searched for again only once they lie behind.
@@ -115,12 +111,7 @@ void Befehlsteil::Befehlslisteeinlesen(const std::string& text) {
       }
       continue;
     }
-    b->Zeiger = nullptr;
-    if (letzter)
-      letzter->Zeiger = b;
-    else
-      BListe = b;
-    letzter = b;
+    b->Anhaengen();
   }
 
   // The run ends with the name lists and the figure list box.

@@ -36,7 +36,6 @@ void Befehlsteil::Neustart() {
 void Befehlsteil::AllesLoeschen() {
   // The whole list on top of the undo stack, its first command on top.
   if (BListe) {
-    BefehllisteGeaendert();
     BefehlT* letzter = BListe;
     while (letzter->Zeiger) letzter = letzter->Zeiger;
     letzter->Zeiger = BLager;
