@@ -134,7 +134,7 @@ class GrafikFenster : public plattform::Fenster {
   void ZeichneAlles();
   void VerbindungEintragen(FiguratT& G1, FiguratT& G2);
   // The segments from the point g to the points named in its connections.
-  void ZeichneAlleStreckenVon(FiguratT& g, Grafikteil::Verbindungsstand& stand);
+  void ZeichneAlleStreckenVon(FiguratT& g, std::size_t stelle);
   void ZeichneAllePunkte();
   void VerbindungTrennen(FiguratT& G1, FiguratT& G2);
   // Splits "A:B" at its first colon; without a colon A and B stay as they were.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -31,19 +32,12 @@ class Grafikteil : public Konstruktionsteil {
   virtual void Trenne(const std::string& A, const std::string& B) = 0;
   virtual void AnweisungslisteAusfuehren() = 0;
 
-  // What the segments of a point were drawn to: its list of connections as
-  // it read then, and the figure found for each name in it. Kept for the
-  // point at place i of Reihenfolge while no figure comes or goes, as while
-  // only the picture changes.
-  struct Verbindungsstand {
-    std::string liste;
-    std::vector<FiguratT*> partner;
-  };
-  Verbindungsstand& Streckenstand(std::size_t i) {
-    auto& stand = verbindungen_[i];
-    if (!stand) stand = std::make_unique<Verbindungsstand>();
-    return *stand;
-  }
+  // The figures the segments of the point g at place i of Reihenfolge go
+  // to: found by the names of its list of connections, and kept while the
+  // list reads the same and no figure comes or goes, as while only the
+  // picture changes. A copy, as drawing enters connections again; it holds
+  // until the next call.
+  std::span<FiguratT* const> Partner(std::size_t i, const FiguratT& g);
   // The picture points of a point, as far as a segment reads them: x and y
   // in the single view and, with the anaglyph, from the shifted eye.
   struct Bildpunkte {
@@ -87,9 +81,25 @@ class Grafikteil : public Konstruktionsteil {
 
   // The Listenstand the kept partners and corners were found at.
   std::uint64_t bildstand_ = 0;
-  // Made for the places that have them: most figures of a long list have
-  // neither connections nor corners.
-  std::vector<std::unique_ptr<Verbindungsstand>> verbindungen_;
+  // What the segments of a point were drawn to: its list of connections as
+  // it read then, and its partners, the stretch anzahl long from anfang in
+  // partner_. Made for the places that have connections, which most
+  // figures of a long list lack, in the order the walk first reaches them:
+  // the walk then reads them, and their partners, one after the other.
+  struct Verbindungsstand {
+    std::string liste;
+    std::uint32_t anfang = 0;
+    std::uint32_t anzahl = 0;
+  };
+  std::vector<std::uint32_t> standNr_;  // for each place, 1 + its entry in staende_, or 0
+  std::vector<Verbindungsstand> staende_;
+  std::vector<FiguratT*> partner_;
+  std::size_t partnerFrei_ = 0;  // the entries of partner_ that no stretch holds any more
+  const Verbindungsstand* Stand(std::size_t i) const {
+    return i < standNr_.size() && standNr_[i] ? &staende_[standNr_[i] - 1] : nullptr;
+  }
+  // Every stretch moved to the front of partner_ in the order of staende_.
+  void PartnerVerdichten();
   // The corner figures of each place, corner k at k − 1.
   std::vector<std::unique_ptr<std::array<const FiguratT*, 4>>> ecken_;
   // The picture points made in this walk, by the point's record. Those of

@@ -111,45 +111,34 @@ Grafikteil::Bildeintrag& Grafikteil::Bildplatz(const FiguratT& g) {
 
 void Grafikteil::StreckenVorausholen(std::size_t i) {
   constexpr std::size_t kVoraus = 16;
-  const std::size_t n = verbindungen_.size();
-  auto stand = [&](std::size_t k) { return i + k < n ? verbindungen_[i + k].get() : nullptr; };
-  if (const Verbindungsstand* s = stand(kVoraus)) __builtin_prefetch(s);
-  if (const Verbindungsstand* s = stand(kVoraus / 2)) __builtin_prefetch(s->partner.data());
   const bool bilder = !bilder_.empty();
-  if (const Verbindungsstand* s = stand(kVoraus / 4)) {
+  if (const Verbindungsstand* s = Stand(i + kVoraus / 4)) {
     if (bilder) __builtin_prefetch(&bilder_[Bildanfang(*Reihenfolge()[i + kVoraus / 4])]);
-    for (const FiguratT* p : s->partner) {
+    for (std::uint32_t k = 0; k < s->anzahl; ++k) {
+      const FiguratT* p = partner_[s->anfang + k];
       __builtin_prefetch(p);
       if (bilder) __builtin_prefetch(&bilder_[Bildanfang(*p)]);
     }
   }
-  if (const Verbindungsstand* s = stand(kVoraus / 8))
-    for (const FiguratT* p : s->partner) __builtin_prefetch(p->v1);
+  if (const Verbindungsstand* s = Stand(i + kVoraus / 8))
+    for (std::uint32_t k = 0; k < s->anzahl; ++k) __builtin_prefetch(partner_[s->anfang + k]->v1);
 }
 
-void GrafikFenster::ZeichneAlleStrecken() {
-  Grafikteil& h = Grafikteil::Instanz();
-  h.JedeStelle([&](FiguratT& g, std::size_t i) {
-    h.StreckenVorausholen(i);
-    // A point without connections keeps no partners.
-    if (g.Typ == TypPunkt && g.verbundenmit().size() > 1) ZeichneAlleStreckenVon(g, h.Streckenstand(i));
-  });
-}
-
-void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
-  if (Stelle(G1.verbundenmit(), G2.name) == std::string::npos) G1.verbundenmit() += G2.name + ",";
-  if (Stelle(G2.verbundenmit(), G1.name) == std::string::npos) G2.verbundenmit() += G1.name + ",";
-}
-
-void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g, Grafikteil::Verbindungsstand& stand) {
+std::span<FiguratT* const> Grafikteil::Partner(std::size_t i, const FiguratT& g) {
+  if (!standNr_[i]) {
+    staende_.emplace_back();
+    standNr_[i] = static_cast<std::uint32_t>(staende_.size());
+  }
+  Verbindungsstand& stand = staende_[standNr_[i] - 1];
   const std::string& liste = g.verbundenmit();
   // The names are looked up again only when the list changed since they
-  // were last: the records stay while only the picture changes. The partners
-  // are a copy, as drawing enters the connection again.
+  // were last: the records stay while only the picture changes.
   if (stand.liste != liste) {
-    Grafikteil& h = Grafikteil::Instanz();
     stand.liste = liste;
-    stand.partner.clear();
+    // Found at the end of partner_; a stretch that does not grow goes back
+    // where it was. What a grown one leaves behind is reclaimed once it is
+    // as much as all the stretches hold.
+    const std::size_t ende = partner_.size();
     std::string_view rest = stand.liste;
     std::string partner;
     while (rest.size() > 1) {
@@ -160,10 +149,51 @@ void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g, Grafikteil::Verbindungss
       // called by the empty name, whatever the list head is called.
       if (partner.empty()) continue;
       FiguratT* p;
-      if (h.HoleFigurat(partner, p)) stand.partner.push_back(p);
+      if (HoleFigurat(partner, p)) partner_.push_back(p);
     }
+    const std::size_t anzahl = partner_.size() - ende;
+    if (anzahl <= stand.anzahl) {
+      std::copy(partner_.begin() + ende, partner_.end(), partner_.begin() + stand.anfang);
+      partner_.resize(ende);
+      partnerFrei_ += stand.anzahl - anzahl;
+    } else {
+      partnerFrei_ += stand.anzahl;
+      stand.anfang = static_cast<std::uint32_t>(ende);
+    }
+    stand.anzahl = static_cast<std::uint32_t>(anzahl);
+    if (2 * partnerFrei_ > partner_.size()) PartnerVerdichten();
   }
-  for (FiguratT* p : stand.partner) VerbindePunkte(g, *p);
+  return {partner_.data() + stand.anfang, stand.anzahl};
+}
+
+void Grafikteil::PartnerVerdichten() {
+  std::vector<FiguratT*> dicht;
+  dicht.reserve(partner_.size() - partnerFrei_);
+  for (Verbindungsstand& s : staende_) {
+    const auto anfang = partner_.begin() + s.anfang;
+    s.anfang = static_cast<std::uint32_t>(dicht.size());
+    dicht.insert(dicht.end(), anfang, anfang + s.anzahl);
+  }
+  partner_ = std::move(dicht);
+  partnerFrei_ = 0;
+}
+
+void GrafikFenster::ZeichneAlleStrecken() {
+  Grafikteil& h = Grafikteil::Instanz();
+  h.JedeStelle([&](FiguratT& g, std::size_t i) {
+    h.StreckenVorausholen(i);
+    // A point without connections keeps no partners.
+    if (g.Typ == TypPunkt && g.verbundenmit().size() > 1) ZeichneAlleStreckenVon(g, i);
+  });
+}
+
+void GrafikFenster::VerbindungEintragen(FiguratT& G1, FiguratT& G2) {
+  if (Stelle(G1.verbundenmit(), G2.name) == std::string::npos) G1.verbundenmit() += G2.name + ",";
+  if (Stelle(G2.verbundenmit(), G1.name) == std::string::npos) G2.verbundenmit() += G1.name + ",";
+}
+
+void GrafikFenster::ZeichneAlleStreckenVon(FiguratT& g, std::size_t stelle) {
+  for (FiguratT* p : Grafikteil::Instanz().Partner(stelle, g)) VerbindePunkte(g, *p);
 }
 
 void GrafikFenster::VerbindungTrennen(FiguratT& G1, FiguratT& G2) {

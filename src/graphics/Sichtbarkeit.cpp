@@ -20,8 +20,10 @@ void Grafikteil::HalteBildstand() {
   const std::size_t n = Reihenfolge().size();
   if (bildstand_ == Listenstand()) return;
   bildstand_ = Listenstand();
-  verbindungen_.clear();
-  verbindungen_.resize(n);
+  standNr_.assign(n, 0);
+  staende_.clear();
+  partner_.clear();
+  partnerFrei_ = 0;
   ecken_.clear();
   ecken_.resize(n);
 }

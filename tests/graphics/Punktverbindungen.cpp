@@ -1,5 +1,8 @@
 // Point connections: the lists in both points, the pair list, the drawn segments.
 
+#include <array>
+#include <random>
+
 #include "Grafik.h"
 
 namespace {
@@ -166,6 +169,39 @@ TEST_F(Punktverbindungen, EachRedrawDrawsTheConnectionsAndPositionsAsTheyAreNow)
   G().VerbindePunkte(A, C);
   ASSERT_EQ(beide.size(), 4u);
   EXPECT_EQ(decltype(beide)(beide.begin(), beide.begin() + 2), enden(Aufzeichnung().Aufzeichnung()));
+}
+
+// The partners kept between redraws follow every connection made and cut,
+// however often the lists grow and shrink while no figure comes or goes.
+TEST_F(Punktverbindungen, KeptPartnersFollowEveryConnectionMadeAndCut) {
+  std::vector<FiguratT*> punkte;
+  for (int i = 0; i < 6; ++i) punkte.push_back(&Punkt(std::string(1, char('A' + i)), i, i * i % 5, 1 - i));
+  h().ErzeugeNamenListen();
+  auto enden = [](const std::vector<Primitiv>& bild) {
+    std::vector<std::array<int, 4>> e;
+    for (const Primitiv& k : bild) e.push_back({k.a, k.b, k.c, k.d});
+    return e;
+  };
+  std::mt19937 zufall(7);
+  for (int schritt = 0; schritt < 400; ++schritt) {
+    FiguratT& a = *punkte[zufall() % punkte.size()];
+    FiguratT& b = *punkte[zufall() % punkte.size()];
+    if (zufall() % 3)
+      G().VerbindungEintragen(a, b);
+    else
+      G().VerbindungTrennen(a, b);
+    const auto bild = enden(Strecken());
+    // Each segment drawn alone, in the order of the points and their lists.
+    Vergessen();
+    for (FiguratT* g : punkte)
+      for (std::size_t anfang = 0, komma; (komma = g->verbundenmit().find(',', anfang)) != std::string::npos;
+           anfang = komma + 1) {
+        FiguratT* partner;
+        ASSERT_TRUE(h().HoleFigurat(g->verbundenmit().substr(anfang, komma - anfang), partner));
+        G().VerbindePunkte(*g, *partner);
+      }
+    ASSERT_EQ(bild, enden(Aufzeichnung().Aufzeichnung())) << "Schritt " << schritt;
+  }
 }
 
 TEST_F(Punktverbindungen, ACommaInANameReadsAsTwoNamesWhenDrawn) {
