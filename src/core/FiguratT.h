@@ -19,8 +19,9 @@ constexpr int TypEbene = 3;
 constexpr int TypRaum = 4;
 
 // One named figure. It owns its two vectors and its corner names; records go
-// back to the figure pool instead of being freed.
-class FiguratT {
+// back to the figure pool instead of being freed. What the walks along the
+// list read lies in its first two cache lines, up to the corner names.
+class alignas(64) FiguratT {
  public:
   std::string name;
   int Typ = TypKein;
@@ -38,6 +39,15 @@ class FiguratT {
   VektorT* v2 = nullptr;  // direction of a line, normal of a plane
   VektorT* v1 = nullptr;  // position of a point, support point of a line or plane
   FiguratT* Zeiger = nullptr;  // the next record in the figure list or the pool
+
+ private:
+  std::uint64_t sichtbarStand_ = 0;
+  // The connections and when they were last read or kept: a later cut of all
+  // points' connections while the record is listed empties them when read.
+  mutable std::uint64_t verbundenStand_ = 0;
+  mutable std::string verbundenmit_;
+
+ public:
   // 1 to 4: corner names of a triangle or tetrahedron (4 the apex), end points
   // of a segment; 1 of a collection: its member names joined by commas.
   std::array<std::string, 5> Ecken;
@@ -98,11 +108,5 @@ class FiguratT {
   // Draws the figure in the graphics window by its type, in one view or both.
   void Abbilden();
 
- private:
-  std::uint64_t sichtbarStand_ = 0;
-  // The connections and when they were last read or kept: a later cut of all
-  // points' connections while the record is listed empties them when read.
-  mutable std::string verbundenmit_;
-  mutable std::uint64_t verbundenStand_ = 0;
   friend class Kernteil;
 };
