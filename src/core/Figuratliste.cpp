@@ -317,14 +317,18 @@ void Kernteil::ErzeugeNamenListen() {
     liste->clear();
   SammleFolge();
   ++listenstand_;
-  JedesInFolge([this](const FiguratT& r, std::size_t) {
+  punktstellen_.clear();
+  JedesInFolge([this](const FiguratT& r, std::size_t i) {
     // Appended piece by piece: no text is made for a row.
     auto zeile = [this, &r](std::string& liste) { liste.append(r.name).append(CR); };
     zeile(NListe);
     HaengeListenzeileAn(ErwNListe, r);
     ErwNListe += CR;
     const int t = r.Typ;
-    if (t == TypPunkt) zeile(PNListe);
+    if (t == TypPunkt) {
+      zeile(PNListe);
+      punktstellen_.push_back(static_cast<std::uint32_t>(i));
+    }
     if (t == TypGerade) zeile(gNListe);
     if (t == TypPunkt || t == TypGerade) zeile(gPNListe);
     if (t == TypGerade || t == TypEbene) zeile(oPNListe);

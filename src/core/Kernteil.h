@@ -120,6 +120,11 @@ class Kernteil : public plattform::Fenster {
     return folge_;
   }
   std::uint64_t Listenstand() const { return listenstand_; }
+  // The places of Reihenfolge that hold a point, in its order.
+  const std::vector<std::uint32_t>& Punktstellen() {
+    ErzeugeNamenListen();
+    return punktstellen_;
+  }
   // The figures a show or hide of all reaches.
   enum class Figurenkreis { Alle, Punkte, OhneEbenen };
   // Shows or hides every figure of the kreis that the name lists hold now, in
@@ -190,6 +195,7 @@ class Kernteil : public plattform::Fenster {
   // the list: a walk along the links waits for one record after the other,
   // along these the next ones are fetched while one is used.
   std::vector<FiguratT*> folge_;
+  std::vector<std::uint32_t> punktstellen_;
   std::uint64_t listenstand_ = 0;
   // folge_ := the records along the links from ErstesFigurat.
   void SammleFolge();

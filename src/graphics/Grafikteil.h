@@ -44,15 +44,15 @@ class Grafikteil : public Konstruktionsteil {
     VektorT bild;
     VektorT versetzt;
   };
-  // Those of g's position. Within a walk of JedeStelle, where positions stay
-  // as they are, they are made once for each point however many segments
-  // end in it.
+  // Those of g's position. Within a walk of JedeStelle or JedenPunkt,
+  // where positions stay as they are, they are made once for each point
+  // however many segments end in it.
   Bildpunkte Abbilder(const FiguratT& g, bool anaglyph);
-  // While the segments of place i are drawn, what those of the next places
-  // will read is fetched, one link further for each nearer place: along a
-  // long list the kept partners, their records and their picture points lie
-  // spread over memory.
-  void StreckenVorausholen(std::size_t i);
+  // While the segments of the point at place j of Punktstellen are drawn,
+  // what those of the next points will read is fetched, one link further
+  // for each nearer point: along a long list their records, partners and
+  // picture points lie spread over memory.
+  void StreckenVorausholen(std::size_t j);
   // The figure named by corner k of g, as HoleFigurat finds it; null when
   // there is none. While JedeStelle is at g, it is kept for g's place like
   // the connections, as long as it still has that name.
@@ -61,17 +61,24 @@ class Grafikteil : public Konstruktionsteil {
   // What tue does never enters or deletes a figure.
   template <class Tue>
   void JedeStelle(Tue&& tue) {
-    HalteBildstand();
-    struct Gang {
-      std::size_t& stelle;
-      ~Gang() { stelle = KeineStelle; }
-    } gang{stelle_};
-    ++gang_;
-    bilderBelegt_ = 0;
+    Gang gang(*this);
     JedesInFolge([&](FiguratT& g, std::size_t i) {
       stelle_ = i;
       tue(g, i);
     });
+  }
+  // The same for the places that hold a point: the segments' walk passes
+  // over the other records without reading them.
+  template <class Tue>
+  void JedenPunkt(Tue&& tue) {
+    Gang gang(*this);
+    const std::vector<FiguratT*>& folge = Reihenfolge();
+    const std::vector<std::uint32_t>& stellen = Punktstellen();
+    for (std::size_t j = 0; j < stellen.size(); ++j) {
+      StreckenVorausholen(j);
+      stelle_ = stellen[j];
+      tue(*folge[stelle_], stelle_);
+    }
   }
 
  private:
@@ -111,14 +118,27 @@ class Grafikteil : public Konstruktionsteil {
   };
   std::vector<Bildeintrag> bilder_;
   std::size_t bilderBelegt_ = 0;
-  std::uint64_t gang_ = 0;  // the walks of JedeStelle so far
+  std::uint64_t gang_ = 0;  // the walks so far
   Bildeintrag& Bildplatz(const FiguratT& g);
   // Where the search for g's entry starts.
   std::size_t Bildanfang(const FiguratT& g) const {
     // Fibonacci hashing spreads the records' addresses over the table.
     return (reinterpret_cast<std::uintptr_t>(&g) * 0x9e3779b97f4a7c15u) >> 32 & (bilder_.size() - 1);
   }
-  // The place JedeStelle is at, KeineStelle outside its walk.
+  // The place JedeStelle or JedenPunkt is at, KeineStelle outside their walks.
   static constexpr std::size_t KeineStelle = -1;
   std::size_t stelle_ = KeineStelle;
+  // One walk: what is kept holds for the list as it stands, and the picture
+  // points of earlier walks count as free.
+  struct Gang {
+    explicit Gang(Grafikteil& h) : h(h) {
+      h.HalteBildstand();
+      ++h.gang_;
+      h.bilderBelegt_ = 0;
+    }
+    ~Gang() { h.stelle_ = KeineStelle; }
+    Gang(const Gang&) = delete;
+    Gang& operator=(const Gang&) = delete;
+    Grafikteil& h;
+  };
 };

@@ -109,19 +109,35 @@ Grafikteil::Bildeintrag& Grafikteil::Bildplatz(const FiguratT& g) {
   }
 }
 
-void Grafikteil::StreckenVorausholen(std::size_t i) {
-  constexpr std::size_t kVoraus = 16;
+void Grafikteil::StreckenVorausholen(std::size_t j) {
+  constexpr std::size_t kVoraus = 8;
+  const std::vector<FiguratT*>& folge = Reihenfolge();
+  const std::vector<std::uint32_t>& stellen = Punktstellen();
+  const std::size_t n = stellen.size();
   const bool bilder = !bilder_.empty();
-  if (const Verbindungsstand* s = Stand(i + kVoraus / 4)) {
-    if (bilder) __builtin_prefetch(&bilder_[Bildanfang(*Reihenfolge()[i + kVoraus / 4])]);
-    for (std::uint32_t k = 0; k < s->anzahl; ++k) {
-      const FiguratT* p = partner_[s->anfang + k];
-      __builtin_prefetch(p);
-      if (bilder) __builtin_prefetch(&bilder_[Bildanfang(*p)]);
-    }
+  // The point's record: its type, name and connections lie in its first two lines.
+  if (j + kVoraus < n) {
+    const char* r = reinterpret_cast<const char*>(folge[stellen[j + kVoraus]]);
+    __builtin_prefetch(r);
+    __builtin_prefetch(r + 64);
   }
-  if (const Verbindungsstand* s = Stand(i + kVoraus / 8))
-    for (std::uint32_t k = 0; k < s->anzahl; ++k) __builtin_prefetch(partner_[s->anfang + k]->v1);
+  // Its position and picture point, and its partners' records and picture points.
+  if (j + kVoraus / 2 < n) {
+    const std::size_t i = stellen[j + kVoraus / 2];
+    __builtin_prefetch(folge[i]->v1);
+    if (bilder) __builtin_prefetch(&bilder_[Bildanfang(*folge[i])]);
+    if (const Verbindungsstand* s = Stand(i))
+      for (std::uint32_t k = 0; k < s->anzahl; ++k) {
+        const char* p = reinterpret_cast<const char*>(partner_[s->anfang + k]);
+        __builtin_prefetch(p);
+        __builtin_prefetch(p + 64);
+        if (bilder) __builtin_prefetch(&bilder_[Bildanfang(*partner_[s->anfang + k])]);
+      }
+  }
+  // The partners' positions.
+  if (j + kVoraus / 4 < n)
+    if (const Verbindungsstand* s = Stand(stellen[j + kVoraus / 4]))
+      for (std::uint32_t k = 0; k < s->anzahl; ++k) __builtin_prefetch(partner_[s->anfang + k]->v1);
 }
 
 std::span<FiguratT* const> Grafikteil::Partner(std::size_t i, const FiguratT& g) {
@@ -180,10 +196,9 @@ void Grafikteil::PartnerVerdichten() {
 
 void GrafikFenster::ZeichneAlleStrecken() {
   Grafikteil& h = Grafikteil::Instanz();
-  h.JedeStelle([&](FiguratT& g, std::size_t i) {
-    h.StreckenVorausholen(i);
+  h.JedenPunkt([&](FiguratT& g, std::size_t i) {
     // A point without connections keeps no partners.
-    if (g.Typ == TypPunkt && g.verbundenmit().size() > 1) ZeichneAlleStreckenVon(g, i);
+    if (g.verbundenmit().size() > 1) ZeichneAlleStreckenVon(g, i);
   });
 }
 
