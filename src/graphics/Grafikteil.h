@@ -53,6 +53,10 @@ class Grafikteil : public Konstruktionsteil {
   // for each nearer point: along a long list their records, partners and
   // picture points lie spread over memory.
   void StreckenVorausholen(std::size_t j);
+  // While the figure at place i is drawn, the corners kept for the next
+  // places are fetched, and then their positions and the names they are
+  // kept by.
+  void EckenVorausholen(std::size_t i);
   // The figure named by corner k of g, as HoleFigurat finds it; null when
   // there is none. While JedeStelle is at g, it is kept for g's place like
   // the connections, as long as it still has that name.
@@ -63,6 +67,7 @@ class Grafikteil : public Konstruktionsteil {
   void JedeStelle(Tue&& tue) {
     Gang gang(*this);
     JedesInFolge([&](FiguratT& g, std::size_t i) {
+      EckenVorausholen(i);
       stelle_ = i;
       tue(g, i);
     });
@@ -107,8 +112,14 @@ class Grafikteil : public Konstruktionsteil {
   }
   // Every stretch moved to the front of partner_ in the order of staende_.
   void PartnerVerdichten();
-  // The corner figures of each place, corner k at k − 1.
-  std::vector<std::unique_ptr<std::array<const FiguratT*, 4>>> ecken_;
+  // The corner figures of the places that have corners, corner k at k − 1,
+  // in the order the walk first reaches them.
+  using Eckstand = std::array<const FiguratT*, 4>;
+  std::vector<std::uint32_t> eckenNr_;  // for each place, 1 + its entry in ecken_, or 0
+  std::vector<Eckstand> ecken_;
+  const Eckstand* Ecken(std::size_t i) const {
+    return i < eckenNr_.size() && eckenNr_[i] ? &ecken_[eckenNr_[i] - 1] : nullptr;
+  }
   // The picture points made in this walk, by the point's record. Those of
   // earlier walks count as free; a power of two of them, at most half taken.
   struct Bildeintrag {

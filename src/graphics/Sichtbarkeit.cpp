@@ -24,8 +24,8 @@ void Grafikteil::HalteBildstand() {
   staende_.clear();
   partner_.clear();
   partnerFrei_ = 0;
+  eckenNr_.assign(n, 0);
   ecken_.clear();
-  ecken_.resize(n);
 }
 
 const FiguratT* Grafikteil::Eckfigurat(const FiguratT& g, int k) {
@@ -36,11 +36,28 @@ const FiguratT* Grafikteil::Eckfigurat(const FiguratT& g, int k) {
   };
   // Within the walk the figure list stands as Reihenfolge holds it.
   if (stelle_ == KeineStelle || Reihenfolge()[stelle_] != &g) return suche();
-  auto& ecken = ecken_[stelle_];
-  if (!ecken) ecken = std::make_unique<std::array<const FiguratT*, 4>>();
-  const FiguratT*& ecke = (*ecken)[k - 1];
+  std::uint32_t& nr = eckenNr_[stelle_];
+  if (!nr) {
+    ecken_.emplace_back();
+    nr = static_cast<std::uint32_t>(ecken_.size());
+  }
+  const FiguratT*& ecke = ecken_[nr - 1][k - 1];
   if (!ecke || ecke->name != name) ecke = suche();
   return ecke;
+}
+
+void Grafikteil::EckenVorausholen(std::size_t i) {
+  constexpr std::size_t kVoraus = 8;
+  if (const Eckstand* e = Ecken(i + kVoraus))
+    for (const FiguratT* ecke : *e)
+      if (ecke) __builtin_prefetch(ecke);
+  if (const Eckstand* e = Ecken(i + kVoraus / 2)) {
+    // The corner names lie behind the first two lines of the record.
+    const char* r = reinterpret_cast<const char*>(Reihenfolge()[i + kVoraus / 2]);
+    for (std::size_t zeile = 128; zeile < sizeof(FiguratT); zeile += 64) __builtin_prefetch(r + zeile);
+    for (const FiguratT* ecke : *e)
+      if (ecke) __builtin_prefetch(ecke->v1);
+  }
 }
 
 void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
