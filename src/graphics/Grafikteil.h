@@ -53,10 +53,11 @@ class Grafikteil : public Konstruktionsteil {
   // for each nearer point: along a long list their records, partners and
   // picture points lie spread over memory.
   void StreckenVorausholen(std::size_t j);
-  // While the figure at place i is drawn, the corners kept for the next
-  // places are fetched, and then their positions and the names they are
+  // While the figure at place i is drawn, what drawing the next ones reads
+  // beyond their records' first lines and positions is fetched: a line's
+  // direction, the corners kept, their positions and the names they are
   // kept by.
-  void EckenVorausholen(std::size_t i);
+  void FigurenVorausholen(std::size_t i);
   // The figure named by corner k of g, as HoleFigurat finds it; null when
   // there is none. While JedeStelle is at g, it is kept for g's place like
   // the connections, as long as it still has that name.
@@ -67,7 +68,7 @@ class Grafikteil : public Konstruktionsteil {
   void JedeStelle(Tue&& tue) {
     Gang gang(*this);
     JedesInFolge([&](FiguratT& g, std::size_t i) {
-      EckenVorausholen(i);
+      FigurenVorausholen(i);
       stelle_ = i;
       tue(g, i);
     });
