@@ -46,6 +46,8 @@ class alignas(64) FiguratT {
   // points' connections while the record is listed empties them when read.
   mutable std::uint64_t verbundenStand_ = 0;
   mutable std::string verbundenmit_;
+  // Its place among the points of the name lists as they were last built.
+  std::uint32_t punktNr_ = 0;
 
  public:
   // 1 to 4: corner names of a triangle or tetrahedron (4 the apex), end points

@@ -212,6 +212,10 @@ bool Kernteil::ImKreis(const FiguratT& g, Figurenkreis kreis) const {
 
 bool Kernteil::Gelistet(const FiguratT& g) const { return g.gereiht_ || &g == GListe; }
 
+std::size_t Kernteil::Punktnummer(const FiguratT& g) const {
+  return namenlistenAktuell_ && g.Typ == TypPunkt && Gelistet(g) ? g.punktNr_ : KeinPunkt;
+}
+
 bool Kernteil::SichtbarkeitVon(const FiguratT& g) const {
   bool ja = g.sichtbar_;
   if (!Gelistet(g)) return ja;
@@ -318,7 +322,7 @@ void Kernteil::ErzeugeNamenListen() {
   SammleFolge();
   ++listenstand_;
   punktstellen_.clear();
-  JedesInFolge([this](const FiguratT& r, std::size_t i) {
+  JedesInFolge([this](FiguratT& r, std::size_t i) {
     // Appended piece by piece: no text is made for a row.
     auto zeile = [this, &r](std::string& liste) { liste.append(r.name).append(CR); };
     zeile(NListe);
@@ -327,6 +331,7 @@ void Kernteil::ErzeugeNamenListen() {
     const int t = r.Typ;
     if (t == TypPunkt) {
       zeile(PNListe);
+      r.punktNr_ = static_cast<std::uint32_t>(punktstellen_.size());
       punktstellen_.push_back(static_cast<std::uint32_t>(i));
     }
     if (t == TypGerade) zeile(gNListe);

@@ -125,6 +125,10 @@ class Kernteil : public plattform::Fenster {
     ErzeugeNamenListen();
     return punktstellen_;
   }
+  // The place of g among Punktstellen when the name lists stand as they were
+  // built and hold g as a point; KeinPunkt otherwise.
+  static constexpr std::size_t KeinPunkt = -1;
+  std::size_t Punktnummer(const FiguratT& g) const;
   // The figures a show or hide of all reaches.
   enum class Figurenkreis { Alle, Punkte, OhneEbenen };
   // Shows or hides every figure of the kreis that the name lists hold now, in

@@ -120,22 +120,14 @@ class Grafikteil : public Konstruktionsteil {
   const Eckstand* Ecken(std::size_t i) const {
     return i < eckenNr_.size() && eckenNr_[i] ? &ecken_[eckenNr_[i] - 1] : nullptr;
   }
-  // The picture points made in this walk, by the point's record. Those of
-  // earlier walks count as free; a power of two of them, at most half taken.
+  // The picture points of the points made in this walk, by their place
+  // among Punktstellen; those of earlier walks count as free.
   struct Bildeintrag {
-    const FiguratT* punkt = nullptr;
     std::uint64_t gang = 0;
     std::array<double, 4> xy;  // single view, shifted eye
   };
   std::vector<Bildeintrag> bilder_;
-  std::size_t bilderBelegt_ = 0;
   std::uint64_t gang_ = 0;  // the walks so far
-  Bildeintrag& Bildplatz(const FiguratT& g);
-  // Where the search for g's entry starts.
-  std::size_t Bildanfang(const FiguratT& g) const {
-    // Fibonacci hashing spreads the records' addresses over the table.
-    return (reinterpret_cast<std::uintptr_t>(&g) * 0x9e3779b97f4a7c15u) >> 32 & (bilder_.size() - 1);
-  }
   // The place JedeStelle or JedenPunkt is at, KeineStelle outside their walks.
   static constexpr std::size_t KeineStelle = -1;
   std::size_t stelle_ = KeineStelle;
@@ -145,7 +137,7 @@ class Grafikteil : public Konstruktionsteil {
     explicit Gang(Grafikteil& h) : h(h) {
       h.HalteBildstand();
       ++h.gang_;
-      h.bilderBelegt_ = 0;
+      h.bilder_.resize(h.Punktstellen().size());
     }
     ~Gang() { h.stelle_ = KeineStelle; }
     Gang(const Gang&) = delete;

@@ -75,38 +75,20 @@ void GrafikFenster::VerbindePunkte(FiguratT& G1, FiguratT& G2) {
 
 Grafikteil::Bildpunkte Grafikteil::Abbilder(const FiguratT& g, bool anaglyph) {
   Bildpunkte b;
-  if (stelle_ != KeineStelle) {
-    Bildeintrag& e = Bildplatz(g);
-    if (e.gang == gang_) {
-      b.bild.Vektor(e.xy[0], e.xy[1], 0);
-      b.versetzt.Vektor(e.xy[2], e.xy[3], 0);
-      return b;
-    }
+  const std::size_t nr = stelle_ == KeineStelle ? KeinPunkt : Punktnummer(g);
+  Bildeintrag* e = nr < bilder_.size() ? &bilder_[nr] : nullptr;
+  if (e && e->gang == gang_) {
+    b.bild.Vektor(e->xy[0], e->xy[1], 0);
+    b.versetzt.Vektor(e->xy[2], e->xy[3], 0);
+    return b;
   }
   // A copy: a figure's own vectors are never handed to the projection.
   Leihvektor p(*this);
   p->uebernimmtKomponentenVon(*g.v1);
   p->Abbilden(b.bild);
   if (anaglyph) p->aAbbilden(b.versetzt);
-  if (stelle_ != KeineStelle) {
-    Bildplatz(g) = {&g, gang_, {b.bild.kp[1], b.bild.kp[2], b.versetzt.kp[1], b.versetzt.kp[2]}};
-    ++bilderBelegt_;
-  }
+  if (e) *e = {gang_, {b.bild.kp[1], b.bild.kp[2], b.versetzt.kp[1], b.versetzt.kp[2]}};
   return b;
-}
-
-Grafikteil::Bildeintrag& Grafikteil::Bildplatz(const FiguratT& g) {
-  if (2 * (bilderBelegt_ + 1) > bilder_.size()) {
-    std::vector<Bildeintrag> alt =
-        std::exchange(bilder_, std::vector<Bildeintrag>(std::max<std::size_t>(256, 2 * bilder_.size())));
-    for (const Bildeintrag& e : alt)
-      if (e.gang == gang_) Bildplatz(*e.punkt) = e;
-  }
-  const std::size_t maske = bilder_.size() - 1;
-  for (std::size_t i = Bildanfang(g);; i = (i + 1) & maske) {
-    Bildeintrag& e = bilder_[i];
-    if (e.gang != gang_ || e.punkt == &g) return e;
-  }
 }
 
 void Grafikteil::StreckenVorausholen(std::size_t j) {
@@ -114,30 +96,31 @@ void Grafikteil::StreckenVorausholen(std::size_t j) {
   const std::vector<FiguratT*>& folge = Reihenfolge();
   const std::vector<std::uint32_t>& stellen = Punktstellen();
   const std::size_t n = stellen.size();
-  const bool bilder = !bilder_.empty();
   // The point's record: its type, name and connections lie in its first two lines.
   if (j + kVoraus < n) {
     const char* r = reinterpret_cast<const char*>(folge[stellen[j + kVoraus]]);
     __builtin_prefetch(r);
     __builtin_prefetch(r + 64);
   }
-  // Its position and picture point, and its partners' records and picture points.
+  // Its position, and its partners' records.
   if (j + kVoraus / 2 < n) {
     const std::size_t i = stellen[j + kVoraus / 2];
     __builtin_prefetch(folge[i]->v1);
-    if (bilder) __builtin_prefetch(&bilder_[Bildanfang(*folge[i])]);
     if (const Verbindungsstand* s = Stand(i))
       for (std::uint32_t k = 0; k < s->anzahl; ++k) {
         const char* p = reinterpret_cast<const char*>(partner_[s->anfang + k]);
         __builtin_prefetch(p);
         __builtin_prefetch(p + 64);
-        if (bilder) __builtin_prefetch(&bilder_[Bildanfang(*partner_[s->anfang + k])]);
       }
   }
-  // The partners' positions.
+  // The partners' positions and picture points.
   if (j + kVoraus / 4 < n)
     if (const Verbindungsstand* s = Stand(stellen[j + kVoraus / 4]))
-      for (std::uint32_t k = 0; k < s->anzahl; ++k) __builtin_prefetch(partner_[s->anfang + k]->v1);
+      for (std::uint32_t k = 0; k < s->anzahl; ++k) {
+        const FiguratT& p = *partner_[s->anfang + k];
+        __builtin_prefetch(p.v1);
+        if (const std::size_t nr = Punktnummer(p); nr < bilder_.size()) __builtin_prefetch(&bilder_[nr]);
+      }
 }
 
 std::span<FiguratT* const> Grafikteil::Partner(std::size_t i, const FiguratT& g) {
