@@ -5,8 +5,8 @@
 
 Runs bench_befehle of the build folder for every platform, list and length,
 each in fresh processes so that the peak memory belongs to that length (three
-of them, and the fastest run of each step counts: other work on the machine
-only ever adds), and prints milliseconds, microseconds per command and the growth exponent from
+of them, taking turns across the lengths, and the fastest run of each step
+counts: other work on the machine only ever adds), and prints milliseconds, microseconds per command and the growth exponent from
 10,000 to 100,000 commands of every step; then the load of a 60,000-command
 construction and a redraw with 6,000 points on Qt, bench_grafik's redraws,
 and the instructions per command of loading and re-executing under callgrind.
@@ -70,6 +70,20 @@ class Lauf:
         self.fehler = "" if self.code == 0 or self.abgebrochen else fehler.strip()
 
 
+def Weiter(lauf):
+    """Whether another process of the case is worth its time: not after one that failed or ran out."""
+    return not lauf.abgebrochen and lauf.code == 0
+
+
+def Dazu(bester, lauf):
+    """The fastest of both runs for every step, and the smaller peak memory, kept in bester."""
+    for schritt, (runden, ms) in lauf.schritte.items():
+        bester.schritte[schritt] = (runden, min(ms, bester.schritte.get(schritt, (runden, ms))[1]))
+    if "Spitze_KiB" in lauf.werte:
+        bester.werte["Spitze_KiB"] = min(bester.werte.get("Spitze_KiB", lauf.werte["Spitze_KiB"]),
+                                         lauf.werte["Spitze_KiB"])
+
+
 def Zahl(n):
     return f"{n:,}"
 
@@ -93,13 +107,27 @@ class Messung:
         befehl = [self.programm, plattform, liste, str(anzahl)]
         bester = Lauf(befehl, self.zeitlimit)
         for _ in range(1, self.prozesse):
-            if bester.abgebrochen or bester.code != 0:
+            if not Weiter(bester):
                 break
-            lauf = Lauf(befehl, self.zeitlimit)
-            for schritt, (runden, ms) in lauf.schritte.items():
-                bester.schritte[schritt] = (runden, min(ms, bester.schritte[schritt][1]))
-            bester.werte["Spitze_KiB"] = min(bester.werte["Spitze_KiB"], lauf.werte["Spitze_KiB"])
+            Dazu(bester, Lauf(befehl, self.zeitlimit))
         return bester
+
+    def Faelle(self, plattform, liste):
+        """Bench for every length. The processes take turns across the lengths, so that a stretch of
+        other work on the machine slows every length alike instead of one of them, which would bend
+        the exponent."""
+        laeufe = {}
+        for _ in range(self.prozesse):
+            for anzahl in LAENGEN:
+                bester = laeufe.get(anzahl)
+                if bester and not Weiter(bester):
+                    continue
+                lauf = Lauf([self.programm, plattform, liste, str(anzahl)], self.zeitlimit)
+                if bester:
+                    Dazu(bester, lauf)
+                else:
+                    laeufe[anzahl] = lauf
+        return laeufe
 
     def Zelle(self, lauf, schritt, anzahl):
         if schritt in lauf.schritte:
@@ -119,7 +147,7 @@ class Messung:
         print("|---|---|" + "---:|" * len(LAENGEN) + "---:|")
         ergebnisse = {}
         for plattform, plattformname in PLATTFORMEN:
-            laeufe = {n: self.Bench(plattform, liste, n) for n in LAENGEN}
+            laeufe = self.Faelle(plattform, liste)
             ergebnisse[plattform] = laeufe
             for schritt in SCHRITTE:
                 zellen = [self.Zelle(laeufe[n], schritt, n) for n in LAENGEN]
