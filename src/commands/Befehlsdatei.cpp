@@ -66,7 +66,6 @@ void Befehlsteil::LadeProtokoll() {
 }
 
 void Befehlsteil::Befehlslisteeinlesen(const std::string& text) {
-
   // Lines end at CR, at LF or at both; reading stops where no ">" follows.
   // The next CR and LF are each searched for again only once they lie behind.
   std::size_t pos = 0;

@@ -93,33 +93,47 @@ class Grafikteil : public Konstruktionsteil {
 
   // The Listenstand the kept partners and corners were found at.
   std::uint64_t bildstand_ = 0;
+  // What is kept for some places of Reihenfolge only, most figures of a long
+  // list having neither connections nor corners: made when a walk first asks
+  // for a place, and laid out in that order, so that the next walk reads
+  // them one after the other.
+  template <class T>
+  class Stellenablage {
+   public:
+    void Leeren(std::size_t stellen) {
+      nr_.assign(stellen, 0);
+      eintraege_.clear();
+    }
+    const T* Finde(std::size_t i) const { return i < nr_.size() && nr_[i] ? &eintraege_[nr_[i] - 1] : nullptr; }
+    T& Hole(std::size_t i) {
+      if (!nr_[i]) {
+        eintraege_.emplace_back();
+        nr_[i] = static_cast<std::uint32_t>(eintraege_.size());
+      }
+      return eintraege_[nr_[i] - 1];
+    }
+    std::vector<T>& Alle() { return eintraege_; }
+
+   private:
+    std::vector<std::uint32_t> nr_;  // for each place, 1 + its entry, or 0
+    std::vector<T> eintraege_;
+  };
   // What the segments of a point were drawn to: its list of connections as
   // it read then, and its partners, the stretch anzahl long from anfang in
-  // partner_. Made for the places that have connections, which most
-  // figures of a long list lack, in the order the walk first reaches them:
-  // the walk then reads them, and their partners, one after the other.
+  // partner_.
   struct Verbindungsstand {
     std::string liste;
     std::uint32_t anfang = 0;
     std::uint32_t anzahl = 0;
   };
-  std::vector<std::uint32_t> standNr_;  // for each place, 1 + its entry in staende_, or 0
-  std::vector<Verbindungsstand> staende_;
+  Stellenablage<Verbindungsstand> staende_;
   std::vector<FiguratT*> partner_;
   std::size_t partnerFrei_ = 0;  // the entries of partner_ that no stretch holds any more
-  const Verbindungsstand* Stand(std::size_t i) const {
-    return i < standNr_.size() && standNr_[i] ? &staende_[standNr_[i] - 1] : nullptr;
-  }
   // Every stretch moved to the front of partner_ in the order of staende_.
   void PartnerVerdichten();
-  // The corner figures of the places that have corners, corner k at k − 1,
-  // in the order the walk first reaches them.
+  // The corner figures of a place, corner k at k − 1.
   using Eckstand = std::array<const FiguratT*, 4>;
-  std::vector<std::uint32_t> eckenNr_;  // for each place, 1 + its entry in ecken_, or 0
-  std::vector<Eckstand> ecken_;
-  const Eckstand* Ecken(std::size_t i) const {
-    return i < eckenNr_.size() && eckenNr_[i] ? &ecken_[eckenNr_[i] - 1] : nullptr;
-  }
+  Stellenablage<Eckstand> ecken_;
   // The picture points of the points made in this walk, by their place
   // among Punktstellen; those of earlier walks count as free.
   struct Bildeintrag {

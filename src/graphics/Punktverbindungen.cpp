@@ -106,7 +106,7 @@ void Grafikteil::StreckenVorausholen(std::size_t j) {
   if (j + kVoraus / 2 < n) {
     const std::size_t i = stellen[j + kVoraus / 2];
     __builtin_prefetch(folge[i]->v1);
-    if (const Verbindungsstand* s = Stand(i))
+    if (const Verbindungsstand* s = staende_.Finde(i))
       for (std::uint32_t k = 0; k < s->anzahl; ++k) {
         const char* p = reinterpret_cast<const char*>(partner_[s->anfang + k]);
         __builtin_prefetch(p);
@@ -115,7 +115,7 @@ void Grafikteil::StreckenVorausholen(std::size_t j) {
   }
   // The partners' positions and picture points.
   if (j + kVoraus / 4 < n)
-    if (const Verbindungsstand* s = Stand(stellen[j + kVoraus / 4]))
+    if (const Verbindungsstand* s = staende_.Finde(stellen[j + kVoraus / 4]))
       for (std::uint32_t k = 0; k < s->anzahl; ++k) {
         const FiguratT& p = *partner_[s->anfang + k];
         __builtin_prefetch(p.v1);
@@ -124,11 +124,7 @@ void Grafikteil::StreckenVorausholen(std::size_t j) {
 }
 
 std::span<FiguratT* const> Grafikteil::Partner(std::size_t i, const FiguratT& g) {
-  if (!standNr_[i]) {
-    staende_.emplace_back();
-    standNr_[i] = static_cast<std::uint32_t>(staende_.size());
-  }
-  Verbindungsstand& stand = staende_[standNr_[i] - 1];
+  Verbindungsstand& stand = staende_.Hole(i);
   const std::string& liste = g.verbundenmit();
   // The names are looked up again only when the list changed since they
   // were last: the records stay while only the picture changes.
@@ -168,7 +164,7 @@ std::span<FiguratT* const> Grafikteil::Partner(std::size_t i, const FiguratT& g)
 void Grafikteil::PartnerVerdichten() {
   std::vector<FiguratT*> dicht;
   dicht.reserve(partner_.size() - partnerFrei_);
-  for (Verbindungsstand& s : staende_) {
+  for (Verbindungsstand& s : staende_.Alle()) {
     const auto anfang = partner_.begin() + s.anfang;
     s.anfang = static_cast<std::uint32_t>(dicht.size());
     dicht.insert(dicht.end(), anfang, anfang + s.anzahl);

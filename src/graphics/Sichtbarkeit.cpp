@@ -20,12 +20,10 @@ void Grafikteil::HalteBildstand() {
   const std::size_t n = Reihenfolge().size();
   if (bildstand_ == Listenstand()) return;
   bildstand_ = Listenstand();
-  standNr_.assign(n, 0);
-  staende_.clear();
+  staende_.Leeren(n);
   partner_.clear();
   partnerFrei_ = 0;
-  eckenNr_.assign(n, 0);
-  ecken_.clear();
+  ecken_.Leeren(n);
 }
 
 const FiguratT* Grafikteil::Eckfigurat(const FiguratT& g, int k) {
@@ -36,26 +34,21 @@ const FiguratT* Grafikteil::Eckfigurat(const FiguratT& g, int k) {
   };
   // Within the walk the figure list stands as Reihenfolge holds it.
   if (stelle_ == KeineStelle || Reihenfolge()[stelle_] != &g) return suche();
-  std::uint32_t& nr = eckenNr_[stelle_];
-  if (!nr) {
-    ecken_.emplace_back();
-    nr = static_cast<std::uint32_t>(ecken_.size());
-  }
-  const FiguratT*& ecke = ecken_[nr - 1][k - 1];
+  const FiguratT*& ecke = ecken_.Hole(stelle_)[k - 1];
   if (!ecke || ecke->name != name) ecke = suche();
   return ecke;
 }
 
 void Grafikteil::FigurenVorausholen(std::size_t i) {
   constexpr std::size_t kVoraus = 8;
-  if (const Eckstand* e = Ecken(i + kVoraus))
+  if (const Eckstand* e = ecken_.Finde(i + kVoraus))
     for (const FiguratT* ecke : *e)
       if (ecke) __builtin_prefetch(ecke);
   const std::vector<FiguratT*>& folge = Reihenfolge();
   if (i + kVoraus / 2 >= folge.size()) return;
   const FiguratT& g = *folge[i + kVoraus / 2];
   if (g.Typ == TypGerade) __builtin_prefetch(g.v2);
-  if (const Eckstand* e = Ecken(i + kVoraus / 2)) {
+  if (const Eckstand* e = ecken_.Finde(i + kVoraus / 2)) {
     // The corner names lie behind the first two lines of the record.
     const char* r = reinterpret_cast<const char*>(&g);
     for (std::size_t zeile = 128; zeile < sizeof(FiguratT); zeile += 64) __builtin_prefetch(r + zeile);
