@@ -329,32 +329,20 @@ void Befehlsteil::ErzeugeBefehlsSchluessel() {
 
 void Befehlslistentext::Setze(std::size_t laenge, const std::function<void(std::string&)>& schreibe,
                               plattform::ListBox& box) {
-  text_ = std::string();
-  text_.reserve(laenge);
-  schreibe(text_);
-  anfaenge_.clear();
-  for (std::size_t a = 0; a < text_.size();) {
-    anfaenge_.push_back(a);
-    const std::size_t cr = text_.find('\r', a);
-    a = cr == std::string::npos ? text_.size() : cr + 1;
-  }
+  zeilen_.Schreibe(laenge, schreibe);
   ZeigeIn(box);
 }
 
 void Befehlslistentext::Haenge(const std::function<void(std::string&)>& schreibe, plattform::ListBox& box) {
-  anfaenge_.push_back(text_.size());
-  schreibe(text_);
+  zeilen_.Haenge(schreibe);
   ZeigeIn(box);
 }
 
 void Befehlslistentext::ZeigeIn(plattform::ListBox& box) {
-  // The box takes its rows from the text when it shows them, cut at every CR
-  // as a fill cuts them: a long list is not held a second time, row by row.
-  box.SetzeZeilen(static_cast<plattform::Zeilennr>(anfaenge_.size()), [this](plattform::Zeilennr i) {
-    const std::string_view text(text_);
-    const std::size_t a = anfaenge_[static_cast<std::size_t>(i)];
-    return std::string(text.substr(a, text.find('\r', a) - a));
-  });
+  // The box takes its rows from the text when it shows them: a long list is
+  // not held a second time.
+  box.SetzeZeilen(static_cast<plattform::Zeilennr>(zeilen_.Zeilen()),
+                  [this](plattform::Zeilennr i) { return zeilen_.Zeile(static_cast<std::size_t>(i)); });
 }
 
 namespace {

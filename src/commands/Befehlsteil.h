@@ -20,19 +20,17 @@ struct Satzlesung;
 // the rows it hands the box.
 class Befehlslistentext {
  public:
-  const std::string& Text() const { return text_; }
+  const std::string& Text() const { return zeilen_.Text(); }
   // The text made anew, laenge bytes long, by schreibe, which appends it to
-  // the empty text; the box's rows are its lines, cut at every CR. The text
-  // before goes first, so that a long list is never held twice.
+  // the empty text; the box's rows are its lines.
   void Setze(std::size_t laenge, const std::function<void(std::string&)>& schreibe, plattform::ListBox& box);
   // One line more at the end, which schreibe appends, ending in CR.
   void Haenge(const std::function<void(std::string&)>& schreibe, plattform::ListBox& box);
-  std::size_t Zeilen() const { return anfaenge_.size(); }
+  std::size_t Zeilen() const { return zeilen_.Zeilen(); }
 
  private:
   void ZeigeIn(plattform::ListBox& box);
-  std::string text_;
-  std::vector<std::size_t> anfaenge_;  // where each line starts
+  plattform::Zeilentext zeilen_;
 };
 
 // The command list's part of the main window: the list, its pool, the

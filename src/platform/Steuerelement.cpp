@@ -152,6 +152,46 @@ void StatischerText::SetzeText(std::string text) {
   Geaendert();
 }
 
+// Rows in one text
+
+std::string Zeilentext::Zeile(std::size_t i) const {
+  const std::string_view text(text_);
+  const std::size_t a = anfaenge_[i];
+  return std::string(text.substr(a, text.find('\r', a) - a));
+}
+
+void Zeilentext::Setze(std::string_view text) {
+  Schreibe(text.size(), [text](std::string& t) { t += text; });
+}
+
+void Zeilentext::Schreibe(std::size_t laenge, const std::function<void(std::string&)>& schreibe) {
+  if (text_.capacity() < laenge || text_.capacity() / 2 > laenge) text_ = std::string();
+  text_.clear();
+  text_.reserve(laenge);
+  schreibe(text_);
+  anfaenge_.clear();
+  Schneide(0);
+}
+
+void Zeilentext::Haenge(const std::function<void(std::string&)>& schreibe) {
+  const std::size_t ab = text_.size();
+  schreibe(text_);
+  Schneide(ab);
+}
+
+void Zeilentext::Leeren() {
+  text_ = std::string();
+  anfaenge_ = {};
+}
+
+void Zeilentext::Schneide(std::size_t ab) {
+  for (std::size_t a = ab; a < text_.size();) {
+    anfaenge_.push_back(a);
+    const std::size_t cr = text_.find('\r', a);
+    a = cr == std::string::npos ? text_.size() : cr + 1;
+  }
+}
+
 // List box
 
 void ListBox::Anwenden(const Eigenschaften& e) {
@@ -160,23 +200,16 @@ void ListBox::Anwenden(const Eigenschaften& e) {
 }
 
 void ListBox::SetzeInhalt(std::string_view text) {
-  zeilen_.clear();
+  inhalt_.Setze(text);
   quelle_ = nullptr;
-  std::size_t anfang = 0;
-  while (anfang < text.size()) {
-    std::size_t cr = text.find('\r', anfang);
-    if (cr == std::string_view::npos) cr = text.size();
-    zeilen_.emplace_back(text.substr(anfang, cr - anfang));
-    anfang = cr + 1;
-  }
-  anzahl_ = static_cast<Zeilennr>(zeilen_.size());
+  anzahl_ = static_cast<Zeilennr>(inhalt_.Zeilen());
   listIndex_ = -1;
   Rolle(oberste_);
   Geaendert();
 }
 
 void ListBox::SetzeZeilen(Zeilennr anzahl, std::function<std::string(Zeilennr)> zeile) {
-  zeilen_.clear();
+  inhalt_.Leeren();
   quelle_ = std::move(zeile);
   anzahl_ = std::max<Zeilennr>(anzahl, 0);
   listIndex_ = -1;
@@ -185,16 +218,15 @@ void ListBox::SetzeZeilen(Zeilennr anzahl, std::function<std::string(Zeilennr)> 
 }
 
 std::vector<std::string> ListBox::Zeilen() const {
-  if (!quelle_) return zeilen_;
   std::vector<std::string> alle;
   alle.reserve(static_cast<std::size_t>(anzahl_));
-  for (Zeilennr i = 0; i < anzahl_; ++i) alle.push_back(quelle_(i));
+  for (Zeilennr i = 0; i < anzahl_; ++i) alle.push_back(Zeile(i));
   return alle;
 }
 
 std::string ListBox::Zeile(Zeilennr zeile) const {
   if (!IstZeile(zeile)) return {};
-  return quelle_ ? quelle_(zeile) : zeilen_[static_cast<std::size_t>(zeile)];
+  return quelle_ ? quelle_(zeile) : inhalt_.Zeile(static_cast<std::size_t>(zeile));
 }
 
 void ListBox::SetzeListIndex(Zeilennr zeile) {

@@ -31,6 +31,29 @@ enum class Bevel { Klein, Normal, Abgerundet };
 // outgrows an int long before memory runs out.
 using Zeilennr = std::int64_t;
 
+// Rows in one text, cut at every CR, a last CR ending the last row, and where
+// each row starts: one string however many rows a long list fills in again
+// and again. Its room is kept for the next text of about the same length.
+class Zeilentext {
+ public:
+  const std::string& Text() const { return text_; }
+  std::size_t Zeilen() const { return anfaenge_.size(); }
+  std::string Zeile(std::size_t i) const;
+  void Setze(std::string_view text);
+  // The text made anew, laenge bytes long, by schreibe, which appends it to
+  // the empty text. Room grown or shrunk goes first, so that a long text is
+  // never held twice.
+  void Schreibe(std::size_t laenge, const std::function<void(std::string&)>& schreibe);
+  // One row more at the end, which schreibe appends, ending in CR.
+  void Haenge(const std::function<void(std::string&)>& schreibe);
+  void Leeren();
+
+ private:
+  void Schneide(std::size_t ab);  // the starts of the rows from ab on
+  std::string text_;
+  std::vector<std::size_t> anfaenge_;
+};
+
 // What a drag started from a list row carries.
 struct DragItem {
   std::string Text;
@@ -239,8 +262,8 @@ class ListBox : public Steuerelement {
  private:
   void Rolle(Zeilennr oberste);
   bool IstZeile(Zeilennr zeile) const { return zeile >= 0 && zeile < anzahl_; }
-  std::vector<std::string> zeilen_;
-  std::function<std::string(Zeilennr)> quelle_;  // instead of zeilen_, when set
+  Zeilentext inhalt_;  // a fill's text
+  std::function<std::string(Zeilennr)> quelle_;  // instead of inhalt_, when set
   Zeilennr anzahl_ = 0;
   Zeilennr listIndex_ = -1;
   bool ziehbar_ = false;

@@ -315,6 +315,29 @@ TEST_P(Kontrakt, PropertiesReachTheWidgets) {
   EXPECT_EQ(Protokoll(), std::vector<std::string>{});
 }
 
+TEST_P(Kontrakt, EachFillShowsExactlyItsOwnRows) {
+  // One after the other, so that a fill reuses what the one before it left.
+  std::string lang;
+  std::vector<std::string> langeZeilen;
+  for (int i = 0; i < 300; ++i) {
+    langeZeilen.push_back("Zeile " + std::to_string(i));
+    lang += langeZeilen.back() + "\r";
+  }
+  const std::vector<std::pair<std::string, std::vector<std::string>>> faelle = {
+      {"A\r\rB", {"A", "", "B"}}, {lang, langeZeilen}, {"C\rD\r", {"C", "D"}}, {"", {}}, {"\r", {""}}};
+  auto& liste = F().Element<ListBox>("Liste");
+  for (const auto& [text, zeilen] : faelle) {
+    liste.SetzeInhalt(text);
+    EXPECT_EQ(liste.Zeilen(), zeilen) << text.substr(0, 20);
+    EXPECT_EQ(liste.Zeile(liste.ListCount()), "");
+    P().Abgleichen();
+    if (IstQt() && !zeilen.empty()) {
+      EXPECT_EQ(L()->Anzahl(), static_cast<Zeilennr>(zeilen.size()));
+      EXPECT_EQ(L()->Zeilentext(L()->Anzahl() - 1), QString::fromStdString(zeilen.back()));
+    }
+  }
+}
+
 TEST_P(Kontrakt, ListRowsFromAFunctionAreMadeOnlyWhenRead) {
   // More rows than an int counts: every pair of 100,000 points.
   constexpr Zeilennr anzahl = 5'000'000'000;
