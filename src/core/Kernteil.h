@@ -103,8 +103,15 @@ class Kernteil : public plattform::Fenster {
   bool ExistiertFigurat(const std::string& name) const;
   void HoleVektor(int selector, const std::string& name, VektorT& v) const;
   // The index of a long list lies spread over memory: a lookup of the name
-  // soon to come finds it at hand.
-  void FiguratVorausholen(const std::string& name) const { figuratIndex_.Vorausholen(name); }
+  // soon to come finds it at hand. For one further ahead, in two steps: the
+  // slot of the name first, then, once that is at hand, the entry it points to.
+  void FiguratVorausholen(std::string_view name) const { figuratIndex_.Vorausholen(name); }
+  void FiguratEintragVorausholen(std::string_view name) const {
+    figuratIndex_.EintragVorausholen(name, [](const Figurreihe::iterator& e) {
+      __builtin_prefetch(&e->first);
+      __builtin_prefetch(&e->second);
+    });
+  }
   void LoescheFigurat(const std::string& name);
   // A listed record becomes one of the type typ. Only through here, so that
   // the name lists and what a show or hide of all reached follow.

@@ -76,6 +76,18 @@ class Namensindex {
   void Vorausholen(std::string_view name) const {
     if (!plaetze_.empty()) __builtin_prefetch(&plaetze_[Hash(name) & Maske()]);
   }
+  // Once that slot is at hand: hole(e) for the first entry e of the name's
+  // hash, which the search will read the name of.
+  template <class Hole>
+  void EintragVorausholen(std::string_view name, Hole&& hole) const {
+    if (plaetze_.empty()) return;
+    const std::uint64_t h = Hash(name);
+    for (std::size_t i = h & Maske(); plaetze_[i].hash != 0; i = (i + 1) & Maske())
+      if (plaetze_[i].hash == h) {
+        hole(plaetze_[i].eintrag);
+        return;
+      }
+  }
 
  private:
   struct Platz {

@@ -27,6 +27,19 @@ std::size_t Stelle(std::string_view liste, std::string_view name) {
   return std::string_view::npos;
 }
 
+// tue(name) for each name of a list of connections, in order. A comma inside
+// a name leaves pieces that may be empty; no figure is called by the empty
+// name, whatever the list head is called.
+template <class Tue>
+void JedenPartnernamen(std::string_view liste, Tue&& tue) {
+  while (liste.size() > 1) {
+    const std::size_t komma = liste.find(',');
+    const std::string_view name = liste.substr(0, komma);
+    liste = komma == std::string_view::npos ? std::string_view() : liste.substr(komma + 1);
+    if (!name.empty()) tue(name);
+  }
+}
+
 }  // namespace
 
 void GrafikFenster::ZeigePunktepaare() {
@@ -92,35 +105,55 @@ Grafikteil::Bildpunkte Grafikteil::Abbilder(const FiguratT& g, bool anaglyph) {
 }
 
 void Grafikteil::StreckenVorausholen(std::size_t j) {
-  constexpr std::size_t kVoraus = 8;
   const std::vector<FiguratT*>& folge = Reihenfolge();
   const std::vector<std::uint32_t>& stellen = Punktstellen();
-  const std::size_t n = stellen.size();
+  auto stelle = [&](std::size_t d) { return j + d < stellen.size() ? stellen[j + d] : KeineStelle; };
   // The point's record: its type, name and connections lie in its first two lines.
-  if (j + kVoraus < n) {
-    const char* r = reinterpret_cast<const char*>(folge[stellen[j + kVoraus]]);
+  if (const std::size_t i = stelle(12); i != KeineStelle) {
+    const char* r = reinterpret_cast<const char*>(folge[i]);
     __builtin_prefetch(r);
     __builtin_prefetch(r + 64);
   }
+  // The partners not looked up yet since the list changed: the slots of their
+  // names in the index, then the entries those point to.
+  if (const std::size_t i = stelle(8); i != KeineStelle && !PartnerBekannt(i, *folge[i]))
+    JedenPartnernamen(folge[i]->verbundenmit(), [&](std::string_view name) { FiguratVorausholen(name); });
+  if (const std::size_t i = stelle(6); i != KeineStelle && !PartnerBekannt(i, *folge[i]))
+    JedenPartnernamen(folge[i]->verbundenmit(), [&](std::string_view name) { FiguratEintragVorausholen(name); });
   // Its position, and its partners' records.
-  if (j + kVoraus / 2 < n) {
-    const std::size_t i = stellen[j + kVoraus / 2];
+  if (const std::size_t i = stelle(4); i != KeineStelle) {
     __builtin_prefetch(folge[i]->v1);
-    if (const Verbindungsstand* s = staende_.Finde(i))
-      for (std::uint32_t k = 0; k < s->anzahl; ++k) {
-        const char* p = reinterpret_cast<const char*>(partner_[s->anfang + k]);
-        __builtin_prefetch(p);
-        __builtin_prefetch(p + 64);
-      }
+    JederPartner(i, *folge[i], [](const FiguratT& p) {
+      const char* r = reinterpret_cast<const char*>(&p);
+      __builtin_prefetch(r);
+      __builtin_prefetch(r + 64);
+    });
   }
   // The partners' positions and picture points.
-  if (j + kVoraus / 4 < n)
-    if (const Verbindungsstand* s = staende_.Finde(stellen[j + kVoraus / 4]))
-      for (std::uint32_t k = 0; k < s->anzahl; ++k) {
-        const FiguratT& p = *partner_[s->anfang + k];
-        __builtin_prefetch(p.v1);
-        if (const std::size_t nr = Punktnummer(p); nr < bilder_.size()) __builtin_prefetch(&bilder_[nr]);
-      }
+  if (const std::size_t i = stelle(2); i != KeineStelle)
+    JederPartner(i, *folge[i], [&](const FiguratT& p) {
+      __builtin_prefetch(p.v1);
+      if (const std::size_t nr = Punktnummer(p); nr < bilder_.size()) __builtin_prefetch(&bilder_[nr]);
+    });
+}
+
+bool Grafikteil::PartnerBekannt(std::size_t i, const FiguratT& g) const {
+  const Verbindungsstand* s = staende_.Finde(i);
+  return s && s->liste == g.verbundenmit();
+}
+
+template <class Tue>
+void Grafikteil::JederPartner(std::size_t i, const FiguratT& g, Tue&& tue) {
+  if (PartnerBekannt(i, g)) {
+    const Verbindungsstand& s = *staende_.Finde(i);
+    for (std::uint32_t k = 0; k < s.anzahl; ++k) tue(*partner_[s.anfang + k]);
+    return;
+  }
+  std::string partner;
+  JedenPartnernamen(g.verbundenmit(), [&](std::string_view name) {
+    partner.assign(name);
+    if (FiguratT* p; HoleFigurat(partner, p)) tue(*p);
+  });
 }
 
 std::span<FiguratT* const> Grafikteil::Partner(std::size_t i, const FiguratT& g) {
@@ -134,18 +167,11 @@ std::span<FiguratT* const> Grafikteil::Partner(std::size_t i, const FiguratT& g)
     // where it was. What a grown one leaves behind is reclaimed once it is
     // as much as all the stretches hold.
     const std::size_t ende = partner_.size();
-    std::string_view rest = stand.liste;
     std::string partner;
-    while (rest.size() > 1) {
-      const std::size_t komma = rest.find(',');
-      partner.assign(rest.substr(0, komma));
-      rest = komma == std::string_view::npos ? std::string_view() : rest.substr(komma + 1);
-      // A comma inside a name leaves pieces that may be empty; no figure is
-      // called by the empty name, whatever the list head is called.
-      if (partner.empty()) continue;
-      FiguratT* p;
-      if (HoleFigurat(partner, p)) partner_.push_back(p);
-    }
+    JedenPartnernamen(stand.liste, [&](std::string_view name) {
+      partner.assign(name);
+      if (FiguratT* p; HoleFigurat(partner, p)) partner_.push_back(p);
+    });
     const std::size_t anzahl = partner_.size() - ende;
     if (anzahl <= stand.anzahl) {
       std::copy(partner_.begin() + ende, partner_.end(), partner_.begin() + stand.anfang);
