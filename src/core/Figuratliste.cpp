@@ -1,8 +1,6 @@
 // The figure list in name order behind its head, a figure taking over
 // another's geometry, the lookups by name, and the name lists rebuilt from it.
 
-#include <algorithm>
-#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -22,9 +20,9 @@ void FiguratT::Einlisten() {
   const int n = Kernteil::AutomatischeNummer(name);
   if (0 < n && n < 500) h.VerbrauchteNr[n] = true;
   // Behind the last record whose name sorts before this one; the head itself is never compared.
-  FiguratT* p = kopf;
-  auto danach = h.figurReihe_.lower_bound(name);
-  if (danach != h.figurReihe_.begin()) p = std::prev(danach)->second;
+  const Namensfolge::Stelle stelle = h.namensfolge_.Untergrenze(name);
+  FiguratT* p = h.namensfolge_.Davor(stelle);
+  if (!p) p = kopf;
   // Written before the figure is linked; it reads only the record itself.
   h.Eingelistet(*this);
   h.namenlistenAktuell_ = false;
@@ -36,8 +34,9 @@ void FiguratT::Einlisten() {
   } else {
     Zeiger = p->Zeiger;
     p->Zeiger = this;
-    // The hashed key is a view of the ordered one.
-    if (h.figuratIndex_.Fuege(h.Einreihen(danach, *this))) {
+    ++h.verkettet_;
+    if (h.figuratIndex_.Fuege(this)) {
+      h.namensfolge_.Fuege(stelle, *this);
       h.HalteFest(*this);
       gereiht_ = true;
     }
@@ -50,28 +49,15 @@ void FiguratT::uebernimmtGeometrieVon(const FiguratT& g) {
   v2->uebernimmtKomponentenVon(*g.v2);
 }
 
-Kernteil::Figurreihe::iterator Kernteil::Einreihen(Figurreihe::iterator danach, FiguratT& g) {
-  if (knotenLager_.empty()) return figurReihe_.emplace_hint(danach, g.name, &g);
-  Figurreihe::node_type knoten = std::move(knotenLager_.back());
-  knotenLager_.pop_back();
-  knoten.key() = g.name;
-  knoten.mapped() = &g;
-  const auto reihe = figurReihe_.insert(danach, std::move(knoten));
-  // Left with the node when the name is there already.
-  if (knoten) knotenLager_.push_back(std::move(knoten));
-  // The next node, spread over memory as the last list left it, is fetched for the next figure.
-  if (!knotenLager_.empty()) __builtin_prefetch(&knotenLager_.back().key(), 1);
-  return reihe;
-}
-
 // As the walk from the head would find it: the head first, then the first
 // record of the name, else the last record of the list.
 FiguratT* Kernteil::FindeFigurat(const std::string& name, bool& found) const {
   found = true;
   if (VergleicheNamen(GListe->name, name) == 0) return GListe;
-  if (const auto* e = figuratIndex_.Finde(name)) return (*e)->second;
+  if (FiguratT* const* g = figuratIndex_.Finde(name)) return *g;
   found = false;
-  return figurReihe_.empty() ? GListe : figurReihe_.rbegin()->second;
+  FiguratT* letztes = namensfolge_.Letztes();
+  return letztes ? letztes : GListe;
 }
 
 void Kernteil::HoleFigurat(const std::string& name, const FiguratT*& g, bool& found) const {
@@ -118,18 +104,19 @@ void Kernteil::LoescheFigurat(const std::string& name) {
   const int n = AutomatischeNummer(name);
   if (0 < n && n < 500) VerbrauchteNr[n] = false;
   // The head is never compared, so it is never deleted.
-  const auto* eintrag = figuratIndex_.Finde(name);
+  FiguratT* const* eintrag = figuratIndex_.Finde(name);
   if (!eintrag) {
     plattform::plattform().MsgBox("Fehler beim Loeschen");
     return;
   }
-  const auto it = *eintrag;
-  FiguratT* p = it == figurReihe_.begin() ? GListe : std::prev(it)->second;
-  FiguratT* d = it->second;
+  FiguratT* d = *eintrag;
+  const Namensfolge::Stelle stelle = namensfolge_.Untergrenze(name);
+  FiguratT* p = namensfolge_.Davor(stelle);
+  if (!p) p = GListe;
   namenlistenAktuell_ = false;
-  // The hashed key is the ordered one's: it goes first.
   figuratIndex_.Entferne(name);
-  knotenLager_.push_back(figurReihe_.extract(it));
+  namensfolge_.Entferne(stelle);
+  --verkettet_;
   p->Zeiger = d->Zeiger;
   d->Einlagern();
 }
@@ -271,46 +258,17 @@ void Kernteil::JedesInFolge(const std::function<void(FiguratT&, std::size_t)>& t
 
 void Kernteil::SammleFolge() {
   folge_.clear();
-  folge_.reserve(figurReihe_.size() + 1);  // the records behind the head, and the head
+  folge_.reserve(namensfolge_.Anzahl() + 1);  // the records behind the head, and the head
   FiguratT* const erstes = ErstesFigurat();
-  auto langsam = [&] {
-    folge_.clear();
-    for (FiguratT* r = erstes; r; r = r->Zeiger) folge_.push_back(r);
-  };
   // Along a long list each link waits for the record before it, from
-  // memory. Records taken from the index at spread places cut the list into
-  // stretches in name order, and the stretches are walked side by side, so
-  // that their records are fetched together.
-  constexpr std::size_t kStrecken = 32;
-  if (figurReihe_.size() < 64 * kStrecken) return langsam();
-  std::vector<Figurreihe::iterator> marken = figuratIndex_.Stichproben(kStrecken);
-  std::sort(marken.begin(), marken.end(), [](const auto& a, const auto& b) { return a->first < b->first; });
-  marken.erase(std::unique(marken.begin(), marken.end()), marken.end());
-  struct Strecke {
-    FiguratT* r;
-    FiguratT* ende;
-    std::vector<FiguratT*> teil;
-  };
-  std::vector<Strecke> strecken;
-  FiguratT* anfang = erstes;
-  for (const auto& m : marken) {
-    strecken.push_back({anfang, m->second, {}});
-    anfang = m->second;
+  // memory; the name order holds the same records one after the other,
+  // unless a record was linked that it does not hold.
+  if (verkettet_ != namensfolge_.Anzahl()) {
+    for (FiguratT* r = erstes; r; r = r->Zeiger) folge_.push_back(r);
+    return;
   }
-  strecken.push_back({anfang, nullptr, {}});
-  for (bool weiter = true; weiter;) {
-    weiter = false;
-    for (Strecke& s : strecken) {
-      if (s.r == s.ende) continue;
-      // The list is not as its order says: the plain walk holds.
-      if (!s.r) return langsam();
-      s.teil.push_back(s.r);
-      s.r = s.r->Zeiger;
-      weiter = true;
-    }
-  }
-  for (const Strecke& s : strecken) folge_.insert(folge_.end(), s.teil.begin(), s.teil.end());
-  if (folge_.size() != figurReihe_.size() + (erstes == GListe ? 1 : 0)) langsam();
+  if (erstes == GListe) folge_.push_back(GListe);
+  namensfolge_.Jedes([this](FiguratT& g) { folge_.push_back(&g); });
 }
 
 void Kernteil::ErzeugeNamenListen() {

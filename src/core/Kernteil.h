@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
-#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/Namensfolge.h"
 #include "core/Namensindex.h"
 #include "platform/Fenster.h"
 #include "platform/Plattform.h"
@@ -104,13 +104,10 @@ class Kernteil : public plattform::Fenster {
   void HoleVektor(int selector, const std::string& name, VektorT& v) const;
   // The index of a long list lies spread over memory: a lookup of the name
   // soon to come finds it at hand. For one further ahead, in two steps: the
-  // slot of the name first, then, once that is at hand, the entry it points to.
+  // slot of the name first, then, once that is at hand, the record it holds.
   void FiguratVorausholen(std::string_view name) const { figuratIndex_.Vorausholen(name); }
   void FiguratEintragVorausholen(std::string_view name) const {
-    figuratIndex_.EintragVorausholen(name, [](const Figurreihe::iterator& e) {
-      __builtin_prefetch(&e->first);
-      __builtin_prefetch(&e->second);
-    });
+    figuratIndex_.EintragVorausholen(name, [](const FiguratT* g) { __builtin_prefetch(g); });
   }
   void LoescheFigurat(const std::string& name);
   // A listed record becomes one of the type typ. Only through here, so that
@@ -172,19 +169,16 @@ class Kernteil : public plattform::Fenster {
   void FiguratlisteEinlagern();
   // The records behind the list head, without walking the list. Kept by
   // Einlisten, LoescheFigurat and the operations that start a new list.
-  // By name in name order, for the place of a new figure;
-  using Figurreihe = std::map<std::string, FiguratT*, std::less<>>;
-  Figurreihe figurReihe_;
-  // and hashed by that name, for the lookups.
-  struct Reihenname {
-    std::string_view operator()(const Figurreihe::iterator& e) const { return e->first; }
+  // In name order, for the place of a new figure and the walks;
+  Namensfolge namensfolge_;
+  // and hashed by name, for the lookups.
+  struct Figurname {
+    std::string_view operator()(const FiguratT* g) const { return g->name; }
   };
-  Namensindex<Figurreihe::iterator, Reihenname> figuratIndex_;
-  // The nodes of names gone, for the next ones: a long list would free and
-  // make one per figure at every run.
-  std::vector<Figurreihe::node_type> knotenLager_;
-  // The name of g into the order, just before danach.
-  Figurreihe::iterator Einreihen(Figurreihe::iterator danach, FiguratT& g);
+  Namensindex<FiguratT*, Figurname> figuratIndex_;
+  // The records linked behind the head. More than namensfolge_ holds when a
+  // record was linked under a name that another one without a type keeps.
+  std::size_t verkettet_ = 0;
   // The clock of the stamps of visibility and connections, the last show or
   // hide of all of each kreis, and the last cut of all connections.
   struct Sammelsicht {

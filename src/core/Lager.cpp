@@ -92,7 +92,8 @@ void Kernteil::FiguratlisteEinlagern() {
   GListe = nullptr;
   namenlistenAktuell_ = false;
   figuratIndex_.Leeren();
-  while (!figurReihe_.empty()) knotenLager_.push_back(figurReihe_.extract(figurReihe_.begin()));
+  namensfolge_.Leeren();
+  verkettet_ = 0;
 }
 
 void Kernteil::AlleFiguratLoeschen() {

@@ -58,20 +58,6 @@ class Namensindex {
 
   std::size_t Anzahl() const { return anzahl_; }
 
-  // Up to anzahl entries from slots spread evenly over the index.
-  std::vector<E> Stichproben(std::size_t anzahl) const {
-    std::vector<E> proben;
-    for (std::size_t j = 0; j < anzahl && !plaetze_.empty(); ++j) {
-      const std::size_t bis = (j + 1) * plaetze_.size() / anzahl;
-      for (std::size_t i = j * plaetze_.size() / anzahl; i < bis; ++i)
-        if (plaetze_[i].hash != 0) {
-          proben.push_back(plaetze_[i].eintrag);
-          break;
-        }
-    }
-    return proben;
-  }
-
   // Starts fetching the slot where a search for the name begins.
   void Vorausholen(std::string_view name) const {
     if (!plaetze_.empty()) __builtin_prefetch(&plaetze_[Hash(name) & Maske()]);

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "core/FiguratT.h"
+
+// The records behind the list head in the order of their names, for the
+// place of a new figure and the walks in that order. Kept in blocks of a few
+// dozen, each in order, with the first entry of every block in one array:
+// finding a place reads that array and one block, where a tree of as many
+// records waits for one node after the other from memory. Each entry carries
+// the first 16 bytes of its name, so that only names alike that far read
+// their records. A record's name never changes while it is held.
+class Namensfolge {
+ public:
+  // A place between two entries: before entry i of a block, or behind its last.
+  struct Stelle {
+    std::size_t block = 0;
+    std::size_t i = 0;
+  };
+  // The place before the first entry whose name does not sort before name.
+  Stelle Untergrenze(std::string_view name) const;
+  // The record behind the place, null at the end; the one before it, null at the front.
+  FiguratT* Bei(Stelle s) const;
+  FiguratT* Davor(Stelle s) const;
+  // g, whose name belongs at the place, is held there.
+  void Fuege(Stelle s, FiguratT& g);
+  // The entry behind the place goes.
+  void Entferne(Stelle s);
+  FiguratT* Letztes() const { return bloecke_.empty() ? nullptr : bloecke_.back().back().g; }
+  std::size_t Anzahl() const { return anzahl_; }
+  void Leeren();
+  // tue(g) for every record held, in order.
+  template <class Tue>
+  void Jedes(Tue&& tue) const {
+    for (const std::vector<Eintrag>& block : bloecke_)
+      for (const Eintrag& e : block) tue(*e.g);
+  }
+
+ private:
+  // The first 16 bytes of the name, padded with zeros, as two numbers that
+  // compare as the bytes do.
+  struct Eintrag {
+    std::uint64_t vorn[2];
+    FiguratT* g;
+  };
+  static Eintrag Schluessel(std::string_view name, FiguratT* g);
+  // Whether a sorts before b, named nb.
+  static bool Vor(const Eintrag& a, const Eintrag& b, std::string_view nb);
+  static constexpr std::size_t kVoll = 64;  // a block that grows beyond is halved
+  std::vector<std::vector<Eintrag>> bloecke_;
+  std::vector<Eintrag> erste_;  // the first entry of each block
+  std::size_t anzahl_ = 0;
+};
