@@ -131,10 +131,9 @@ class Grafikteil : public Konstruktionsteil {
   std::size_t partnerFrei_ = 0;  // the entries of partner_ that no stretch holds any more
   // Every stretch moved to the front of partner_ in the order of staende_.
   void PartnerVerdichten();
-  // Whether the partners kept for the point g at place i were found by its
-  // list as it reads now;
-  bool PartnerBekannt(std::size_t i, const FiguratT& g) const;
-  // tue(p) for each of its partners p: those kept, or else those its names find now.
+  // tue(p) for each partner p of the point g at place i, as far as a walk
+  // ahead needs them: those kept when it was last drawn, else those its
+  // names find now.
   template <class Tue>
   void JederPartner(std::size_t i, const FiguratT& g, Tue&& tue);
   // The corner figures of a place, corner k at k − 1.

@@ -114,11 +114,11 @@ void Grafikteil::StreckenVorausholen(std::size_t j) {
     __builtin_prefetch(r);
     __builtin_prefetch(r + 64);
   }
-  // The partners not looked up yet since the list changed: the slots of their
-  // names in the index, then the entries those point to.
-  if (const std::size_t i = stelle(8); i != KeineStelle && !PartnerBekannt(i, *folge[i]))
+  // The partners of a point not drawn since the list changed: the slots of
+  // their names in the index, then the records those hold.
+  if (const std::size_t i = stelle(8); i != KeineStelle && !staende_.Finde(i))
     JedenPartnernamen(folge[i]->verbundenmit(), [&](std::string_view name) { FiguratVorausholen(name); });
-  if (const std::size_t i = stelle(6); i != KeineStelle && !PartnerBekannt(i, *folge[i]))
+  if (const std::size_t i = stelle(6); i != KeineStelle && !staende_.Finde(i))
     JedenPartnernamen(folge[i]->verbundenmit(), [&](std::string_view name) { FiguratEintragVorausholen(name); });
   // Its position, and its partners' records.
   if (const std::size_t i = stelle(4); i != KeineStelle) {
@@ -137,16 +137,10 @@ void Grafikteil::StreckenVorausholen(std::size_t j) {
     });
 }
 
-bool Grafikteil::PartnerBekannt(std::size_t i, const FiguratT& g) const {
-  const Verbindungsstand* s = staende_.Finde(i);
-  return s && s->liste == g.verbundenmit();
-}
-
 template <class Tue>
 void Grafikteil::JederPartner(std::size_t i, const FiguratT& g, Tue&& tue) {
-  if (PartnerBekannt(i, g)) {
-    const Verbindungsstand& s = *staende_.Finde(i);
-    for (std::uint32_t k = 0; k < s.anzahl; ++k) tue(*partner_[s.anfang + k]);
+  if (const Verbindungsstand* s = staende_.Finde(i)) {
+    for (std::uint32_t k = 0; k < s->anzahl; ++k) tue(*partner_[s->anfang + k]);
     return;
   }
   std::string partner;
