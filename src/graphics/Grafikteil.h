@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "constructions/Konstruktionsteil.h"
@@ -136,6 +137,9 @@ class Grafikteil : public Konstruktionsteil {
   // names find now.
   template <class Tue>
   void JederPartner(std::size_t i, const FiguratT& g, Tue&& tue);
+  // tue(p) for each figure p a name of the list of connections finds now.
+  template <class Tue>
+  void JedesGenannte(std::string_view liste, Tue&& tue);
   // The corner figures of a place, corner k at k − 1.
   using Eckstand = std::array<const FiguratT*, 4>;
   Stellenablage<Eckstand> ecken_;

@@ -143,10 +143,15 @@ void Grafikteil::JederPartner(std::size_t i, const FiguratT& g, Tue&& tue) {
     for (std::uint32_t k = 0; k < s->anzahl; ++k) tue(*partner_[s->anfang + k]);
     return;
   }
-  std::string partner;
-  JedenPartnernamen(g.verbundenmit(), [&](std::string_view name) {
-    partner.assign(name);
-    if (FiguratT* p; HoleFigurat(partner, p)) tue(*p);
+  JedesGenannte(g.verbundenmit(), tue);
+}
+
+template <class Tue>
+void Grafikteil::JedesGenannte(std::string_view liste, Tue&& tue) {
+  std::string name;
+  JedenPartnernamen(liste, [&](std::string_view n) {
+    name.assign(n);
+    if (FiguratT* p; HoleFigurat(name, p)) tue(*p);
   });
 }
 
@@ -161,11 +166,7 @@ std::span<FiguratT* const> Grafikteil::Partner(std::size_t i, const FiguratT& g)
     // where it was. What a grown one leaves behind is reclaimed once it is
     // as much as all the stretches hold.
     const std::size_t ende = partner_.size();
-    std::string partner;
-    JedenPartnernamen(stand.liste, [&](std::string_view name) {
-      partner.assign(name);
-      if (FiguratT* p; HoleFigurat(partner, p)) partner_.push_back(p);
-    });
+    JedesGenannte(stand.liste, [this](FiguratT& p) { partner_.push_back(&p); });
     const std::size_t anzahl = partner_.size() - ende;
     if (anzahl <= stand.anzahl) {
       std::copy(partner_.begin() + ende, partner_.end(), partner_.begin() + stand.anfang);
