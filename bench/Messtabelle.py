@@ -141,7 +141,8 @@ class Messung:
 
     def Tabelle(self, liste, titel):
         print(f"\n### {titel}\n")
-        print("ms (µs je Befehl); das Schnellste von 3 Läufen; Laden einmal, in das frisch gestartete Programm.\n")
+        print(f"ms (µs je Befehl); das Schnellste aller Läufe aus {self.prozesse} Prozessen; Laden einmal je Prozess, "
+              "in das frisch gestartete Programm.\n")
         koepfe = " | ".join(Zahl(n) for n in LAENGEN)
         print(f"| Plattform | Schritt | {koepfe} | Exponent 10k→100k |")
         print("|---|---|" + "---:|" * len(LAENGEN) + "---:|")
@@ -160,6 +161,8 @@ class Messung:
             print(f"| {plattformname} | Spitzenspeicher (KiB je Befehl) | {' | '.join(spitzen)} | |")
         punkte = [str(ergebnisse["speicher"][n].werte.get("Punkte", "—")) for n in LAENGEN]
         print(f"| | Punkte | {' | '.join(punkte)} | |")
+        runden = ergebnisse["speicher"][LAENGEN[0]].schritte
+        print("\nLäufe je Prozess: " + ", ".join(f"{NAMEN[s]} {runden[s][0]}" for s in SCHRITTE if s in runden))
         self.Auffaelliges(ergebnisse)
         return ergebnisse
 
