@@ -30,12 +30,6 @@ Namensfolge::Stelle Namensfolge::Untergrenze(std::string_view name) const {
   return {b, static_cast<std::size_t>(std::partition_point(block.begin(), block.end(), davor) - block.begin())};
 }
 
-FiguratT* Namensfolge::Bei(Stelle s) const {
-  if (s.block >= bloecke_.size()) return nullptr;
-  if (s.i < bloecke_[s.block].size()) return bloecke_[s.block][s.i].g;
-  return s.block + 1 < bloecke_.size() ? bloecke_[s.block + 1].front().g : nullptr;
-}
-
 FiguratT* Namensfolge::Davor(Stelle s) const {
   if (s.block >= bloecke_.size()) return nullptr;
   if (s.i > 0) return bloecke_[s.block][s.i - 1].g;

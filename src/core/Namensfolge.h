@@ -23,8 +23,7 @@ class Namensfolge {
   };
   // The place before the first entry whose name does not sort before name.
   Stelle Untergrenze(std::string_view name) const;
-  // The record behind the place, null at the end; the one before it, null at the front.
-  FiguratT* Bei(Stelle s) const;
+  // The record before the place, null at the front.
   FiguratT* Davor(Stelle s) const;
   // g, whose name belongs at the place, is held there.
   void Fuege(Stelle s, FiguratT& g);
