@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
-class VektorT;
+#include "core/VektorT.h"
 
 // Type codes of FiguratT::Typ.
 constexpr int TypSammlung = -5;
@@ -18,11 +20,51 @@ constexpr int TypGerade = 2;
 constexpr int TypEbene = 3;
 constexpr int TypRaum = 4;
 
-// One named figure. It owns its two vectors and its corner names; records go
-// back to the figure pool instead of being freed. What the walks along the
-// list read lies in its first two cache lines, up to the corner names.
+// The corner names of a figure, held apart from its record: most figures of
+// a long list name no corners, and the walks along it read the record only.
+// Made when a name is first set, and kept with the record through the pool.
+class Eckennamen {
+ public:
+  using Namen = std::array<std::string, 5>;
+  const std::string& operator[](std::size_t i) const { return namen_ ? (*namen_)[i] : Leer()[i]; }
+  std::string& operator[](std::size_t i) { return Alle()[i]; }
+  Eckennamen& operator=(const Namen& namen) {
+    Alle() = namen;
+    return *this;
+  }
+  bool operator==(const Namen& namen) const { return namen_ ? *namen_ == namen : Leer() == namen; }
+  // Every name empty again.
+  void Leeren() {
+    if (namen_)
+      for (std::string& n : *namen_) n.clear();
+  }
+  // Fetches the names ahead, for a walk that compares them soon.
+  void Vorausholen() const {
+    if (namen_) __builtin_prefetch(namen_.get());
+  }
+
+ private:
+  Namen& Alle() {
+    if (!namen_) namen_ = std::make_unique<Namen>();
+    return *namen_;
+  }
+  static const Namen& Leer() {
+    static const Namen leer;
+    return leer;
+  }
+  std::unique_ptr<Namen> namen_;
+};
+
+// One named figure. It owns its two vectors, which lie in the record, and its
+// corner names; records go back to the figure pool instead of being freed.
+// A walk along the list reads the whole record, 4 cache lines in one page.
 class alignas(64) FiguratT {
  public:
+  FiguratT() = default;
+  // v1 and v2 point into the record itself.
+  FiguratT(const FiguratT&) = delete;
+  FiguratT& operator=(const FiguratT&) = delete;
+
   std::string name;
   int Typ = TypKein;
 
@@ -36,6 +78,7 @@ class alignas(64) FiguratT {
   bool gereiht_ = false;
 
  public:
+  // Its own vectors below, but null for the anonymous list head.
   VektorT* v2 = nullptr;  // direction of a line, normal of a plane
   VektorT* v1 = nullptr;  // position of a point, support point of a line or plane
   FiguratT* Zeiger = nullptr;  // the next record in the figure list or the pool
@@ -52,7 +95,17 @@ class alignas(64) FiguratT {
  public:
   // 1 to 4: corner names of a triangle or tetrahedron (4 the apex), end points
   // of a segment; 1 of a collection: its member names joined by commas.
-  std::array<std::string, 5> Ecken;
+  Eckennamen Ecken;
+
+ private:
+  std::array<VektorT, 2> eigene_;  // v1 and v2 when they are not null
+
+ public:
+  // Fetches the record ahead, for a walk that reads it soon.
+  void Vorausholen() const {
+    const char* r = reinterpret_cast<const char*>(this);
+    for (std::size_t zeile = 0; zeile < sizeof(FiguratT); zeile += 64) __builtin_prefetch(r + zeile);
+  }
 
   // The names of the points joined to this one, each followed by a comma.
   std::string& verbundenmit();

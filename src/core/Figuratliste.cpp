@@ -245,13 +245,7 @@ void Kernteil::JedesInFolge(const std::function<void(FiguratT&, std::size_t)>& t
   constexpr std::size_t kVoraus = 8;
   const std::size_t n = folge_.size();
   for (std::size_t i = 0; i < n; ++i) {
-    if (i + kVoraus < n) {
-      // What a walk reads of a record lies in its first two lines.
-      const char* r = reinterpret_cast<const char*>(folge_[i + kVoraus]);
-      __builtin_prefetch(r);
-      __builtin_prefetch(r + 64);
-    }
-    if (i + kVoraus / 2 < n) __builtin_prefetch(folge_[i + kVoraus / 2]->v1);
+    if (i + kVoraus < n) folge_[i + kVoraus]->Vorausholen();
     tue(*folge_[i], i);
   }
 }

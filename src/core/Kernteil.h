@@ -149,8 +149,8 @@ class Kernteil : public plattform::Fenster {
  protected:
   // tue(g, i) for the record g at each place i of the order as the name lists
   // were last built: along a long list each record comes from memory, so
-  // the ones ahead, and their positions, are fetched while one is used. What
-  // tue does never enters or deletes a figure.
+  // the ones ahead are fetched while one is used. What tue does never enters
+  // or deletes a figure.
   void JedesInFolge(const std::function<void(FiguratT&, std::size_t)>& tue);
   // A figure g is being entered into the list, not yet linked: the
   // descriptions write its one-line description.

@@ -39,21 +39,14 @@ void Kernteil::ErschaffeG(FiguratT*& g) {
     g = GLager;
     GLager = g->Zeiger;
     g->Zeiger = nullptr;
-    // The pool of a long list lies spread over memory, and every field of a
-    // record taken is written. The next record was fetched when this one was
-    // taken: now its vectors are, and the whole record after it.
-    if (const FiguratT* naechster = GLager) {
-      __builtin_prefetch(naechster->v1, 1);
-      __builtin_prefetch(naechster->v2, 1);
+    // The pool of a long list lies spread over memory, and a record taken
+    // is written. The next record was fetched when this one was taken: now
+    // the one after it is.
+    if (const FiguratT* naechster = GLager)
       if (const auto* danach = reinterpret_cast<const char*>(naechster->Zeiger))
         for (std::size_t zeile = 0; zeile < sizeof(FiguratT); zeile += 64) __builtin_prefetch(danach + zeile, 1);
-    }
-    if (!g->v1) ErschaffeV(g->v1);
-    if (!g->v2) ErschaffeV(g->v2);
   } else {
     g = NeuesFigurat();
-    ErschaffeV(g->v1);
-    ErschaffeV(g->v2);
   }
   // Every field as in a new record. A figure read where its type gives a
   // field no meaning (the v1 of a corner that names no point) must not show
@@ -62,9 +55,11 @@ void Kernteil::ErschaffeG(FiguratT*& g) {
   g->name.clear();
   g->verbundenmit_.clear();
   g->Typ = TypKein;
+  g->v1 = &g->eigene_[0];
+  g->v2 = &g->eigene_[1];
   g->v1->Vektor(0, 0, 0);
   g->v2->Vektor(0, 0, 0);
-  for (std::string& ecke : g->Ecken) ecke.clear();
+  g->Ecken.Leeren();
 }
 
 void FiguratT::Einlagern() {
@@ -109,10 +104,8 @@ void Kernteil::AlleFiguratLoeschen() {
   }
   FiguratlisteEinlagern();
   // The anonymous head: no name, Typ 0, no vectors.
-  for (VektorT** v : {&kopf->v1, &kopf->v2}) {
-    if (*v) (*v)->Einlagern();
-    *v = nullptr;
-  }
+  kopf->v1 = nullptr;
+  kopf->v2 = nullptr;
   kopf->Typ = TypKein;
   kopf->Zeiger = nullptr;
   HalteFest(*kopf);

@@ -54,9 +54,8 @@ class Grafikteil : public Konstruktionsteil {
   // picture points lie spread over memory.
   void StreckenVorausholen(std::size_t j);
   // While the figure at place i is drawn, what drawing the next ones reads
-  // beyond their records' first lines and positions is fetched: a line's
-  // direction, the corners kept, their positions and the names they are
-  // kept by.
+  // beyond their records is fetched: the corners kept and the names they
+  // are kept by.
   void FigurenVorausholen(std::size_t i);
   // The figure named by corner k of g, as HoleFigurat finds it; null when
   // there is none. While JedeStelle is at g, it is kept for g's place like

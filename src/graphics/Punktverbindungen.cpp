@@ -108,31 +108,19 @@ void Grafikteil::StreckenVorausholen(std::size_t j) {
   const std::vector<FiguratT*>& folge = Reihenfolge();
   const std::vector<std::uint32_t>& stellen = Punktstellen();
   auto stelle = [&](std::size_t d) { return j + d < stellen.size() ? stellen[j + d] : KeineStelle; };
-  // The point's record: its type, name and connections lie in its first two lines.
-  if (const std::size_t i = stelle(12); i != KeineStelle) {
-    const char* r = reinterpret_cast<const char*>(folge[i]);
-    __builtin_prefetch(r);
-    __builtin_prefetch(r + 64);
-  }
+  // The point's record: its type, name, connections and position.
+  if (const std::size_t i = stelle(12); i != KeineStelle) folge[i]->Vorausholen();
   // The partners of a point not drawn since the list changed: the slots of
   // their names in the index, then the records those hold.
   if (const std::size_t i = stelle(8); i != KeineStelle && !staende_.Finde(i))
     JedenPartnernamen(folge[i]->verbundenmit(), [&](std::string_view name) { FiguratVorausholen(name); });
   if (const std::size_t i = stelle(6); i != KeineStelle && !staende_.Finde(i))
     JedenPartnernamen(folge[i]->verbundenmit(), [&](std::string_view name) { FiguratEintragVorausholen(name); });
-  // Its position, and its partners' records.
-  if (const std::size_t i = stelle(4); i != KeineStelle) {
-    __builtin_prefetch(folge[i]->v1);
-    JederPartner(i, *folge[i], [](const FiguratT& p) {
-      const char* r = reinterpret_cast<const char*>(&p);
-      __builtin_prefetch(r);
-      __builtin_prefetch(r + 64);
-    });
-  }
-  // The partners' positions and picture points.
+  // Its partners' records, then their picture points.
+  if (const std::size_t i = stelle(4); i != KeineStelle)
+    JederPartner(i, *folge[i], [](const FiguratT& p) { p.Vorausholen(); });
   if (const std::size_t i = stelle(2); i != KeineStelle)
     JederPartner(i, *folge[i], [&](const FiguratT& p) {
-      __builtin_prefetch(p.v1);
       if (const std::size_t nr = Punktnummer(p); nr < bilder_.size()) __builtin_prefetch(&bilder_[nr]);
     });
 }

@@ -43,18 +43,9 @@ void Grafikteil::FigurenVorausholen(std::size_t i) {
   constexpr std::size_t kVoraus = 8;
   if (const Eckstand* e = ecken_.Finde(i + kVoraus))
     for (const FiguratT* ecke : *e)
-      if (ecke) __builtin_prefetch(ecke);
+      if (ecke) ecke->Vorausholen();
   const std::vector<FiguratT*>& folge = Reihenfolge();
-  if (i + kVoraus / 2 >= folge.size()) return;
-  const FiguratT& g = *folge[i + kVoraus / 2];
-  if (g.Typ == TypGerade) __builtin_prefetch(g.v2);
-  if (const Eckstand* e = ecken_.Finde(i + kVoraus / 2)) {
-    // The corner names lie behind the first two lines of the record.
-    const char* r = reinterpret_cast<const char*>(&g);
-    for (std::size_t zeile = 128; zeile < sizeof(FiguratT); zeile += 64) __builtin_prefetch(r + zeile);
-    for (const FiguratT* ecke : *e)
-      if (ecke) __builtin_prefetch(ecke->v1);
-  }
+  if (i + kVoraus / 2 < folge.size() && ecken_.Finde(i + kVoraus / 2)) folge[i + kVoraus / 2]->Ecken.Vorausholen();
 }
 
 void GrafikFenster::JedesFigurat(const std::function<void(FiguratT&)>& tue) {
