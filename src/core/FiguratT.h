@@ -116,7 +116,8 @@ class alignas(64) FiguratT {
 
   // Enters this record, which is in no list, into the figure list under its name.
   void Einlisten();
-  // Puts this record, which is in no list, on top of the figure pool.
+  // Puts this record, which is in no list, on top of the figure pool, its
+  // name, connections and corner names emptied.
   void Einlagern();
   // Typ and the components of v1 and v2 := those of g.
   void uebernimmtGeometrieVon(const FiguratT& g);

@@ -39,6 +39,7 @@ void FiguratT::Einlisten() {
       h.namensfolge_.Fuege(stelle, *this);
       h.HalteFest(*this);
       gereiht_ = true;
+      h.eingelistet_.push_back(this);
     }
   }
 }
