@@ -367,6 +367,12 @@ void Zeilenstuecke(std::size_t n, const BefehlT& c, std::string_view cr, Stueck&
 }  // namespace
 
 void Befehlsteil::ZeigeBefehlsliste() {
+  // A run of the list changes no command: the text of the list as it
+  // stands is shown as it is.
+  if (protokollStimmt_ && protokollEnde_ == bEnde_) {
+    protokoll_.ZeigeIn(ProtokollBox());
+    return;
+  }
   // Measured first, so that the text of a long list takes no more room than it needs.
   std::size_t laenge = 0;
   std::size_t n = 1;

@@ -26,10 +26,11 @@ class Befehlslistentext {
   void Setze(std::size_t laenge, const std::function<void(std::string&)>& schreibe, plattform::ListBox& box);
   // One line more at the end, which schreibe appends, ending in CR.
   void Haenge(const std::function<void(std::string&)>& schreibe, plattform::ListBox& box);
+  // The box's rows set again to the text's lines.
+  void ZeigeIn(plattform::ListBox& box);
   std::size_t Zeilen() const { return zeilen_.Zeilen(); }
 
  private:
-  void ZeigeIn(plattform::ListBox& box);
   plattform::Zeilentext zeilen_;
 };
 
@@ -50,7 +51,7 @@ class Befehlsteil : public Grafikteil {
   BefehlT* bEnde_ = nullptr;
   // Whether Protokoll shows the list up to protokollEnde_, its last line's
   // command, with nothing changed before it; then one appended command adds
-  // one line.
+  // one line, and with none appended the text is the list's.
   bool protokollStimmt_ = false;
   const BefehlT* protokollEnde_ = nullptr;
 
@@ -78,7 +79,8 @@ class Befehlsteil : public Grafikteil {
   void ZeigeBefehlsliste();
   // The same, with the row of the last command in view: one just recorded or restored.
   void ZeigeLetztenBefehl();
-  // Called on every change of the command list but appending at its end.
+  // Called on every change of the command list but appending at its end,
+  // a command changed in place included.
   void BefehllisteGeaendert();
 
   // The command list (BefehlT.cpp).

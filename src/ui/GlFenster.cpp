@@ -47,6 +47,7 @@ void GlFenster::GEintragen(bool& ok) {
     e.Gleichung[4] = d;
     e.AltG1 = HauptF::Gleichungstext(a, b, c, d);
     e.Kennung = KennungEbene;
+    HauptF::Instanz().BefehllisteGeaendert();
   }
   if (!ok)
     HauptF::Instanz().HinweisF().SetzeText(

@@ -44,6 +44,7 @@ void KoordFenster::KEintragen(bool& ok) {
     // The texts as typed, not the numbers read from them.
     b.AltG1 = "(" + x + " | " + y + " | " + z + ")";
     b.Kennung = KennungPunkt;
+    h.BefehllisteGeaendert();
   }
   if (!ok) h.HinweisF().SetzeText(std::string(HauptF::ZuGrosseZahl) + ".");
   xF().SetFocus();

@@ -1,12 +1,14 @@
 // What is kept beside the figure list (the index, the walks in no order, the
 // name lists and the figure list box) against the list itself, and the
 // command-list text against the command list, through random sessions of
-// defining, deleting, restoring and loading.
+// defining, deleting, restoring, moving, editing in a dialog and loading.
 
 #include <filesystem>
 #include <random>
 
 #include "Befehlstest.h"
+#include "ui/GlFenster.h"
+#include "ui/KoordFenster.h"
 
 namespace {
 
@@ -26,6 +28,22 @@ class Listenabgleich : public BefehlTest {
   static void Menue(int K) {
     h().AktuelleKennung = K;
     h().FiguratAktionSingle("", "", "", "", K);
+  }
+  // A point or plane changed in its dialog, opened by a shift double-click
+  // in the figure list, with "Alles Aktualisieren / Fertig".
+  void Aendere(int zeile, const std::string& zahl) {
+    ListBox& l = h().Element<ListBox>("FiguratLB");
+    if (zeile >= l.ListCount()) return;
+    Headless().SetzeShift(true);
+    l.BenutzerDoppelklick(zeile);
+    Headless().SetzeShift(false);
+    auto eintragen = [&](plattform::Fenster& d) {
+      for (const char* feld : {"xF", "yF", "zF", "dF"})
+        if (auto* f = dynamic_cast<plattform::EditFeld*>(d.Finde(feld))) f->BenutzerSetztText(zahl);
+      d.Element<plattform::BevelButton>("AktualisierenB").BenutzerKlickt();
+    };
+    if (KoordFenster::Instanz().Visible()) eintragen(KoordFenster::Instanz());
+    if (GlFenster::Instanz().Visible()) eintragen(GlFenster::Instanz());
   }
   static std::vector<std::string> Zeilen(const std::string& text) {
     std::vector<std::string> zeilen;
@@ -48,7 +66,7 @@ TEST_F(Listenabgleich, RandomSessionsKeepEverythingBesideTheFigureListAsARebuild
     auto zahl = [&] { return std::to_string(static_cast<int>(zufall() % 7) - 3); };
     for (int schritt = 0; schritt < 200; ++schritt) {
       const int anzahl = static_cast<int>(Befehle().size());
-      switch (zufall() % 10) {
+      switch (zufall() % 12) {
         case 0: Zahlpunkt(zufall() % 5 ? irgendeiner() : "", zahl(), zahl(), zahl()); break;
         case 1: Zahlebene(irgendeiner(), zahl(), zahl(), "1", zahl()); break;
         case 2: Tue(KennungGeradePP, irgendeiner(), irgendeiner(), irgendeiner()); break;
@@ -71,6 +89,11 @@ TEST_F(Listenabgleich, RandomSessionsKeepEverythingBesideTheFigureListAsARebuild
           for (unsigned n = 1 + zufall() % 3; n > 0; --n) h().Restore();
           if (zufall() % 2) h().AnweisungslisteAusfuehren();
           break;
+        case 8:
+          // The last command moved behind another by a double-click on its row.
+          if (anzahl > 0) h().Element<ListBox>("ProtokollBox").BenutzerDoppelklick(static_cast<int>(zufall() % anzahl));
+          break;
+        case 9: Aendere(static_cast<int>(zufall() % 8), zahl()); break;
         default:
           // Saved and loaded again behind the list, or a fresh list loaded.
           if (anzahl > 30 || zufall() % 3 == 0) {
