@@ -15,7 +15,7 @@ BefehlT* Befehlsteil::NeuerBefehl() {
 }
 
 std::size_t Befehlsteil::Arenagroesse() const {
-  return vektorArena_.size() + figuratArena_.size() + befehlAnzahl_;
+  return vektorArena_.size() + figuratAnzahl_ + befehlAnzahl_;
 }
 
 void Befehlsteil::ErschaffeB(BefehlT*& b) {

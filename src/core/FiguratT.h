@@ -57,8 +57,9 @@ class Eckennamen {
 
 // One named figure. It owns its two vectors, which lie in the record, and its
 // corner names; records go back to the figure pool instead of being freed.
-// A walk along the list reads the whole record, 4 cache lines in one page.
-class alignas(64) FiguratT {
+// A walk along the list reads the whole record: 4 cache lines, aligned so
+// that they lie in one page.
+class alignas(256) FiguratT {
  public:
   FiguratT() = default;
   // v1 and v2 point into the record itself.
@@ -166,3 +167,5 @@ class alignas(64) FiguratT {
 
   friend class Kernteil;
 };
+
+static_assert(sizeof(FiguratT) == 256, "a record is fetched whole: 4 lines in one page");

@@ -156,9 +156,12 @@ class Kernteil : public plattform::Fenster {
   // descriptions write its one-line description.
   virtual void Eingelistet(FiguratT& g) = 0;
 
-  // Every record ever made; lists and pools only point into these.
+  // Every record ever made; lists and pools only point into these. Figure
+  // records lie in blocks, one after the other as they were made, so that
+  // a long list's records share their pages with no other data.
   std::vector<std::unique_ptr<VektorT>> vektorArena_;
-  std::vector<std::unique_ptr<FiguratT>> figuratArena_;
+  std::vector<std::unique_ptr<FiguratT[]>> figuratBloecke_;
+  std::size_t figuratAnzahl_ = 0;
 
  private:
   // The main window Instanz found last; it counts while the platform holds it.

@@ -20,8 +20,9 @@ VektorT* Kernteil::NeuerVektor() {
 }
 
 FiguratT* Kernteil::NeuesFigurat() {
-  figuratArena_.push_back(std::make_unique<FiguratT>());
-  return figuratArena_.back().get();
+  constexpr std::size_t kBlock = 256;
+  if (figuratAnzahl_ % kBlock == 0) figuratBloecke_.push_back(std::make_unique<FiguratT[]>(kBlock));
+  return &figuratBloecke_.back()[figuratAnzahl_++ % kBlock];
 }
 
 void Kernteil::ErschaffeV(VektorT*& v) {
