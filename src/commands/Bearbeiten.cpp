@@ -32,36 +32,39 @@ bool Befehlsteil::IstBefehlszeile(const std::string& text) {
 void Befehlsteil::LoescheBefehl(const std::string& zeile) {
   long n;
   if (!Befehlsnummer(zeile, n) || n < 1 || !BListe) return;
-  BefehllisteGeaendert();
-  BefehlT* weg;
-  if (n == 1) {
-    weg = BListe;
-    BListe = weg->Zeiger;
-  } else {
-    BefehlT* davor = BListe;
-    for (long i = 2; i < n && davor; ++i) davor = davor->Zeiger;
-    if (!davor || !davor->Zeiger) return;  // beyond the last command
-    weg = davor->Zeiger;
-    davor->Zeiger = weg->Zeiger;
+  BefehlT* davor = nullptr;
+  BefehlT* weg = BListe;
+  for (long i = 1; i < n && weg; ++i) {
+    davor = weg;
+    weg = weg->Zeiger;
   }
-  weg->Einlagern();
-  ZeigeBefehlsliste();
+  if (!weg) return;  // beyond the last command
+  NimmAusListe(davor, *weg, static_cast<std::size_t>(n - 1));
 }
 
 void Befehlsteil::LoescheLetztenBefehl() {
   if (!BListe) return;
-  BefehllisteGeaendert();
-  if (!BListe->Zeiger) {
-    BListe->Einlagern();
-    BListe = nullptr;
-  } else {
-    BefehlT* vorletzter = BListe;
-    while (vorletzter->Zeiger->Zeiger) vorletzter = vorletzter->Zeiger;
-    vorletzter->Zeiger->Einlagern();
-    vorletzter->Zeiger = nullptr;
+  BefehlT* davor = nullptr;
+  BefehlT* letzter = BListe;
+  std::size_t zeile = 0;
+  for (; letzter->Zeiger; ++zeile) {
+    davor = letzter;
+    letzter = letzter->Zeiger;
   }
-  ZeigeBefehlsliste();
+  NimmAusListe(davor, *letzter, zeile);
   LastInfoF().SetzeText("");
+}
+
+void Befehlsteil::NimmAusListe(BefehlT* davor, BefehlT& weg, std::size_t zeile) {
+  const bool zeigteListe = ProtokollZeigtListe();
+  BefehlT* const ende = weg.Zeiger ? bEnde_ : davor;
+  (davor ? davor->Zeiger : BListe) = weg.Zeiger;
+  weg.Einlagern();
+  BefehllisteGeaendert();
+  if (zeigteListe)
+    ZeigeOhneZeile(zeile, ende);
+  else
+    ZeigeBefehlsliste();
 }
 
 void Befehlsteil::Restore() {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <unordered_map>
 
 #include "commands/BefehlT.h"
@@ -366,10 +367,23 @@ void Zeilenstuecke(std::size_t n, const BefehlT& c, std::string_view cr, Stueck&
 
 }  // namespace
 
+void Befehlslistentext::Entferne(std::size_t zeile, plattform::ListBox& box) {
+  zeilen_.EntferneZeile(zeile, [](std::size_t nr, std::string_view alt, char* ziel) {
+    // The number before the sentence, which stays as it was.
+    char puffer[24];
+    const std::string_view nummer = Nummer(puffer, nr + 1);
+    const std::size_t satz = alt.find('>') + 5;
+    std::memcpy(ziel, nummer.data(), nummer.size());
+    std::memmove(ziel + nummer.size(), alt.data() + satz, alt.size() - satz);
+    return nummer.size() + alt.size() - satz;
+  });
+  ZeigeIn(box);
+}
+
 void Befehlsteil::ZeigeBefehlsliste() {
   // A run of the list changes no command: the text of the list as it
   // stands is shown as it is.
-  if (protokollStimmt_ && protokollEnde_ == bEnde_) {
+  if (ProtokollZeigtListe()) {
     protokoll_.ZeigeIn(ProtokollBox());
     return;
   }
@@ -389,6 +403,13 @@ void Befehlsteil::ZeigeBefehlsliste() {
           Zeilenstuecke(n, *c, CR, [&text](std::string_view stueck) { text += stueck; });
       },
       ProtokollBox());
+  bEnde_ = ende;
+  protokollEnde_ = ende;
+  protokollStimmt_ = true;
+}
+
+void Befehlsteil::ZeigeOhneZeile(std::size_t zeile, BefehlT* ende) {
+  protokoll_.Entferne(zeile, ProtokollBox());
   bEnde_ = ende;
   protokollEnde_ = ende;
   protokollStimmt_ = true;

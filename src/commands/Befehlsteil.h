@@ -28,6 +28,8 @@ class Befehlslistentext {
   void Haenge(const std::function<void(std::string&)>& schreibe, plattform::ListBox& box);
   // The box's rows set again to the text's lines.
   void ZeigeIn(plattform::ListBox& box);
+  // Line zeile goes, and the lines behind it are numbered one less.
+  void Entferne(std::size_t zeile, plattform::ListBox& box);
   std::size_t Zeilen() const { return zeilen_.Zeilen(); }
 
  private:
@@ -82,6 +84,8 @@ class Befehlsteil : public Grafikteil {
   // Called on every change of the command list but appending at its end,
   // a command changed in place included.
   void BefehllisteGeaendert();
+  // Whether Protokoll is the text of the list as it stands.
+  bool ProtokollZeigtListe() const { return protokollStimmt_ && protokollEnde_ == bEnde_; }
 
   // The command list (BefehlT.cpp).
   // The first command in list order whose NeuG is name; b is set only when found.
@@ -182,6 +186,12 @@ class Befehlsteil : public Grafikteil {
 
  private:
   BefehlT* NeuerBefehl();
+  // The command weg at line zeile (from 0), behind davor or at the front,
+  // goes onto the undo stack, and the list is shown: a text that showed the
+  // list before loses the line, the rest renumbered, instead of being made anew.
+  void NimmAusListe(BefehlT* davor, BefehlT& weg, std::size_t zeile);
+  // Protokoll and the box after line zeile went, ende the list's last command now.
+  void ZeigeOhneZeile(std::size_t zeile, BefehlT* ende);
   // A command record that was made for a file line that could not be read:
   // it holds no command, so it must not become an undo entry on BLager.
   // ErschaffeB hands it out when BLager is empty.

@@ -179,6 +179,19 @@ void Zeilentext::Haenge(const std::function<void(std::string&)>& schreibe) {
   Schneide(ab);
 }
 
+void Zeilentext::EntferneZeile(std::size_t i,
+                               const std::function<std::size_t(std::size_t, std::string_view, char*)>& neu) {
+  std::size_t ziel = anfaenge_[i];
+  for (std::size_t k = i + 1; k < anfaenge_.size(); ++k) {
+    const std::size_t ende = k + 1 < anfaenge_.size() ? anfaenge_[k + 1] : text_.size();
+    const std::string_view alt(text_.data() + anfaenge_[k], ende - anfaenge_[k]);
+    anfaenge_[k - 1] = ziel;
+    ziel += neu(k - 1, alt, text_.data() + ziel);
+  }
+  text_.resize(ziel);
+  anfaenge_.pop_back();
+}
+
 void Zeilentext::Leeren() {
   text_ = std::string();
   anfaenge_ = {};

@@ -46,6 +46,11 @@ class Zeilentext {
   void Schreibe(std::size_t laenge, const std::function<void(std::string&)>& schreibe);
   // One row more at the end, which schreibe appends, ending in CR.
   void Haenge(const std::function<void(std::string&)>& schreibe);
+  // Row i goes, and every row behind it moves up, written anew in place by
+  // neu(nr, alt, ziel): row nr as it is to be, at ziel, from alt, the row as
+  // it was; its length is the result. No row grows, so ziel lies before alt
+  // or at it, and neu reads alt before it writes over it.
+  void EntferneZeile(std::size_t i, const std::function<std::size_t(std::size_t, std::string_view, char*)>& neu);
   void Leeren();
 
  private:

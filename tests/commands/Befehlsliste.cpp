@@ -109,6 +109,40 @@ TEST_F(Befehlsliste, DeletingARowPushesItsCommandAndRenumbers) {
   EXPECT_EQ(Lager()[1], dritter);
 }
 
+TEST_F(Befehlsliste, DeletingKeepsTheTextAsARebuildMakesIt) {
+  // Rows whose numbers lose a digit, at the front, the middle and the end; a
+  // list appended to without being shown is written anew.
+  auto neuaufgebaut = [] {
+    std::string text;
+    int n = 0;
+    for (const BefehlT* b : Befehle()) text += "<" + std::to_string(++n) + ">    " + Satz(*b) + "\r";
+    return text;
+  };
+  for (int i = 1; i <= 120; ++i) Befehl(i % 2 ? KennungPunkt : KennungZeichneAlles, "P" + std::to_string(i));
+  h().ZeigeBefehlsliste();
+  const std::vector<std::pair<const char*, std::function<void()>>> schritte = {
+      {"<100>", [] { h().LoescheBefehl("<100>"); }},
+      {"<10>", [] { h().LoescheBefehl("<10>"); }},
+      {"<1>", [] { h().LoescheBefehl("<1>"); }},
+      {"<117>, the last", [] { h().LoescheBefehl("<117>"); }},
+      {"the last", [] { h().LoescheLetztenBefehl(); }},
+      {"restored", [] { h().Restore(); }},
+      {"appended unshown", [] { Befehl(KennungPunkt, "Q"); }},
+      {"<50> after that", [] { h().LoescheBefehl("<50>"); }},
+      {"<116>", [] { h().LoescheBefehl("<116>"); }},
+  };
+  for (const auto& [name, schritt] : schritte) {
+    schritt();
+    if (std::string(name) == "appended unshown") continue;
+    EXPECT_EQ(h().Protokoll, neuaufgebaut()) << name;
+    V zeilen;
+    for (std::size_t a = 0, e; (e = h().Protokoll.find('\r', a)) != std::string::npos; a = e + 1)
+      zeilen.push_back(h().Protokoll.substr(a, e - a));
+    EXPECT_EQ(h().Element<ListBox>("ProtokollBox").Zeilen(), zeilen) << name;
+  }
+  EXPECT_EQ(Befehle().size(), 115u);
+}
+
 TEST_F(Befehlsliste, RowsThatDeleteNothing) {
   DreiBefehle();
   for (const char* zeile : {"", "<>", "<0>", "<4>", "<-1>", "< 2>", "<2", "2>", "x<2>", "<2x>", "<99999999999999999999>"})
