@@ -79,11 +79,13 @@ TEST_F(Listenabgleich, RandomSessionsKeepEverythingBesideTheFigureListAsARebuild
           break;
         case 5: Menue(zufall() % 2 ? KennungZeichneAllePunkte : KennungRadiereAlles); break;
         case 6:
-          // A figure or a command row dropped on the delete field.
-          if (zufall() % 2 || anzahl == 0)
+          // A figure or a command row dropped on the delete field, or the last command deleted.
+          if (const unsigned wie = zufall() % 3; wie == 0 || anzahl == 0)
             Loeschfeld(irgendeiner());
-          else
+          else if (wie == 1)
             Loeschfeld(h().Element<ListBox>("ProtokollBox").Zeile(static_cast<int>(zufall() % anzahl)));
+          else
+            h().LoescheLetztenBefehl();
           break;
         case 7:
           for (unsigned n = 1 + zufall() % 3; n > 0; --n) h().Restore();
