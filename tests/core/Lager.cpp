@@ -1,12 +1,22 @@
 // The figure and command pools, the arena and the automatic numbers.
 
+#include <vector>
+
 #include "commands/BefehlT.h"
 #include "core/Leihgaben.h"
 #include "support/Figurat.h"
 
 namespace {
 
-class Lager : public FiguratTest {};
+class Lager : public FiguratTest {
+ protected:
+  // The next n records the pool hands out.
+  static std::vector<FiguratT*> AusDemLager(std::size_t n) {
+    std::vector<FiguratT*> g(n);
+    for (FiguratT*& r : g) h().ErschaffeG(r);
+    return g;
+  }
+};
 
 TEST_F(Lager, FreshStartHeadIsTheOrigin) {
   FiguratT* o = h().GListe;
@@ -110,11 +120,7 @@ TEST_F(Lager, ClearingPutsTheWholeListInThePoolInTheOrderItEntered) {
   EXPECT_TRUE(h().VerbrauchteNr[1]);  // numbers stay in use
 
   // The head first, then the records as they entered, not in name order.
-  FiguratT* g[3];
-  for (FiguratT*& r : g) h().ErschaffeG(r);
-  EXPECT_EQ(g[0], o);
-  EXPECT_EQ(g[1], b);
-  EXPECT_EQ(g[2], a);
+  EXPECT_EQ(AusDemLager(3), (std::vector<FiguratT*>{o, b, a}));
   EXPECT_EQ(h().GLager, nullptr);
 
   // The anonymous head, pooled by the next clearing, comes back with vectors.
@@ -158,11 +164,7 @@ TEST_F(Lager, ARecordThatEnteredTwiceGoesIntoThePoolOnce) {
   h().LoescheFigurat("B");
   h().AlleFiguratLoeschen();
   EXPECT_EQ(h().GListe, b);  // the new head, taken from the pool first
-  FiguratT* g[3];
-  for (FiguratT*& r : g) h().ErschaffeG(r);
-  EXPECT_EQ(g[0], o);
-  EXPECT_EQ(g[1], a);
-  EXPECT_EQ(g[2], c);
+  EXPECT_EQ(AusDemLager(3), (std::vector<FiguratT*>{o, a, c}));
   EXPECT_EQ(h().GLager, nullptr);
 }
 
