@@ -39,7 +39,6 @@ void FiguratT::Einlisten() {
       h.namensfolge_.Fuege(stelle, *this);
       h.HalteFest(*this);
       gereiht_ = true;
-      h.eingelistet_.push_back(this);
     }
   }
 }

@@ -182,10 +182,6 @@ class Kernteil : public plattform::Fenster {
   // The records linked behind the head. More than namensfolge_ holds when a
   // record was linked under a name that another one without a type keeps.
   std::size_t verkettet_ = 0;
-  // The records namensfolge_ took since the list was last emptied, in the
-  // order they entered; one deleted since is still among them, and one that
-  // entered again stands twice. The list goes back to the pool by it.
-  std::vector<FiguratT*> eingelistet_;
   // The clock of the stamps of visibility and connections, the last show or
   // hide of all of each kreis, and the last cut of all connections.
   struct Sammelsicht {

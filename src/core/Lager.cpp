@@ -76,21 +76,14 @@ void FiguratT::Einlagern() {
 }
 
 void Kernteil::FiguratlisteEinlagern() {
-  if (GListe && verkettet_ == namensfolge_.Anzahl()) {
-    // Every record behind the head entered through Einlisten. The last to
-    // enter goes in first and the head last, so that the next run takes
-    // each record for the command that took it in this one: one after the
-    // other in memory, as they were first made. A record met again entered
-    // twice and goes in for its later entry.
-    constexpr std::size_t kVoraus = 8;
-    const std::size_t n = eingelistet_.size();
-    for (std::size_t k = 0; k < n; ++k) {
-      const std::size_t i = n - 1 - k;
-      if (i >= kVoraus) eingelistet_[i - kVoraus]->Vorausholen();
-      if (i >= kVoraus / 2) eingelistet_[i - kVoraus / 2]->Ecken.Vorausholen();
-      if (FiguratT* g = eingelistet_[i]; g->gereiht_) g->Einlagern();
-    }
-    GListe->Einlagern();
+  // In the order of the list, each record then empty of its name.
+  if (namenlistenAktuell_ && GListe) {
+    if (GListe->Typ == TypKein) GListe->Einlagern();
+    JedesInFolge([this](FiguratT& g, std::size_t i) {
+      // The corner names lie apart from the record.
+      if (i + 4 < folge_.size()) folge_[i + 4]->Ecken.Vorausholen();
+      g.Einlagern();
+    });
   } else {
     for (FiguratT* r = GListe; r;) {
       FiguratT* weiter = r->Zeiger;
@@ -98,7 +91,6 @@ void Kernteil::FiguratlisteEinlagern() {
       r = weiter;
     }
   }
-  eingelistet_.clear();
   GListe = nullptr;
   namenlistenAktuell_ = false;
   figuratIndex_.Leeren();
