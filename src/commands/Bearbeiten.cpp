@@ -57,14 +57,17 @@ void Befehlsteil::LoescheLetztenBefehl() {
 
 void Befehlsteil::NimmAusListe(BefehlT* davor, BefehlT& weg, std::size_t zeile) {
   const bool zeigteListe = ProtokollZeigtListe();
-  BefehlT* const ende = weg.Zeiger ? bEnde_ : davor;
   (davor ? davor->Zeiger : BListe) = weg.Zeiger;
+  if (!weg.Zeiger) bEnde_ = davor;
   weg.Einlagern();
-  BefehllisteGeaendert();
-  if (zeigteListe)
-    ZeigeOhneZeile(zeile, ende);
-  else
+  if (zeigteListe) {
+    // The text stays the list's, one line shorter.
+    protokoll_.Entferne(zeile, ProtokollBox());
+    protokollEnde_ = bEnde_;
+  } else {
+    BefehllisteGeaendert();
     ZeigeBefehlsliste();
+  }
 }
 
 void Befehlsteil::Restore() {

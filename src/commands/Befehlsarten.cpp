@@ -369,10 +369,11 @@ void Zeilenstuecke(std::size_t n, const BefehlT& c, std::string_view cr, Stueck&
 
 void Befehlslistentext::Entferne(std::size_t zeile, plattform::ListBox& box) {
   zeilen_.EntferneZeile(zeile, [](std::size_t nr, std::string_view alt, char* ziel) {
-    // The number before the sentence, which stays as it was.
+    // The number before the sentence one less, the sentence as it was.
     char puffer[24];
+    char alterPuffer[24];
     const std::string_view nummer = Nummer(puffer, nr + 1);
-    const std::size_t satz = alt.find('>') + 5;
+    const std::size_t satz = Nummer(alterPuffer, nr + 2).size();
     std::memcpy(ziel, nummer.data(), nummer.size());
     std::memmove(ziel + nummer.size(), alt.data() + satz, alt.size() - satz);
     return nummer.size() + alt.size() - satz;
@@ -403,13 +404,6 @@ void Befehlsteil::ZeigeBefehlsliste() {
           Zeilenstuecke(n, *c, CR, [&text](std::string_view stueck) { text += stueck; });
       },
       ProtokollBox());
-  bEnde_ = ende;
-  protokollEnde_ = ende;
-  protokollStimmt_ = true;
-}
-
-void Befehlsteil::ZeigeOhneZeile(std::size_t zeile, BefehlT* ende) {
-  protokoll_.Entferne(zeile, ProtokollBox());
   bEnde_ = ende;
   protokollEnde_ = ende;
   protokollStimmt_ = true;

@@ -190,8 +190,6 @@ class Befehlsteil : public Grafikteil {
   // goes onto the undo stack, and the list is shown: a text that showed the
   // list before loses the line, the rest renumbered, instead of being made anew.
   void NimmAusListe(BefehlT* davor, BefehlT& weg, std::size_t zeile);
-  // Protokoll and the box after line zeile went, ende the list's last command now.
-  void ZeigeOhneZeile(std::size_t zeile, BefehlT* ende);
   // A command record that was made for a file line that could not be read:
   // it holds no command, so it must not become an undo entry on BLager.
   // ErschaffeB hands it out when BLager is empty.

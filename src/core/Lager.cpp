@@ -44,8 +44,7 @@ void Kernteil::ErschaffeG(FiguratT*& g) {
     // is written. The next record was fetched when this one was taken: now
     // the one after it is.
     if (const FiguratT* naechster = GLager)
-      if (const auto* danach = reinterpret_cast<const char*>(naechster->Zeiger))
-        for (std::size_t zeile = 0; zeile < sizeof(FiguratT); zeile += 64) __builtin_prefetch(danach + zeile, 1);
+      if (const FiguratT* danach = naechster->Zeiger) danach->Vorausholen();
   } else {
     g = NeuesFigurat();
   }
